@@ -1,0 +1,78 @@
+// The static image store: two layers of two colour spaces, the backup layer,
+// three buffers, the float planes, the blending mask and the line buffer.
+//
+// A plane is 1024 x 1024 samples with x as the outer index and y contiguous,
+// so a loop with x outer and y inner runs at stride 1 and a column copy is one
+// memcpy. Pixels are addressed from 1 at every interface.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+namespace quillon {
+
+using Sample = int16_t;
+
+inline constexpr int MaxImageSide = 1024;
+
+inline constexpr int CurrentLayer = 1;  // a generator's output
+inline constexpr int ResultLayer = 2;   // the texture
+inline constexpr int SpaceRGB = 1;
+inline constexpr int SpaceHSL = 2;
+
+inline constexpr int MaxHue = 359;
+inline constexpr int MaxSatLum = 255;
+inline constexpr int EmptyValue = -1;
+
+template <typename T>
+struct PlaneOf {
+  T v[MaxImageSide][MaxImageSide];
+  T& at(int x, int y) { return v[x - 1][y - 1]; }
+  const T& at(int x, int y) const { return v[x - 1][y - 1]; }
+  T* column(int x) { return v[x - 1]; }
+  const T* column(int x) const { return v[x - 1]; }
+};
+
+using Plane = PlaneOf<Sample>;
+using FloatPlane = PlaneOf<float>;
+
+// Both colour spaces of one picture, channels 1..3 each.
+struct LayerData {
+  Plane planes[2][3];
+  Plane& plane(int space, int channel) { return planes[space == SpaceRGB ? 0 : 1][channel - 1]; }
+  const Plane& plane(int space, int channel) const { return planes[space == SpaceRGB ? 0 : 1][channel - 1]; }
+};
+
+// Picture size: x runs 1..ImageWidth, y 1..ImageHeight.
+extern int32_t ImageWidth;
+extern int32_t ImageHeight;
+
+extern LayerData Layers[2];      // [CurrentLayer - 1], [ResultLayer - 1]
+extern LayerData BackupLayer;
+extern LayerData Buffers[3];     // buffers 1..3
+extern FloatPlane FloatMatrix;
+extern FloatPlane FloatPlanes[3];  // channels 1..3
+extern Plane BlendMask;            // percentages 0..100
+extern int32_t LineBuffer[MaxImageSide];
+
+// The layer a selector names: CurrentLayer gives the current layer, any other
+// value the result layer. A space selector other than SpaceRGB means HSL.
+inline LayerData& Layer(int layer) { return Layers[layer == CurrentLayer ? 0 : 1]; }
+inline Plane& LayerPlane(int layer, int space, int channel) { return Layer(layer).plane(space, channel); }
+inline Sample& Pixel(int layer, int space, int channel, int x, int y) {
+  return Layer(layer).plane(space, channel).at(x, y);
+}
+
+// Copies both spaces and all three channels of the ImageWidth x ImageHeight
+// corner from one picture to another; the rest of the target is untouched.
+void CopyPicture(const LayerData& from, LayerData& to);
+
+void SaveResultToBackup();       // BackupLayer := result layer
+void RestoreResultFromBackup();  // result layer := BackupLayer
+void CopyCurrentToResult();      // result layer := current layer
+void CopyResultToCurrent();      // current layer := result layer
+
+// Zeroes the whole store, as at start-up.
+void ClearImageStore();
+
+}  // namespace quillon

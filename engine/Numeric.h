@@ -1,0 +1,62 @@
+// Numeric rules shared by every unit: rounding, extended-precision reals,
+// the program's pi, and the MulDiv of the colour conversion.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace quillon {
+
+// Real arithmetic is done in extended precision (80-bit on x86-64): several
+// picture sizes and counts depend on it at exact ties.
+using Real = long double;
+
+inline constexpr Real Pi = 3.141592653L;
+inline constexpr Real TwoPi = 6.283185307L;
+
+// Round to nearest, ties to even, as the default rounding mode of the FPU
+// does it. Values beyond the 64-bit range saturate and NaN gives 0, so no
+// parameter value can make a conversion undefined.
+inline int64_t Round(Real v) {
+  if (!(v == v)) return 0;
+  if (v >= 9.2233720368547758e18L) return std::numeric_limits<int64_t>::max();
+  if (v <= -9.2233720368547758e18L) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(std::nearbyint(v));
+}
+
+// Integer part, toward zero, with the same saturation as Round.
+inline int64_t Trunc(Real v) {
+  if (!(v == v)) return 0;
+  if (v >= 9.2233720368547758e18L) return std::numeric_limits<int64_t>::max();
+  if (v <= -9.2233720368547758e18L) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(v);
+}
+
+// Clamps a 64-bit value into the signed 32-bit range.
+inline int32_t ClampToInt32(int64_t v) {
+  if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(v);
+}
+
+// a * b / c with a 64-bit product, rounded to nearest with halves away from
+// zero. A zero divisor gives -1 and raises nothing; so does a quotient that
+// does not fit in 32 bits.
+inline int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
+  if (c == 0) return -1;
+  int64_t p = static_cast<int64_t>(a) * b;
+  int64_t d = c;
+  bool negative = (p < 0) != (d < 0);
+  uint64_t up = p < 0 ? 0ull - static_cast<uint64_t>(p) : static_cast<uint64_t>(p);
+  uint64_t ud = d < 0 ? 0ull - static_cast<uint64_t>(d) : static_cast<uint64_t>(d);
+  uint64_t q = (up + ud / 2) / ud;
+  if (q > 0x7FFFFFFFull + (negative ? 1u : 0u)) return -1;
+  return negative ? static_cast<int32_t>(-static_cast<int64_t>(q)) : static_cast<int32_t>(q);
+}
+
+inline int32_t Clamp(int64_t v, int32_t lo, int32_t hi) {
+  return v < lo ? lo : (v > hi ? hi : static_cast<int32_t>(v));
+}
+
+}  // namespace quillon

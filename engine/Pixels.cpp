@@ -1,0 +1,216 @@
+#include "engine/Pixels.h"
+
+#include "engine/ImageStore.h"
+#include "engine/Numeric.h"
+#include "engine/Parallel.h"
+#include "engine/Random.h"
+
+#include <vector>
+
+namespace quillon {
+
+NeighbourSlot NeighbourList[17];
+ColorWalkRecord ColorWalker;
+
+void FillLayer(int layer, int Space, int32_t C1, int32_t C2, int32_t C3) {
+  LayerData& d = Layer(layer);
+  const int32_t value[3] = {C1, C2, C3};
+  ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
+    for (int c = 1; c <= 3; ++c) {
+      const Sample v = static_cast<Sample>(value[c - 1]);
+      for (int x = x0; x <= x1; ++x) {
+        Sample* col = d.plane(Space, c).column(x);
+        for (int y = 0; y < ImageHeight; ++y) col[y] = v;
+      }
+    }
+  });
+}
+
+void SetLayerPixel3(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3) {
+  LayerData& d = Layer(layer);
+  d.plane(Space, 1).at(X, Y) = static_cast<Sample>(C1);
+  d.plane(Space, 2).at(X, Y) = static_cast<Sample>(C2);
+  d.plane(Space, 3).at(X, Y) = static_cast<Sample>(C3);
+}
+
+void AddToPixel(int layer, int Space, int Channel, int X, int Y, int32_t Delta) {
+  Sample& s = Pixel(layer, Space, Channel, X, Y);
+  s = static_cast<Sample>(s + Delta);
+}
+
+bool IsColor(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3) {
+  const LayerData& d = Layer(layer);
+  return d.plane(Space, 1).at(X, Y) == C1 && d.plane(Space, 2).at(X, Y) == C2 && d.plane(Space, 3).at(X, Y) == C3;
+}
+
+namespace {
+int WrapSide(int64_t v, int32_t side) {
+  if (v >= 1 && v <= side) return static_cast<int>(v);
+  int64_t m = (v - 1) % side;
+  if (m < 0) m += side;
+  return static_cast<int>(m + 1);
+}
+
+int ListNeighbours(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3, bool matching) {
+  int count = 0;
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy) {
+      if (dx == 0 && dy == 0) continue;
+      int wx, wy;
+      WrapXY(static_cast<int64_t>(X) + dx, static_cast<int64_t>(Y) + dy, wx, wy);
+      if (IsColor(layer, Space, wx, wy, C1, C2, C3) == matching) {
+        ++count;
+        NeighbourList[count] = {static_cast<int16_t>(wx), static_cast<int16_t>(wy)};
+      }
+    }
+  return count;
+}
+}  // namespace
+
+int WrapX(int64_t X) { return WrapSide(X, ImageWidth); }
+int WrapY(int64_t Y) { return WrapSide(Y, ImageHeight); }
+
+void WrapXY(int64_t X, int64_t Y, int& WX, int& WY) {
+  WX = WrapX(X);
+  WY = WrapY(Y);
+}
+
+int ListMatchingNeighbours(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3) {
+  return ListNeighbours(layer, Space, X, Y, C1, C2, C3, true);
+}
+
+int ListOtherNeighbours(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3) {
+  return ListNeighbours(layer, Space, X, Y, C1, C2, C3, false);
+}
+
+bool FindColorPixel(int layer, int Space, int Tries, int32_t C1, int32_t C2, int32_t C3, int& X, int& Y) {
+  auto is = [&](int x, int y) { return IsColor(layer, Space, x, y, C1, C2, C3); };
+  auto found = [&](int x, int y) {
+    X = x;
+    Y = y;
+    return true;
+  };
+  for (int t = 1; t <= Tries; ++t) {
+    int x = RandomInt(RandomSeed, 1, ImageWidth);
+    int y = RandomInt(RandomSeed, 1, ImageHeight);
+    if (is(x, y)) return found(x, y);
+    for (int i = x + 1; i <= ImageWidth; ++i)
+      if (is(i, y)) return found(i, y);
+    for (int i = x - 1; i >= 1; --i)
+      if (is(i, y)) return found(i, y);
+    for (int j = y + 1; j <= ImageHeight; ++j)
+      if (is(x, j)) return found(x, j);
+    for (int j = y - 1; j >= 1; --j)
+      if (is(x, j)) return found(x, j);
+  }
+  for (int x = 1; x <= ImageWidth; ++x)
+    for (int y = 1; y <= ImageHeight; ++y)
+      if (is(x, y)) return found(x, y);
+  return false;
+}
+
+bool NeighbourAverage(int layer, int Space, int Channel, int X, int Y, int Radius, int ExcludeCentre, int32_t C1,
+                      int32_t C2, int32_t C3) {
+  int64_t sum = 0, count = 0;
+  const Plane& p = LayerPlane(layer, Space, Channel);
+  for (int64_t x = static_cast<int64_t>(X) - Radius; x <= static_cast<int64_t>(X) + Radius; ++x)
+    for (int64_t y = static_cast<int64_t>(Y) - Radius; y <= static_cast<int64_t>(Y) + Radius; ++y) {
+      int wx, wy;
+      WrapXY(x, y, wx, wy);
+      if (ExcludeCentre == 1 && wx == X && wy == Y) continue;
+      if (IsColor(layer, Space, wx, wy, C1, C2, C3)) continue;
+      sum += p.at(wx, wy);
+      ++count;
+    }
+  int64_t v = count == 0 ? 0 : Round(static_cast<Real>(sum) / count);
+  LayerPlane(layer, Space, Channel).at(X, Y) = static_cast<Sample>(v);
+  return true;
+}
+
+bool FindFilledPixel(int Direction, int& X, int& Y) {
+  int x = RandomInt(RandomSeed, 1, ImageWidth);
+  int y = RandomInt(RandomSeed, 1, ImageHeight);
+  const Plane& hue = LayerPlane(CurrentLayer, SpaceHSL, 1);
+  if (hue.at(x, y) != EmptyValue) {
+    X = x;
+    Y = y;
+    return true;
+  }
+  // Directions other than 2..4 search to the right, as direction 1.
+  int dx = 0, dy = 0, steps = 0;
+  switch (Direction) {
+    case 2: dx = -1; steps = ImageWidth - 1; break;
+    case 3: dy = 1; steps = ImageHeight - 1; break;
+    case 4: dy = -1; steps = ImageHeight - 1; break;
+    default: dx = 1; steps = ImageWidth - 1; break;
+  }
+  int cx = x, cy = y;
+  for (int k = 1; k <= steps; ++k) {
+    WrapXY(static_cast<int64_t>(cx) + dx, static_cast<int64_t>(cy) + dy, cx, cy);
+    if (hue.at(cx, cy) != EmptyValue) {
+      X = cx;
+      Y = cy;
+      return true;
+    }
+  }
+  return false;
+}
+
+void GradientSpan(int layer, int Space, int X, int Y, int DX, int DY, int N, const int32_t Start[3],
+                  const int32_t End[3]) {
+  if (N < 1) return;
+  LayerData& d = Layer(layer);
+  for (int k = 1; k <= N; ++k) {
+    int wx, wy;
+    WrapXY(static_cast<int64_t>(X) + static_cast<int64_t>(k) * DX, static_cast<int64_t>(Y) + static_cast<int64_t>(k) * DY,
+           wx, wy);
+    for (int c = 0; c < 3; ++c) {
+      Real v = Start[c] + static_cast<Real>(k) * (static_cast<Real>(End[c]) - Start[c]) / (static_cast<Real>(N) + 1);
+      d.plane(Space, c + 1).at(wx, wy) = static_cast<Sample>(Round(v));
+    }
+  }
+}
+
+void StretchChannel(int layer, int Space, int Channel, double Lo, double Hi) {
+  Plane& p = LayerPlane(layer, Space, Channel);
+  const int h = ImageHeight;
+  int32_t mn = p.at(1, 1), mx = mn;
+  for (int x = 1; x <= ImageWidth; ++x) {
+    const Sample* col = p.column(x);
+    for (int y = 0; y < h; ++y) {
+      if (col[y] < mn) mn = col[y];
+      if (col[y] > mx) mx = col[y];
+    }
+  }
+  if (mx == mn) {
+    const Sample lo = static_cast<Sample>(Round(Lo));
+    for (int x = 1; x <= ImageWidth; ++x) {
+      Sample* col = p.column(x);
+      for (int y = 0; y < h; ++y) col[y] = lo;
+    }
+    return;
+  }
+  // Every value maps through the same formula, so one table per possible
+  // sample value gives exactly the per-pixel result.
+  std::vector<Sample> table(static_cast<size_t>(mx - mn) + 1);
+  const Real range = static_cast<Real>(mx) - mn, span = static_cast<Real>(Hi) - static_cast<Real>(Lo);
+  for (int32_t v = mn; v <= mx; ++v)
+    table[v - mn] = static_cast<Sample>(Round((static_cast<Real>(v) - mn) / range * span + static_cast<Real>(Lo)));
+  ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
+    for (int x = x0; x <= x1; ++x) {
+      Sample* col = p.column(x);
+      for (int y = 0; y < h; ++y) col[y] = table[col[y] - mn];
+    }
+  });
+}
+
+void ClampChannel(int Space, int Channel, int32_t Max) {
+  Plane& p = LayerPlane(CurrentLayer, Space, Channel);
+  for (int x = 1; x <= ImageWidth; ++x) {
+    Sample* col = p.column(x);
+    for (int y = 0; y < ImageHeight; ++y)
+      if (col[y] > Max) col[y] = static_cast<Sample>(Max);
+  }
+}
+
+}  // namespace quillon

@@ -1,0 +1,85 @@
+// Pixel, plane, neighbour and search helpers shared by the modules.
+#pragma once
+
+#include <cstdint>
+
+namespace quillon {
+
+// Sets channels 1..3 of every pixel of space Space of the current layer (when
+// Layer is CurrentLayer, else the result layer); the other space is untouched.
+void FillLayer(int Layer, int Space, int32_t C1, int32_t C2, int32_t C3);
+
+// Sets the three channels of one pixel; no wrapping, no clamping.
+void SetLayerPixel3(int Layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3);
+
+// Adds Delta to one sample; no clamping. X and Y must lie inside the picture.
+void AddToPixel(int Layer, int Space, int Channel, int X, int Y, int32_t Delta);
+
+// True when channels 1, 2, 3 of the pixel equal C1, C2, C3.
+bool IsColor(int Layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3);
+
+// Wraps a coordinate pair into 1..ImageWidth, 1..ImageHeight. Wraps modulo the
+// side, so any offset lands inside the picture; within one period this is
+// the same as adding or subtracting the side once.
+void WrapXY(int64_t X, int64_t Y, int& WX, int& WY);
+int WrapX(int64_t X);
+int WrapY(int64_t Y);
+
+// 16 slots of (x, y); the neighbour listers write slots 1..8.
+struct NeighbourSlot {
+  int16_t X;
+  int16_t Y;
+};
+extern NeighbourSlot NeighbourList[17];  // slots 1..16; slot 0 unused
+
+// Lists the wrapped 8-neighbours of (X, Y) whose colour is (C1, C2, C3), in
+// the order dx = -1, 0, +1 (outer), dy = -1, 0, +1 (inner); returns their
+// count. Slots above the count keep their old contents.
+int ListMatchingNeighbours(int Layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3);
+// The same for the neighbours whose colour is not (C1, C2, C3).
+int ListOtherNeighbours(int Layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3);
+
+// The colour walk: for channel 1 (hue), 2 (saturation), 3 (luminosity):
+// value, step, direction (+1 or -1), minimum, maximum.
+struct ColorWalkChannel {
+  int32_t Value;
+  int32_t Step;
+  int32_t Direction;
+  int32_t Min;
+  int32_t Max;
+};
+struct ColorWalkRecord {
+  ColorWalkChannel Channel[3];
+  ColorWalkChannel& operator[](int c) { return Channel[c - 1]; }  // c = 1..3
+};
+extern ColorWalkRecord ColorWalker;
+
+// Random probes for a pixel of colour (C1, C2, C3), then a full scan; see the
+// unit for the order. On success sets X, Y and returns true.
+bool FindColorPixel(int Layer, int Space, int Tries, int32_t C1, int32_t C2, int32_t C3, int& X, int& Y);
+
+// Writes the rounded average of Channel over the wrapped window of the given
+// radius around (X, Y) into that pixel, skipping the centre when ExcludeCentre
+// is 1 and every pixel of colour (C1, C2, C3); 0 when nothing was counted.
+bool NeighbourAverage(int Layer, int Space, int Channel, int X, int Y, int Radius, int ExcludeCentre, int32_t C1,
+                      int32_t C2, int32_t C3);
+
+// Finds a drawn pixel of the current layer's HSL space (channel 1 is not
+// EmptyValue) from a random start, searching in Direction (1 right, 2 left,
+// 3 down, 4 up) with wrapping.
+bool FindFilledPixel(int Direction, int& X, int& Y);
+
+// The linear morph of a run of N pixels after (X, Y) along (DX, DY), wrapped:
+// channel c of the k-th pixel := Round(Start[c] + k * (End[c] - Start[c]) / (N + 1)).
+// Nothing is written when N < 1.
+void GradientSpan(int Layer, int Space, int X, int Y, int DX, int DY, int N, const int32_t Start[3],
+                  const int32_t End[3]);
+
+// Stretches the channel linearly from its own minimum..maximum over the picture
+// to Lo..Hi, rounded to nearest; a constant channel becomes Lo everywhere.
+void StretchChannel(int Layer, int Space, int Channel, double Lo, double Hi);
+
+// Every sample of that channel of the current layer above Max becomes Max.
+void ClampChannel(int Space, int Channel, int32_t Max);
+
+}  // namespace quillon
