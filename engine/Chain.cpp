@@ -7,6 +7,7 @@
 #include "engine/Instances.h"
 #include "engine/Numeric.h"
 #include "engine/Parallel.h"
+#include "shell/widgets/Cursor.h"
 
 namespace quillon {
 
@@ -93,6 +94,9 @@ void BlendCurrentIntoResult() {
 }
 
 void ComputeChain() {
+  // The chain computes under the wait cursor, the user's sign that the
+  // program is busy; the cursor comes back also when a module raises an error.
+  TWaitCursor waitCursor;
   for (int i = 1; i <= CurrentInstance && i < NextInstance; ++i) {
     T_Prm_Module_Synthe& m = ModuleParams[i];
     if (m.Active != 1 || !RegisteredType(m.ModuleType)) continue;

@@ -36,7 +36,7 @@ long double BlendValue(int Function, long double X, long double Y);
 // For each active instance from 1 to CurrentInstance: runs its execute
 // procedure, then copies (position 1) or blends (later positions) a
 // generator's current layer into the result layer. Instances whose type is
-// not registered are left out.
+// not registered are left out. Runs under the wait cursor.
 void ComputeChain();
 
 }  // namespace quillon

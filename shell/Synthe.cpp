@@ -2,9 +2,19 @@
 
 namespace quillon {
 
-namespace {
-TF_Synthe ModuleWindow;
+// The module window's start-up geometry: at the right of the main window.
+TF_Synthe::TF_Synthe() {
+  Name = "F_Synthe";
+  Caption = "Texture Modules";
+  Left = 700;
+  Top = 60;
+  Width = 310;
+  Height = 560;
 }
-TF_Synthe* F_Synthe = &ModuleWindow;
+
+namespace {
+TF_Synthe DefaultModuleWindow;
+}
+TF_Synthe* F_Synthe = &DefaultModuleWindow;
 
 }  // namespace quillon
