@@ -1,6 +1,48 @@
 #include "shell/Synthe.h"
 
+#include "engine/Instances.h"
+
 namespace quillon {
+
+const std::vector<ModuleMenuEntry>& ModuleMenuTable() {
+  static const std::vector<ModuleMenuEntry> table = {
+      // Composite textures, by group.
+      {"Textures > Misc > Red Swimming Pool", 29},
+      {"Textures > Misc > Microbes", 33},
+      {"Textures > Misc > Neurons", 38},
+      {"Textures > Misc > Rainbow Bananas", 43},
+      {"Textures > Misc > Blue Gold Rings", 44},
+      {"Textures > Nature > Grass", 35},
+      {"Textures > Nature > Inside The Body", 105},
+      {"Textures > Nature > Corn", 57},
+      {"Textures > Nature > Coral", 55},
+      {"Textures > Skin > Snake Skin", 36},
+      {"Textures > Skin > Alien Skins", 37},
+      {"Textures > Materials > Cloth", 41},
+      {"Textures > Materials > Rough Paper", 42},
+      {"Textures > Materials > Roughcast", 45},
+      {"Textures > Periodic > Pack 1 > Tx A", 101},
+      {"Textures > Periodic > Pack 1 > Tx B", 102},
+      {"Textures > Periodic > Pack 1 > Tx C", 54},
+      {"Textures > Wood > Bark", 50},
+      {"Textures > Wood > Plank", 53},
+      {"Textures > Geometric > Lozenge Distortion", 56},
+      // Chaotic functions.
+      {"Functions > Chaotic functions > 1 Modifier > Fx 1 A", 92},
+      {"Functions > Chaotic functions > 1 Modifier > Fx 1 B", 93},
+      {"Functions > Chaotic functions > 1 Modifier > Fx 1 C", 94},
+      {"Functions > Chaotic functions > 1 Modifier > Fx 1 D", 95},
+      {"Functions > Chaotic functions > 2 Modifiers > Fx 2 A", 67},
+      {"Functions > Chaotic functions > 2 Modifiers > Fx 2 B", 68},
+      {"Functions > Chaotic functions > 2 Modifiers > Fx 2 C", 69},
+      {"Functions > Chaotic functions > 2 Modifiers > Fx 2 D", 70},
+      {"Functions > Chaotic functions > 2 Modifiers > Fx 2 E", 71},
+      {"Functions > Chaotic functions > 2 Modifiers > Fx 2 F", 72},
+      // The hidden menu.
+      {"Fx > Textures > Neurones", 30},
+  };
+  return table;
+}
 
 // The module window's start-up geometry: at the right of the main window.
 TF_Synthe::TF_Synthe() {
@@ -10,6 +52,38 @@ TF_Synthe::TF_Synthe() {
   Top = 60;
   Width = 310;
   Height = 560;
+}
+
+void TF_Synthe::BuildModuleMenus() {
+  MainMenu1.Clear();
+  for (const ModuleMenuEntry& e : ModuleMenuTable()) {
+    if (!RegisteredType(e.Type)) continue;
+    // Walk the path, making the submenus on the way: a submenu exists only
+    // when at least one of its items does.
+    TMenuItem* at = &MainMenu1;
+    const std::string path = e.Path;
+    size_t from = 0;
+    for (;;) {
+      const size_t to = path.find(" > ", from);
+      at = &at->FindOrAdd(path.substr(from, to == std::string::npos ? std::string::npos : to - from));
+      if (to == std::string::npos) break;
+      from = to + 3;
+    }
+    const int type = e.Type;
+    at->Tag = type;
+    at->OnClick = [this, type] { AddModule(type); };
+  }
+  if (TMenuItem* fx = MainMenu1.Find(HiddenModuleMenu)) fx->Visible = false;
+}
+
+void TF_Synthe::AddModule(int Type) {
+  // A refused instance ("Too much modules ...") leaves the shown form as it
+  // is: the new type's form would otherwise edit the selected instance of
+  // another type.
+  if (CreateInstance(Type) == 0) return;
+  if (ShownForm) ShownForm->Close();
+  ShownForm = TypeForm[Type];
+  if (ShownForm) ShownForm->Show();
 }
 
 namespace {
