@@ -4,7 +4,27 @@
 //
 // A form class derives from TForm, holds its controls as members and wires
 // its handlers in its constructor; the form object is made with
-// CreateForm(Ref), which runs the creation handler (see Prm_ units).
+// CreateForm(Ref), which runs the creation handler. A parameter form:
+//
+//   class TP_T001 : public TForm {
+//    public:
+//     TP_T001() {
+//       Caption = "Textures > Misc > Red Swimming Pool";
+//       Width = 398; Height = 504; StayOnTop = true;
+//       OnCreate = [this] {                    // centred over the main window
+//         Left = static_cast<int>(Round(Form1->Left + Form1->Width / 2.0L - Width / 2.0L));
+//         Top = static_cast<int>(Round(Form1->Top + Form1->Height / 2.0L - Height / 2.0L));
+//       };
+//       OnActivate = [this] { /* help text, load and draw every control */ };
+//       Img_HV.OnMouseDown = [this](TMouseButton, int X, int) { dragHV = SliderHit(X, hv, minHV); };
+//       Ed_HV.OnExit = [this] { EditToSlider(Img_HV, Ed_HV, hv, minHV, maxHV); Store(1, hv); };
+//     }
+//     TImage Img_HV{380, 10};
+//     TEdit Ed_HV;
+//     ...
+//   };
+//   TP_T001* P_T001 = nullptr;
+//   void Prm_T001_CreateForm() { CreateForm(P_T001); }   // ModuleUnit::CreateForm
 #pragma once
 
 #include <memory>
