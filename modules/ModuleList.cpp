@@ -6,7 +6,16 @@
 // (includes)
 
 // Chaotic functions
-// (includes)
+#include "modules/chaotic/Fnc_K1M1.h"
+#include "modules/chaotic/Fnc_K1M2.h"
+#include "modules/chaotic/Fnc_K1M3.h"
+#include "modules/chaotic/Fnc_K1M4.h"
+#include "modules/chaotic/Fnc_K2M1.h"
+#include "modules/chaotic/Fnc_K2M2.h"
+#include "modules/chaotic/Fnc_K2M3.h"
+#include "modules/chaotic/Fnc_K2M4.h"
+#include "modules/chaotic/Fnc_K2M5.h"
+#include "modules/chaotic/Fnc_K2M6.h"
 
 namespace quillon {
 
@@ -17,8 +26,18 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       // Region-growing texture
 
       // Chaotic functions, one modifier
+      {K1M1_RegisterProcs, K1M1_RegisterNames, nullptr},
+      {K1M2_RegisterProcs, K1M2_RegisterNames, nullptr},
+      {K1M3_RegisterProcs, K1M3_RegisterNames, nullptr},
+      {K1M4_RegisterProcs, K1M4_RegisterNames, nullptr},
 
       // Chaotic functions, two modifiers
+      {K2M1_RegisterProcs, K2M1_RegisterNames, nullptr},
+      {K2M2_RegisterProcs, K2M2_RegisterNames, nullptr},
+      {K2M3_RegisterProcs, K2M3_RegisterNames, nullptr},
+      {K2M4_RegisterProcs, K2M4_RegisterNames, nullptr},
+      {K2M5_RegisterProcs, K2M5_RegisterNames, nullptr},
+      {K2M6_RegisterProcs, K2M6_RegisterNames, nullptr},
 
   };
   return units;

@@ -1,0 +1,47 @@
+#include "modules/chaotic/Fnc_K1M1.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork1 K1M1Work;
+
+namespace {
+// x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(b y) + cos(x + t)) / 2;
+// sin and cos of x + t come from one call.
+struct K1M1Map {
+  double a, b;
+  void operator()(double x, double y, double t, double& nx, double& ny) const {
+    const Real X = x, Y = y, T = t;
+    Real sxt, cxt;
+    SinCos<true>(X + T, X + T, sxt, cxt);
+    nx = (sxt + cosl(a * Y)) / 2;
+    ny = (sinl(b * Y) + cxt) / 2;
+  }
+};
+}  // namespace
+
+void K1M1_RegisterProcs() { RegisterChaosProcs(K1M1_Type, K1M1_SetDefaults, K1M1_SetRanges, K1M1_Execute); }
+
+void K1M1_RegisterNames() { RegisterChaosNames(K1M1_Type, "Chaotic Fx 1 A", "K1M1"); }
+
+void K1M1_SetDefaults(int Instance) { SetChaos1Defaults(Instance, 150, 250, 5, 920); }
+
+void K1M1_SetRanges(int Instance) { SetChaos1Ranges(Instance); }
+
+void K1M1_Execute() {
+  ShowProgress(RunningInstance, K1M1_Type);
+  K1M1Work = ReadChaosWork1(RunningInstance);
+  K1M1_Run();
+}
+
+void K1M1_Run() {
+  K1M1_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K1M1_Compute() { ChaosCloud1<K1M1Map>(K1M1Work); }
+
+}  // namespace quillon

@@ -1,0 +1,47 @@
+#include "modules/chaotic/Fnc_K1M2.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork1 K1M2Work;
+
+namespace {
+// x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(y + t) + cos(b x)) / 2;
+// sin and cos of y + t come from one call.
+struct K1M2Map {
+  double a, b;
+  void operator()(double x, double y, double t, double& nx, double& ny) const {
+    const Real X = x, Y = y, T = t;
+    Real syt, cyt;
+    SinCos<true>(Y + T, Y + T, syt, cyt);
+    nx = (sinl(a * X) + cyt) / 2;
+    ny = (syt + cosl(b * X)) / 2;
+  }
+};
+}  // namespace
+
+void K1M2_RegisterProcs() { RegisterChaosProcs(K1M2_Type, K1M2_SetDefaults, K1M2_SetRanges, K1M2_Execute); }
+
+void K1M2_RegisterNames() { RegisterChaosNames(K1M2_Type, "Chaotic Fx 1 B", "K1M2"); }
+
+void K1M2_SetDefaults(int Instance) { SetChaos1Defaults(Instance, -560, 540, 3, 910); }
+
+void K1M2_SetRanges(int Instance) { SetChaos1Ranges(Instance); }
+
+void K1M2_Execute() {
+  ShowProgress(RunningInstance, K1M2_Type);
+  K1M2Work = ReadChaosWork1(RunningInstance);
+  K1M2_Run();
+}
+
+void K1M2_Run() {
+  K1M2_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K1M2_Compute() { ChaosCloud1<K1M2Map>(K1M2Work); }
+
+}  // namespace quillon

@@ -1,0 +1,45 @@
+#include "modules/chaotic/Fnc_K1M3.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork1 K1M3Work;
+
+namespace {
+// x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(b y) + cos(x + t)) / 2;
+// four different arguments.
+struct K1M3Map {
+  double a, b;
+  void operator()(double x, double y, double t, double& nx, double& ny) const {
+    const Real X = x, Y = y, T = t;
+    nx = (sinl(a * X) + cosl(Y + T)) / 2;
+    ny = (sinl(b * Y) + cosl(X + T)) / 2;
+  }
+};
+}  // namespace
+
+void K1M3_RegisterProcs() { RegisterChaosProcs(K1M3_Type, K1M3_SetDefaults, K1M3_SetRanges, K1M3_Execute); }
+
+void K1M3_RegisterNames() { RegisterChaosNames(K1M3_Type, "Chaotic Fx 1 C", "K1M3"); }
+
+void K1M3_SetDefaults(int Instance) { SetChaos1Defaults(Instance, 150, 250, 4, 940); }
+
+void K1M3_SetRanges(int Instance) { SetChaos1Ranges(Instance); }
+
+void K1M3_Execute() {
+  ShowProgress(RunningInstance, K1M3_Type);
+  K1M3Work = ReadChaosWork1(RunningInstance);
+  K1M3_Run();
+}
+
+void K1M3_Run() {
+  K1M3_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K1M3_Compute() { ChaosCloud1<K1M3Map>(K1M3Work); }
+
+}  // namespace quillon

@@ -1,0 +1,45 @@
+#include "modules/chaotic/Fnc_K1M4.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork1 K1M4Work;
+
+namespace {
+// x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(y + t) + cos(b x)) / 2;
+// four different arguments.
+struct K1M4Map {
+  double a, b;
+  void operator()(double x, double y, double t, double& nx, double& ny) const {
+    const Real X = x, Y = y, T = t;
+    nx = (sinl(X + T) + cosl(a * Y)) / 2;
+    ny = (sinl(Y + T) + cosl(b * X)) / 2;
+  }
+};
+}  // namespace
+
+void K1M4_RegisterProcs() { RegisterChaosProcs(K1M4_Type, K1M4_SetDefaults, K1M4_SetRanges, K1M4_Execute); }
+
+void K1M4_RegisterNames() { RegisterChaosNames(K1M4_Type, "Chaotic Fx 1 D", "K1M4"); }
+
+void K1M4_SetDefaults(int Instance) { SetChaos1Defaults(Instance, 650, -500, 5, 940); }
+
+void K1M4_SetRanges(int Instance) { SetChaos1Ranges(Instance); }
+
+void K1M4_Execute() {
+  ShowProgress(RunningInstance, K1M4_Type);
+  K1M4Work = ReadChaosWork1(RunningInstance);
+  K1M4_Run();
+}
+
+void K1M4_Run() {
+  K1M4_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K1M4_Compute() { ChaosCloud1<K1M4Map>(K1M4Work); }
+
+}  // namespace quillon

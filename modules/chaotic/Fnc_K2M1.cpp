@@ -1,0 +1,48 @@
+#include "modules/chaotic/Fnc_K2M1.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork2 K2M1Work;
+
+namespace {
+// x' = (sin(a x) + cos(c y)) / 2, y' = (sin(b y) + cos(d x)) / 2.
+template <bool AD, bool BC>
+struct K2M1Map {
+  double a, b, c, d;
+  void operator()(double x, double y, double& nx, double& ny) const {
+    const Real X = x, Y = y;
+    Real sax, cdx, sby, ccy;
+    SinCos<AD>(a * X, d * X, sax, cdx);
+    SinCos<BC>(b * Y, c * Y, sby, ccy);
+    nx = (sax + ccy) / 2;
+    ny = (sby + cdx) / 2;
+  }
+};
+}  // namespace
+
+void K2M1_RegisterProcs() { RegisterChaosProcs(K2M1_Type, K2M1_SetDefaults, K2M1_SetRanges, K2M1_Execute); }
+
+void K2M1_RegisterNames() { RegisterChaosNames(K2M1_Type, "Chaotic Fx 2 A", "K2M1"); }
+
+void K2M1_SetDefaults(int Instance) { SetChaos2Defaults(Instance, 150, 250, 200, 300, 940); }
+
+void K2M1_SetRanges(int Instance) { SetChaos2Ranges(Instance); }
+
+void K2M1_Execute() {
+  ShowProgress(RunningInstance, K2M1_Type);
+  K2M1Work = ReadChaosWork2(RunningInstance);
+  K2M1_Run();
+}
+
+void K2M1_Run() {
+  K2M1_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K2M1_Compute() { ChaosCloud2<K2M1Map>(K2M1Work); }
+
+}  // namespace quillon

@@ -1,0 +1,21 @@
+// K2M1: a chaotic function with two modifiers, drawn as a point cloud.
+#pragma once
+
+#include <cstdint>
+
+#include "modules/chaotic/ChaosCloud.h"
+
+namespace quillon {
+
+inline constexpr int32_t K2M1_Type = 67;
+extern ChaosWork2 K2M1Work;
+
+void K2M1_RegisterProcs();
+void K2M1_RegisterNames();
+void K2M1_SetDefaults(int Instance);
+void K2M1_SetRanges(int Instance);
+void K2M1_Execute();
+void K2M1_Run();
+void K2M1_Compute();
+
+}  // namespace quillon

@@ -1,0 +1,48 @@
+#include "modules/chaotic/Fnc_K2M2.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork2 K2M2Work;
+
+namespace {
+// x' = sin(a x) cos(c y), y' = sin(b y) cos(d x).
+template <bool AD, bool BC>
+struct K2M2Map {
+  double a, b, c, d;
+  void operator()(double x, double y, double& nx, double& ny) const {
+    const Real X = x, Y = y;
+    Real sax, cdx, sby, ccy;
+    SinCos<AD>(a * X, d * X, sax, cdx);
+    SinCos<BC>(b * Y, c * Y, sby, ccy);
+    nx = sax * ccy;
+    ny = sby * cdx;
+  }
+};
+}  // namespace
+
+void K2M2_RegisterProcs() { RegisterChaosProcs(K2M2_Type, K2M2_SetDefaults, K2M2_SetRanges, K2M2_Execute); }
+
+void K2M2_RegisterNames() { RegisterChaosNames(K2M2_Type, "Chaotic Fx 2 B", "K2M2"); }
+
+void K2M2_SetDefaults(int Instance) { SetChaos2Defaults(Instance, 260, 290, -260, -290, 890); }
+
+void K2M2_SetRanges(int Instance) { SetChaos2Ranges(Instance); }
+
+void K2M2_Execute() {
+  ShowProgress(RunningInstance, K2M2_Type);
+  K2M2Work = ReadChaosWork2(RunningInstance);
+  K2M2_Run();
+}
+
+void K2M2_Run() {
+  K2M2_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K2M2_Compute() { ChaosCloud2<K2M2Map>(K2M2Work); }
+
+}  // namespace quillon

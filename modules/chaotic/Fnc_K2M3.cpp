@@ -1,0 +1,48 @@
+#include "modules/chaotic/Fnc_K2M3.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork2 K2M3Work;
+
+namespace {
+// x' = (sin(a x) + sin(c y)) / 2, y' = (cos(b y) + cos(d x)) / 2.
+template <bool AD, bool BC>
+struct K2M3Map {
+  double a, b, c, d;
+  void operator()(double x, double y, double& nx, double& ny) const {
+    const Real X = x, Y = y;
+    Real sax, cdx, scy, cby;
+    SinCos<AD>(a * X, d * X, sax, cdx);
+    SinCos<BC>(c * Y, b * Y, scy, cby);
+    nx = (sax + scy) / 2;
+    ny = (cby + cdx) / 2;
+  }
+};
+}  // namespace
+
+void K2M3_RegisterProcs() { RegisterChaosProcs(K2M3_Type, K2M3_SetDefaults, K2M3_SetRanges, K2M3_Execute); }
+
+void K2M3_RegisterNames() { RegisterChaosNames(K2M3_Type, "Chaotic Fx 2 C", "K2M3"); }
+
+void K2M3_SetDefaults(int Instance) { SetChaos2Defaults(Instance, -990, -300, 120, 990, 780); }
+
+void K2M3_SetRanges(int Instance) { SetChaos2Ranges(Instance); }
+
+void K2M3_Execute() {
+  ShowProgress(RunningInstance, K2M3_Type);
+  K2M3Work = ReadChaosWork2(RunningInstance);
+  K2M3_Run();
+}
+
+void K2M3_Run() {
+  K2M3_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K2M3_Compute() { ChaosCloud2<K2M3Map>(K2M3Work); }
+
+}  // namespace quillon

@@ -1,0 +1,21 @@
+// K2M3: a chaotic function with two modifiers, drawn as a point cloud.
+#pragma once
+
+#include <cstdint>
+
+#include "modules/chaotic/ChaosCloud.h"
+
+namespace quillon {
+
+inline constexpr int32_t K2M3_Type = 69;
+extern ChaosWork2 K2M3Work;
+
+void K2M3_RegisterProcs();
+void K2M3_RegisterNames();
+void K2M3_SetDefaults(int Instance);
+void K2M3_SetRanges(int Instance);
+void K2M3_Execute();
+void K2M3_Run();
+void K2M3_Compute();
+
+}  // namespace quillon

@@ -1,0 +1,48 @@
+#include "modules/chaotic/Fnc_K2M4.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork2 K2M4Work;
+
+namespace {
+// x' = sin(a x) sin(c y), y' = cos(b y) cos(d x).
+template <bool AD, bool BC>
+struct K2M4Map {
+  double a, b, c, d;
+  void operator()(double x, double y, double& nx, double& ny) const {
+    const Real X = x, Y = y;
+    Real sax, cdx, scy, cby;
+    SinCos<AD>(a * X, d * X, sax, cdx);
+    SinCos<BC>(c * Y, b * Y, scy, cby);
+    nx = sax * scy;
+    ny = cby * cdx;
+  }
+};
+}  // namespace
+
+void K2M4_RegisterProcs() { RegisterChaosProcs(K2M4_Type, K2M4_SetDefaults, K2M4_SetRanges, K2M4_Execute); }
+
+void K2M4_RegisterNames() { RegisterChaosNames(K2M4_Type, "Chaotic Fx 2 D", "K2M4"); }
+
+void K2M4_SetDefaults(int Instance) { SetChaos2Defaults(Instance, 150, 250, 64, 300, 960); }
+
+void K2M4_SetRanges(int Instance) { SetChaos2Ranges(Instance); }
+
+void K2M4_Execute() {
+  ShowProgress(RunningInstance, K2M4_Type);
+  K2M4Work = ReadChaosWork2(RunningInstance);
+  K2M4_Run();
+}
+
+void K2M4_Run() {
+  K2M4_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K2M4_Compute() { ChaosCloud2<K2M4Map>(K2M4Work); }
+
+}  // namespace quillon

@@ -1,0 +1,49 @@
+#include "modules/chaotic/Fnc_K2M5.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork2 K2M5Work;
+
+namespace {
+// x' = (sin(x + a) + cos(c y)) / 2, y' = (sin(b y) + cos(x + d)) / 2;
+// a and d are added to x, not multiplied.
+template <bool AD, bool BC>
+struct K2M5Map {
+  double a, b, c, d;
+  void operator()(double x, double y, double& nx, double& ny) const {
+    const Real X = x, Y = y;
+    Real sxa, cxd, sby, ccy;
+    SinCos<AD>(X + a, X + d, sxa, cxd);
+    SinCos<BC>(b * Y, c * Y, sby, ccy);
+    nx = (sxa + ccy) / 2;
+    ny = (sby + cxd) / 2;
+  }
+};
+}  // namespace
+
+void K2M5_RegisterProcs() { RegisterChaosProcs(K2M5_Type, K2M5_SetDefaults, K2M5_SetRanges, K2M5_Execute); }
+
+void K2M5_RegisterNames() { RegisterChaosNames(K2M5_Type, "Chaotic Fx 2 E", "K2M5"); }
+
+void K2M5_SetDefaults(int Instance) { SetChaos2Defaults(Instance, 150, 580, 570, -235, 825); }
+
+void K2M5_SetRanges(int Instance) { SetChaos2Ranges(Instance); }
+
+void K2M5_Execute() {
+  ShowProgress(RunningInstance, K2M5_Type);
+  K2M5Work = ReadChaosWork2(RunningInstance);
+  K2M5_Run();
+}
+
+void K2M5_Run() {
+  K2M5_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K2M5_Compute() { ChaosCloud2<K2M5Map>(K2M5Work); }
+
+}  // namespace quillon

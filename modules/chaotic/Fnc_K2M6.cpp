@@ -1,0 +1,49 @@
+#include "modules/chaotic/Fnc_K2M6.h"
+
+#include "engine/Color.h"
+#include "modules/chaotic/ChaosModules.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+ChaosWork2 K2M6Work;
+
+namespace {
+// x' = (sin(a x) + cos(y + c)) / 2, y' = (sin(y + b) + cos(d x)) / 2;
+// b and c are added to y, not multiplied.
+template <bool AD, bool BC>
+struct K2M6Map {
+  double a, b, c, d;
+  void operator()(double x, double y, double& nx, double& ny) const {
+    const Real X = x, Y = y;
+    Real sax, cdx, syb, cyc;
+    SinCos<AD>(a * X, d * X, sax, cdx);
+    SinCos<BC>(Y + b, Y + c, syb, cyc);
+    nx = (sax + cyc) / 2;
+    ny = (syb + cdx) / 2;
+  }
+};
+}  // namespace
+
+void K2M6_RegisterProcs() { RegisterChaosProcs(K2M6_Type, K2M6_SetDefaults, K2M6_SetRanges, K2M6_Execute); }
+
+void K2M6_RegisterNames() { RegisterChaosNames(K2M6_Type, "Chaotic Fx 2 F", "K2M6"); }
+
+void K2M6_SetDefaults(int Instance) { SetChaos2Defaults(Instance, -970, 500, -580, -330, 900); }
+
+void K2M6_SetRanges(int Instance) { SetChaos2Ranges(Instance); }
+
+void K2M6_Execute() {
+  ShowProgress(RunningInstance, K2M6_Type);
+  K2M6Work = ReadChaosWork2(RunningInstance);
+  K2M6_Run();
+}
+
+void K2M6_Run() {
+  K2M6_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+void K2M6_Compute() { ChaosCloud2<K2M6Map>(K2M6Work); }
+
+}  // namespace quillon

@@ -1,0 +1,21 @@
+// K2M6: a chaotic function with two modifiers, drawn as a point cloud.
+#pragma once
+
+#include <cstdint>
+
+#include "modules/chaotic/ChaosCloud.h"
+
+namespace quillon {
+
+inline constexpr int32_t K2M6_Type = 72;
+extern ChaosWork2 K2M6Work;
+
+void K2M6_RegisterProcs();
+void K2M6_RegisterNames();
+void K2M6_SetDefaults(int Instance);
+void K2M6_SetRanges(int Instance);
+void K2M6_Execute();
+void K2M6_Run();
+void K2M6_Compute();
+
+}  // namespace quillon
