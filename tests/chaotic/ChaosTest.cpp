@@ -122,6 +122,20 @@ TEST_F(Chaos, CatalogDefaultsAndRanges) {
   }
 }
 
+// The module window's items add the ten types, in menu order.
+TEST_F(Chaos, MenuItemsAddTheTypes) {
+  F_Synthe->BuildModuleMenus();
+  const char* items[10] = {"1 Modifier > Fx 1 A",  "1 Modifier > Fx 1 B",  "1 Modifier > Fx 1 C",  "1 Modifier > Fx 1 D",
+                           "2 Modifiers > Fx 2 A", "2 Modifiers > Fx 2 B", "2 Modifiers > Fx 2 C", "2 Modifiers > Fx 2 D",
+                           "2 Modifiers > Fx 2 E", "2 Modifiers > Fx 2 F"};
+  for (int m = 0; m < 10; ++m) {
+    TMenuItem* item = FindMenuItem(F_Synthe->MainMenu1, std::string("Functions > Chaotic functions > ") + items[m]);
+    ASSERT_NE(item, nullptr) << items[m];
+    item->Click();
+    EXPECT_EQ(ModuleParams[m + 1].ModuleType, Types[m]);
+  }
+}
+
 // The work records keep their own field order: the two-modifier record
 // holds both width effects before both height effects.
 TEST_F(Chaos, ExecuteFillsWorkRecordsAndStatusText) {
