@@ -6,23 +6,34 @@
 
 namespace quillon {
 
+namespace {
+// Differences and sums in wrapping 32-bit integer arithmetic: the same as
+// plain ones for samples, and defined for any value a caller passes.
+inline int32_t Sub32(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+inline int32_t Add32(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+}  // namespace
+
 void RGBToHSL(int32_t R, int32_t G, int32_t B, int32_t& H, int32_t& S, int32_t& L) {
   int32_t mx = R > G ? (R > B ? R : B) : (G > B ? G : B);
   int32_t mn = R < G ? (R < B ? R : B) : (G < B ? G : B);
   L = mx;
-  S = mx == 0 ? 0 : MulDiv(mx - mn, 255, mx);
+  S = mx == 0 ? 0 : MulDiv(Sub32(mx, mn), 255, mx);
   if (S == 0) {
     H = 0;
     return;
   }
-  int32_t delta = mx - mn;
+  int32_t delta = Sub32(mx, mn);
   if (R == mx)
-    H = MulDiv(60, G - B, delta);
+    H = MulDiv(60, Sub32(G, B), delta);
   else if (G == mx)
-    H = 120 + MulDiv(60, B - R, delta);
+    H = Add32(120, MulDiv(60, Sub32(B, R), delta));
   else
-    H = 240 + MulDiv(60, R - G, delta);
-  if (H < 0) H += 360;
+    H = Add32(240, MulDiv(60, Sub32(R, G), delta));
+  if (H < 0) H = Add32(H, 360);
 }
 
 void HSLToRGB(int32_t H, int32_t S, int32_t L, int32_t& R, int32_t& G, int32_t& B) {
@@ -33,10 +44,19 @@ void HSLToRGB(int32_t H, int32_t S, int32_t L, int32_t& R, int32_t& G, int32_t& 
   int64_t h = H % 360;
   if (h < 0) h += 360;
   int64_t i = h / 60, f = h % 60;
-  int64_t l = L, s = S;
-  int32_t p = static_cast<int32_t>(l * (255 - s) / 255);
-  int32_t q = static_cast<int32_t>(l * (15300 - s * f) / 15300);
-  int32_t t = static_cast<int32_t>(l * (15300 - s * (60 - f)) / 15300);
+  int32_t p, q, t;
+  // Products of samples fit in 64 bits; any 32-bit S and L need 128.
+  if (S >= -(1 << 24) && S <= (1 << 24) && L >= -(1 << 24) && L <= (1 << 24)) {
+    int64_t l = L, s = S;
+    p = static_cast<int32_t>(l * (255 - s) / 255);
+    q = static_cast<int32_t>(l * (15300 - s * f) / 15300);
+    t = static_cast<int32_t>(l * (15300 - s * (60 - f)) / 15300);
+  } else {
+    __int128 l = L, s = S;
+    p = static_cast<int32_t>(l * (255 - s) / 255);
+    q = static_cast<int32_t>(l * (15300 - s * f) / 15300);
+    t = static_cast<int32_t>(l * (15300 - s * (60 - f)) / 15300);
+  }
   switch (i) {
     case 0: R = L; G = t; B = p; break;
     case 1: R = q; G = L; B = p; break;

@@ -34,8 +34,10 @@ void SetLayerPixel3(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, 
 }
 
 void AddToPixel(int layer, int Space, int Channel, int X, int Y, int32_t Delta) {
+  // The sum is taken in 64 bits and wraps into the sample like the 16-bit
+  // store it is: no Delta can overflow the addition itself.
   Sample& s = Pixel(layer, Space, Channel, X, Y);
-  s = static_cast<Sample>(s + Delta);
+  s = static_cast<Sample>(static_cast<int64_t>(s) + Delta);
 }
 
 bool IsColor(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3) {

@@ -37,7 +37,10 @@ void ReadModulePreset(const std::string& Path, ModulePreset& Preset) {
   if (!f) throw QuillonError("Cannot open module preset \"" + Path + "\": " + std::strerror(errno));
   unsigned char bytes[ModulePresetSize];
   size_t got = std::fread(bytes, 1, sizeof bytes, f);
+  const bool failed = std::ferror(f) != 0;
+  const int err = errno;
   std::fclose(f);
+  if (failed) throw QuillonError("Cannot read module preset \"" + Path + "\": " + std::strerror(err));
   if (got < sizeof bytes)
     throw QuillonError("Module preset \"" + Path + "\" is too short (" + std::to_string(got) + " of " +
                        std::to_string(ModulePresetSize) + " bytes)");

@@ -3,6 +3,7 @@
 #include "engine/Chain.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
+#include "engine/Pixels.h"
 #include "engine/Random.h"
 
 namespace quillon {
@@ -42,6 +43,8 @@ void ResetEngine() {
   }
   for (auto& m : ModuleParams) m = T_Prm_Module_Synthe{};
   ClearImageStore();
+  for (auto& slot : NeighbourList) slot = NeighbourSlot{};
+  ColorWalker = ColorWalkRecord{};
   BlendParams = TBlendParams{};
   BlendFlag = 0;
   StartEngine();

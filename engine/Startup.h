@@ -30,7 +30,8 @@ void StartEngine();
 void SetStartupGlobals();
 
 // Back to the start-up state for tests: the catalog cleared and filled again,
-// the chain emptied, the image store zeroed, the start-up globals set.
+// the chain emptied, the image store, the neighbour list and the colour walk
+// zeroed, the start-up globals set.
 void ResetEngine();
 
 }  // namespace quillon
