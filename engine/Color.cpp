@@ -1,5 +1,7 @@
 #include "engine/Color.h"
 
+#include <algorithm>
+
 #include "engine/ImageStore.h"
 #include "engine/Numeric.h"
 #include "engine/Parallel.h"
@@ -73,40 +75,111 @@ void ColorToHSL(int32_t Color, int32_t& H, int32_t& S, int32_t& L) {
   RGBToHSL(r, g, b, H, S, L);
 }
 
+namespace {
+
+// RGB -> HSL of one column. The syncs convert every pixel of a picture, so a
+// column whose samples all lie in 0..255 goes through a loop the compiler
+// turns into vector code: selections by masks instead of branches (which
+// colour is the maximum is as good as random from pixel to pixel), and the
+// two MulDivs as double divisions. For n below 2^16 and k in 1..255 the
+// correctly rounded double n / k truncates to n div k exactly: a quotient
+// that is not an integer lies at least 1/k below the next one, far beyond
+// the rounding error. Adding half the divisor first rounds halves away from
+// zero, as MulDiv does. Grey (max = min) needs no case of its own: red counts
+// as the maximum and every numerator is 0, so S and H are 0. A column with
+// any other sample goes pixel by pixel through RGBToHSL.
+void ColumnToHSL(const Sample* __restrict r, const Sample* __restrict g, const Sample* __restrict b,
+                 Sample* __restrict hh, Sample* __restrict ss, Sample* __restrict ll, int n) {
+  int32_t all = 0;
+  for (int y = 0; y < n; ++y) all |= r[y] | g[y] | b[y];
+  if (static_cast<uint32_t>(all) > 255u) {
+    for (int y = 0; y < n; ++y) {
+      int32_t H, S, L;
+      RGBToHSL(r[y], g[y], b[y], H, S, L);
+      hh[y] = static_cast<Sample>(H);
+      ss[y] = static_cast<Sample>(S);
+      ll[y] = static_cast<Sample>(L);
+    }
+    return;
+  }
+  for (int y = 0; y < n; ++y) {
+    const int32_t R = r[y], G = g[y], B = b[y];
+    const int32_t mx = std::max(R, std::max(G, B));
+    const int32_t mn = std::min(R, std::min(G, B));
+    const int32_t delta = mx - mn;
+    const bool redMax = R == mx, greenMax = G == mx;
+    const int32_t diff = redMax ? G - B : (greenMax ? B - R : R - G);
+    const int32_t base = redMax ? 0 : (greenMax ? 120 : 240);
+    const int32_t magnitude = diff < 0 ? -diff : diff;
+    // S = MulDiv(max - min, 255, max); H = base + MulDiv(60, diff, max - min).
+    const int32_t S = static_cast<int32_t>(static_cast<double>(255 * delta + mx / 2) /
+                                           static_cast<double>(mx > 0 ? mx : 1));
+    const int32_t q = static_cast<int32_t>(static_cast<double>(60 * magnitude + delta / 2) /
+                                           static_cast<double>(delta > 0 ? delta : 1));
+    const int32_t H = base + (diff < 0 ? -q : q);
+    hh[y] = static_cast<Sample>(H < 0 ? H + 360 : H);
+    ss[y] = static_cast<Sample>(S);
+    ll[y] = static_cast<Sample>(mx);
+  }
+}
+
+// HSL -> RGB of one column, likewise: a column whose hues lie in 0..359 and
+// whose S and L lie in 0..255 goes through a vectorizable loop in 32-bit
+// arithmetic (every product stays below 2^22, every operand of the divisions
+// is positive, so they truncate as the conversion's do); the sector picks its
+// values by masks. S = 0 needs no case of its own there: p, q and t are then
+// L. A column with any other sample goes pixel by pixel through HSLToRGB.
+void ColumnToRGB(const Sample* __restrict hh, const Sample* __restrict ss, const Sample* __restrict ll,
+                 Sample* __restrict r, Sample* __restrict g, Sample* __restrict b, int n) {
+  int32_t satLum = 0, hueLow = 0, hueHigh = 0;
+  for (int y = 0; y < n; ++y) {
+    satLum |= ss[y] | ll[y];
+    hueLow = std::min<int32_t>(hueLow, hh[y]);
+    hueHigh = std::max<int32_t>(hueHigh, hh[y]);
+  }
+  if (static_cast<uint32_t>(satLum) > 255u || hueLow < 0 || hueHigh > MaxHue) {
+    for (int y = 0; y < n; ++y) {
+      int32_t R, G, B;
+      HSLToRGB(hh[y], ss[y], ll[y], R, G, B);
+      r[y] = static_cast<Sample>(R);
+      g[y] = static_cast<Sample>(G);
+      b[y] = static_cast<Sample>(B);
+    }
+    return;
+  }
+  for (int y = 0; y < n; ++y) {
+    const int32_t H = hh[y], S = ss[y], L = ll[y];
+    const int32_t i = H / 60, f = H % 60;
+    const int32_t p = L * (255 - S) / 255;
+    const int32_t q = L * (15300 - S * f) / 15300;
+    const int32_t t = L * (15300 - S * (60 - f)) / 15300;
+    // Sectors 0 (L, t, p), 1 (q, L, p), 2 (p, L, t), 3 (p, q, L), 4 (t, p, L), 5 (L, p, q).
+    const int32_t s0 = -(i == 0), s1 = -(i == 1), s2 = -(i == 2), s3 = -(i == 3), s4 = -(i == 4), s5 = -(i == 5);
+    const int32_t R = ((s0 | s5) & L) | (s1 & q) | ((s2 | s3) & p) | (s4 & t);
+    const int32_t G = ((s1 | s2) & L) | (s0 & t) | (s3 & q) | ((s4 | s5) & p);
+    const int32_t B = ((s3 | s4) & L) | ((s0 | s1) & p) | (s2 & t) | (s5 & q);
+    r[y] = static_cast<Sample>(R);
+    g[y] = static_cast<Sample>(G);
+    b[y] = static_cast<Sample>(B);
+  }
+}
+
+}  // namespace
+
 void SyncLayerColorSpace(int layer, int Space) {
   LayerData& d = Layer(layer);
   const int h = ImageHeight;
   if (Space == SpaceRGB) {
     ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
-      for (int x = x0; x <= x1; ++x) {
-        const Sample *r = d.plane(SpaceRGB, 1).column(x), *g = d.plane(SpaceRGB, 2).column(x),
-                     *b = d.plane(SpaceRGB, 3).column(x);
-        Sample *hh = d.plane(SpaceHSL, 1).column(x), *ss = d.plane(SpaceHSL, 2).column(x),
-               *ll = d.plane(SpaceHSL, 3).column(x);
-        for (int y = 0; y < h; ++y) {
-          int32_t H, S, L;
-          RGBToHSL(r[y], g[y], b[y], H, S, L);
-          hh[y] = static_cast<Sample>(H);
-          ss[y] = static_cast<Sample>(S);
-          ll[y] = static_cast<Sample>(L);
-        }
-      }
+      for (int x = x0; x <= x1; ++x)
+        ColumnToHSL(d.plane(SpaceRGB, 1).column(x), d.plane(SpaceRGB, 2).column(x), d.plane(SpaceRGB, 3).column(x),
+                    d.plane(SpaceHSL, 1).column(x), d.plane(SpaceHSL, 2).column(x), d.plane(SpaceHSL, 3).column(x), h);
     });
   } else {
     ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
-      for (int x = x0; x <= x1; ++x) {
-        const Sample *hh = d.plane(SpaceHSL, 1).column(x), *ss = d.plane(SpaceHSL, 2).column(x),
-                     *ll = d.plane(SpaceHSL, 3).column(x);
-        Sample *r = d.plane(SpaceRGB, 1).column(x), *g = d.plane(SpaceRGB, 2).column(x),
-               *b = d.plane(SpaceRGB, 3).column(x);
-        for (int y = 0; y < h; ++y) {
-          int32_t R, G, B;
-          HSLToRGB(hh[y], ss[y], ll[y], R, G, B);
-          r[y] = static_cast<Sample>(R);
-          g[y] = static_cast<Sample>(G);
-          b[y] = static_cast<Sample>(B);
-        }
-      }
+      for (int x = x0; x <= x1; ++x)
+        ColumnToRGB(d.plane(SpaceHSL, 1).column(x), d.plane(SpaceHSL, 2).column(x), d.plane(SpaceHSL, 3).column(x),
+                    d.plane(SpaceRGB, 1).column(x), d.plane(SpaceRGB, 2).column(x), d.plane(SpaceRGB, 3).column(x), h);
     });
   }
 }
