@@ -5,6 +5,7 @@
 #include "engine/Parallel.h"
 #include "engine/Random.h"
 
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -111,20 +112,59 @@ bool FindColorPixel(int layer, int Space, int Tries, int32_t C1, int32_t C2, int
   return false;
 }
 
+namespace {
+// The wrapped coordinates of one side of a window, From .. From + Length - 1,
+// with how often each occurs. A window longer than the picture side wraps
+// onto itself: each of the side's coordinates is listed once with its number
+// of occurrences, so a radius of any size costs one picture side instead of a
+// loop as long as the window (which for a radius near 2^31 would not end).
+struct WindowAxis {
+  std::vector<std::pair<int, int64_t>> at;  // (wrapped coordinate, occurrences)
+  WindowAxis(int64_t from, int64_t length, int32_t side) {
+    if (length <= side) {
+      for (int64_t k = 0; k < length; ++k) at.emplace_back(WrapSide(from + k, side), 1);
+      return;
+    }
+    const int64_t whole = length / side, rest = length % side;
+    const int first = WrapSide(from, side);
+    for (int k = 0; k < side; ++k) at.emplace_back(WrapSide(static_cast<int64_t>(first) + k, side), whole + (k < rest));
+  }
+};
+}  // namespace
+
 bool NeighbourAverage(int layer, int Space, int Channel, int X, int Y, int Radius, int ExcludeCentre, int32_t C1,
                       int32_t C2, int32_t C3) {
-  int64_t sum = 0, count = 0;
   const Plane& p = LayerPlane(layer, Space, Channel);
-  for (int64_t x = static_cast<int64_t>(X) - Radius; x <= static_cast<int64_t>(X) + Radius; ++x)
-    for (int64_t y = static_cast<int64_t>(Y) - Radius; y <= static_cast<int64_t>(Y) + Radius; ++y) {
-      int wx, wy;
-      WrapXY(x, y, wx, wy);
-      if (ExcludeCentre == 1 && wx == X && wy == Y) continue;
-      if (IsColor(layer, Space, wx, wy, C1, C2, C3)) continue;
-      sum += p.at(wx, wy);
-      ++count;
-    }
-  int64_t v = count == 0 ? 0 : Round(static_cast<Real>(sum) / count);
+  const int64_t length = 2 * static_cast<int64_t>(Radius) + 1;
+  int64_t v = 0;
+  if (length <= ImageWidth && length <= ImageHeight) {
+    int64_t sum = 0, count = 0;
+    for (int64_t x = static_cast<int64_t>(X) - Radius; x <= static_cast<int64_t>(X) + Radius; ++x)
+      for (int64_t y = static_cast<int64_t>(Y) - Radius; y <= static_cast<int64_t>(Y) + Radius; ++y) {
+        int wx, wy;
+        WrapXY(x, y, wx, wy);
+        if (ExcludeCentre == 1 && wx == X && wy == Y) continue;
+        if (IsColor(layer, Space, wx, wy, C1, C2, C3)) continue;
+        sum += p.at(wx, wy);
+        ++count;
+      }
+    v = count == 0 ? 0 : Round(static_cast<Real>(sum) / count);
+  } else {
+    // The same sum and count from the wrapped window's distinct pixels, in
+    // 128 bits: a huge radius counts each pixel up to 2^64 times.
+    __int128 sum = 0, count = 0;
+    const WindowAxis xs(static_cast<int64_t>(X) - Radius, length, ImageWidth);
+    const WindowAxis ys(static_cast<int64_t>(Y) - Radius, length, ImageHeight);
+    for (const auto& [wx, nx] : xs.at)
+      for (const auto& [wy, ny] : ys.at) {
+        if (ExcludeCentre == 1 && wx == X && wy == Y) continue;
+        if (IsColor(layer, Space, wx, wy, C1, C2, C3)) continue;
+        const __int128 times = static_cast<__int128>(nx) * ny;
+        sum += times * p.at(wx, wy);
+        count += times;
+      }
+    v = count == 0 ? 0 : Round(static_cast<Real>(sum) / static_cast<Real>(count));
+  }
   LayerPlane(layer, Space, Channel).at(X, Y) = static_cast<Sample>(v);
   return true;
 }

@@ -227,7 +227,8 @@ TEST_F(SyncTest, RGBToHSLSyncMatchesTheConversionForEveryColour) {
       for (int y = 1; y <= ImageHeight; ++y) {
         const HSL expected =
             ToHSL(Pixel(layer, SpaceRGB, 1, x, y), Pixel(layer, SpaceRGB, 2, x, y), Pixel(layer, SpaceRGB, 3, x, y));
-        const HSL got{Pixel(layer, SpaceHSL, 1, x, y), Pixel(layer, SpaceHSL, 2, x, y), Pixel(layer, SpaceHSL, 3, x, y)};
+        const HSL got{Pixel(layer, SpaceHSL, 1, x, y), Pixel(layer, SpaceHSL, 2, x, y),
+                      Pixel(layer, SpaceHSL, 3, x, y)};
         ASSERT_EQ(got, expected) << "pass " << pass << " at " << x << "," << y;
       }
   }
@@ -254,7 +255,8 @@ TEST_F(SyncTest, HSLToRGBSyncMatchesTheConversionForEveryHSL) {
       for (int y = 1; y <= ImageHeight; ++y) {
         const RGB expected =
             ToRGB(Pixel(layer, SpaceHSL, 1, x, y), Pixel(layer, SpaceHSL, 2, x, y), Pixel(layer, SpaceHSL, 3, x, y));
-        const RGB got{Pixel(layer, SpaceRGB, 1, x, y), Pixel(layer, SpaceRGB, 2, x, y), Pixel(layer, SpaceRGB, 3, x, y)};
+        const RGB got{Pixel(layer, SpaceRGB, 1, x, y), Pixel(layer, SpaceRGB, 2, x, y),
+                      Pixel(layer, SpaceRGB, 3, x, y)};
         ASSERT_EQ(got, expected) << "pass " << pass << " at " << x << "," << y;
       }
   }
@@ -272,7 +274,8 @@ TEST_F(SyncTest, SyncsConvertOutOfRangeSamplesLikeThePixelFunctions) {
     for (int y = 1; y <= ImageHeight; ++y)
       for (int c = 1; c <= 3; ++c) {
         // Columns 1..4 mix odd samples in; columns 5..8 hold only in-range ones.
-        const Sample v = x <= 4 && (y + c) % 3 == 0 ? odd[n++ % 12] : static_cast<Sample>((x * 37 + y * 11 + c * 5) % 256);
+        const Sample v =
+            x <= 4 && (y + c) % 3 == 0 ? odd[n++ % 12] : static_cast<Sample>((x * 37 + y * 11 + c * 5) % 256);
         Pixel(ResultLayer, SpaceRGB, c, x, y) = v;
         Pixel(CurrentLayer, SpaceHSL, c, x, y) = v;
       }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "EngineTest.h"
+#include "engine/Numeric.h"
 #include "engine/Pixels.h"
 #include "engine/Random.h"
 
@@ -358,6 +359,53 @@ TEST_F(PixelsTest, NeighbourAverageTiesAndEmptyWindows) {
   Pixel(CurrentLayer, SpaceHSL, 3, 2, 1) = 50;
   NeighbourAverage(CurrentLayer, SpaceHSL, 3, 2, 1, 1, 1, 1, 1, 1);
   EXPECT_EQ(Pixel(CurrentLayer, SpaceHSL, 3, 2, 1), 0);
+}
+
+// A window wider than the picture wraps onto itself: each pixel counts as
+// often as the window meets it, and any radius finishes at once.
+TEST_F(PixelsTest, NeighbourAverageOfWindowsWiderThanThePicture) {
+  Picture(5, 3);
+  int32_t seed = 77;
+  InitRandom(seed);
+  for (int x = 1; x <= 5; ++x)
+    for (int y = 1; y <= 3; ++y)
+      SetLayerPixel3(ResultLayer, SpaceRGB, x, y, RandomInt(seed, 0, 2), RandomInt(seed, 0, 9), 0);
+  for (int radius = 0; radius <= 7; ++radius)
+    for (int exclude = 0; exclude <= 1; ++exclude)
+      for (int cx : {1, 3, 5})
+        for (int cy : {1, 3}) {
+          // The window walked pixel by pixel, as the definition reads.
+          int64_t sum = 0, count = 0;
+          for (int x = cx - radius; x <= cx + radius; ++x)
+            for (int y = cy - radius; y <= cy + radius; ++y) {
+              int wx, wy;
+              WrapXY(x, y, wx, wy);
+              if ((exclude == 1 && wx == cx && wy == cy) || IsColor(ResultLayer, SpaceRGB, wx, wy, 1, 7, 0)) continue;
+              sum += Pixel(ResultLayer, SpaceRGB, 2, wx, wy);
+              ++count;
+            }
+          const long double mean = count ? static_cast<long double>(sum) / count : 0;
+          const Sample before = Pixel(ResultLayer, SpaceRGB, 2, cx, cy);
+          NeighbourAverage(ResultLayer, SpaceRGB, 2, cx, cy, radius, exclude, 1, 7, 0);
+          EXPECT_EQ(Pixel(ResultLayer, SpaceRGB, 2, cx, cy), Round(mean)) << radius << " " << exclude;
+          Pixel(ResultLayer, SpaceRGB, 2, cx, cy) = before;
+        }
+  // Radius 2^31 - 1 on a 2 x 1 picture: the window of 2^32 - 1 columns from
+  // 1 - (2^31 - 1) meets column 2 first, 2^31 times, and column 1 2^31 - 1
+  // times, so the mean leans just past or short of the middle.
+  Picture(2, 1);
+  Paint(CurrentLayer, SpaceHSL, 0, 0, 0);
+  Pixel(CurrentLayer, SpaceHSL, 1, 2, 1) = 3;  // 3 * 2^31 / (2^32 - 1) = 1.5000000003
+  NeighbourAverage(CurrentLayer, SpaceHSL, 1, 1, 1, INT32_MAX, 0, -1, -1, -1);
+  EXPECT_EQ(Pixel(CurrentLayer, SpaceHSL, 1, 1, 1), 2);
+  Pixel(CurrentLayer, SpaceHSL, 1, 1, 1) = 3;  // 3 * (2^31 - 1) / (2^32 - 1) = 1.4999999997
+  Pixel(CurrentLayer, SpaceHSL, 1, 2, 1) = 0;
+  NeighbourAverage(CurrentLayer, SpaceHSL, 1, 1, 1, INT32_MAX, 0, -1, -1, -1);
+  EXPECT_EQ(Pixel(CurrentLayer, SpaceHSL, 1, 1, 1), 1);
+  // A negative radius is an empty window.
+  Pixel(CurrentLayer, SpaceHSL, 1, 1, 1) = 9;
+  NeighbourAverage(CurrentLayer, SpaceHSL, 1, 1, 1, -1, 0, -1, -1, -1);
+  EXPECT_EQ(Pixel(CurrentLayer, SpaceHSL, 1, 1, 1), 0);
 }
 
 TEST_F(PixelsTest, GradientSpanMorphsARunWithWrappingAndTies) {
