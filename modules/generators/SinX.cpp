@@ -58,7 +58,8 @@ Real AxisValue(int wave, int side, int64_t pixelPeriod, int64_t x, int32_t perio
   Real u;
   if (wave == WaveTriangle) {
     // A quarter counter that starts at the phase and advances every quarter
-    // along the side; t runs 0..1 within the quarter.
+    // along the side; t runs 0..1 within the quarter. The counter is taken
+    // modulo 4 as 0..3, so a negative phase counts back by whole quarters.
     const int64_t q = pixelPeriod / 4;
     const int64_t counter = static_cast<int64_t>(phase) + x / q;
     const Real t = static_cast<Real>(x % q) / q;
@@ -69,6 +70,7 @@ Real AxisValue(int wave, int side, int64_t pixelPeriod, int64_t x, int32_t perio
       default: u = t - 1; break;
     }
   } else if (wave == WaveSawtooth) {
+    // Likewise the position plus the phase is taken modulo p as 0..p - 1.
     const int64_t p = pixelPeriod;
     u = static_cast<Real>(Mod(x + phase, p)) / p;
   } else {

@@ -12,9 +12,9 @@ namespace quillon {
 // Channel c (1 hue, 2 saturation, 3 luminosity) walks between Value - Range
 // and Value + Range by Step. A band that crosses 0 is shifted up to
 // 0 .. 2 * Range; otherwise a band that crosses Top is shifted down to
-// Top - 2 * Range .. Top. A band wider than the whole scale cannot stay
-// inside it; it keeps its width from 0 upwards. Sums are formed in 64 bits
-// so that any range from a preset gives a defined band.
+// Top - 2 * Range .. Top. Only the first shift that applies is made, so a
+// band wider than the whole scale still sticks out on its other side. Sums
+// are formed in 64 bits so that any range from a preset gives a defined band.
 inline void SetWalkBand(int Channel, int32_t Value, int32_t Range, int32_t Step, int32_t Top) {
   int64_t lo = static_cast<int64_t>(Value) - Range;
   int64_t hi = static_cast<int64_t>(Value) + Range;
