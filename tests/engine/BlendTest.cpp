@@ -31,14 +31,17 @@ class BlendTest : public EngineTest {
   Sample Result(int space, int channel, int x = 2, int y = 2) { return Pixel(ResultLayer, space, channel, x, y); }
 };
 
-// One case: result and current samples of channel 3 (L in HSL, B in RGB,
-// both clamped to 0..255), the two weights, and the expected value of every
+// One case: result and current samples (of channel 3 in RGB, of hue and
+// lightness in HSL), the two weights, and the expected value of every
 // function 0..23.
 struct Case {
   const char* name;
   Sample result, current;
   double resultWeight, currentWeight;
   Sample expected[24];
+  // Hue clamps at 359, not 255: the one function whose hue differs.
+  int hueFunction = -1;
+  Sample hue = 0;
 };
 
 const Case kCases[] = {
@@ -51,11 +54,13 @@ const Case kCases[] = {
     // X = 200, Y = 101: A = Round(150.5) = 150, D = 99, V = 200 xor 101 = 173;
     // Add clamps 301 to 255, Subtract Current - Result clamps -99 to 0.
     {"X 200, Y 101", 200, 101, 1.0, 1.0,
-     {200, 101, 255, 0, 99, 150, 99, 64, 237, 173, 101, 200, 99, 101, 99, 200, 99, 150, 249, 51, 101, 173, 173, 200}},
+     {200, 101, 255, 0, 99, 150, 99, 64, 237, 173, 101, 200, 99, 101, 99, 200, 99, 150, 249, 51, 101, 173, 173, 200},
+     2, 301},
     // Both weights below 1.0: the mask (50 everywhere) gives 0.5 and 0.5.
     // X = 254.5, Y = 0.5: A = Round(127.5) = 128, D = 254; 255 clamps.
     {"X 254.5, Y 0.5", 509, 1, 0.5, 0.5,
-     {254, 0, 255, 0, 254, 128, 254, 0, 254, 254, 0, 254, 0, 254, 254, 254, 128, 254, 255, 126, 0, 254, 254, 254}},
+     {254, 0, 255, 0, 254, 128, 254, 0, 254, 254, 0, 254, 0, 254, 254, 254, 128, 254, 255, 126, 0, 254, 254, 254},
+     18, 359},  // A + D = 382
 };
 
 TEST_F(BlendTest, EveryFunctionAtTiesAndClampsInRGB) {
@@ -70,15 +75,17 @@ TEST_F(BlendTest, EveryFunctionAtTiesAndClampsInRGB) {
   }
 }
 
-TEST_F(BlendTest, EveryFunctionAtTiesAndClampsInHSLLightness) {
+TEST_F(BlendTest, EveryFunctionAtTiesAndClampsInHSL) {
   for (const Case& c : kCases) {
     for (int f = 0; f < BlendFunctionCount; ++f) {
-      Fill(SpaceHSL, 0, 0, c.result, 0, 0, c.current);
+      Fill(SpaceHSL, c.result, 0, c.result, c.current, 0, c.current);
       for (int x = 1; x <= ImageWidth; ++x)
         for (int y = 1; y <= ImageHeight; ++y) BlendMask.at(x, y) = 50;
       Blend(SpaceHSL, f, c.resultWeight, c.currentWeight);
+      const Sample hue = f == c.hueFunction ? c.hue : c.expected[f];
+      EXPECT_EQ(Result(SpaceHSL, 1), hue) << c.name << ", function " << f << " " << BlendFunctionNames[f];
       EXPECT_EQ(Result(SpaceHSL, 3), c.expected[f]) << c.name << ", function " << f << " " << BlendFunctionNames[f];
-      // The RGB space follows: grey of that lightness.
+      // The RGB space follows: grey of that lightness (S is 0).
       EXPECT_EQ(Result(SpaceRGB, 1), c.expected[f]);
     }
   }
