@@ -5,6 +5,9 @@
 // Composite textures
 // (includes)
 
+// Region-growing texture
+#include "modules/textures/Fnc_T017.h"
+
 // Chaotic functions
 #include "modules/chaotic/Fnc_K1M1.h"
 #include "modules/chaotic/Fnc_K1M2.h"
@@ -24,6 +27,7 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       // Composite textures
 
       // Region-growing texture
+      {T017_RegisterProcs, T017_RegisterNames, nullptr},
 
       // Chaotic functions, one modifier
       {K1M1_RegisterProcs, K1M1_RegisterNames, nullptr},

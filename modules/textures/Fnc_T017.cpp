@@ -1,0 +1,356 @@
+#include "modules/textures/Fnc_T017.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "engine/Color.h"
+#include "engine/ImageStore.h"
+#include "engine/Instances.h"
+#include "engine/Numeric.h"
+#include "engine/Pixels.h"
+#include "engine/Random.h"
+#include "shell/ColorWalk.h"
+#include "shell/Progress.h"
+
+namespace quillon {
+
+TT017Work T017Work;
+
+// ---------------------------------------------------------------------------
+// Registration, defaults, ranges
+
+void T017_RegisterProcs() {
+  TypeDefaultsProc[T017_Type] = T017_SetDefaults;
+  TypeRangesProc[T017_Type] = T017_SetRanges;
+  TypeExecuteProc[T017_Type] = T017_Execute;
+}
+
+void T017_RegisterNames() {
+  TypeName[T017_Type] = "Lozenge Distortion";
+  TypeCode[T017_Type] = "T017";
+  TypeGenerator[T017_Type] = 1;
+}
+
+void T017_SetDefaults(int Instance) {
+  ClearValues(Instance);
+  Array1<int32_t, ParamCount>& v = ModuleParams[Instance].ParamValue;
+  v[1] = 100;  // hue minimum
+  v[2] = 270;  // hue maximum
+  v[3] = 1;    // hue step
+  v[4] = 0;    // saturation minimum
+  v[5] = 255;  // saturation maximum
+  v[6] = 5;    // saturation step
+  v[7] = 0;    // luminosity minimum
+  v[8] = 255;  // luminosity maximum
+  v[9] = 3;    // luminosity step
+  v[11] = 4000;  // region size bounds, in tens of pixels
+  v[12] = 4000;
+  v[13] = 1;    // blur radius
+  v[14] = 502;  // random seed
+}
+
+void T017_SetRanges(int Instance) {
+  ClearRanges(Instance);
+  SetParamRange(Instance, 1, 0, MaxHue);
+  SetParamRange(Instance, 2, 0, MaxHue);
+  SetParamRange(Instance, 3, 0, 50);
+  SetParamRange(Instance, 4, 0, MaxSatLum);
+  SetParamRange(Instance, 5, 0, MaxSatLum);
+  SetParamRange(Instance, 6, 1, 50);
+  SetParamRange(Instance, 7, 0, MaxSatLum);
+  SetParamRange(Instance, 8, 0, MaxSatLum);
+  SetParamRange(Instance, 9, 1, 50);
+  SetParamRange(Instance, 11, 50, 5000);
+  SetParamRange(Instance, 12, 50, 5000);
+  SetParamRange(Instance, 13, 0, 2);
+  SetParamRange(Instance, 14, 1, 1000);
+}
+
+// ---------------------------------------------------------------------------
+// Execute
+
+void T017_Execute() {
+  ShowProgress(RunningInstance, T017_Type);
+  const Array1<int32_t, ParamCount>& v = ModuleParams[RunningInstance].ParamValue;
+  TT017Work& w = T017Work;
+  w.BlurRadius = v[13];
+  w.MinSize = v[11];
+  w.MaxSize = v[12];
+  OrderPair(w.MinSize, w.MaxSize);
+  w.HueMin = v[1];
+  w.HueMax = v[2];
+  OrderPair(w.HueMin, w.HueMax);
+  w.SatMin = v[4];
+  w.SatMax = v[5];
+  OrderPair(w.SatMin, w.SatMax);
+  w.LumMin = v[7];
+  w.LumMax = v[8];
+  OrderPair(w.LumMin, w.LumMax);
+  w.HueStep = v[3];
+  w.SatStep = v[6];
+  w.LumStep = v[9];
+  w.Seed = v[14];
+  T017_Compute();
+  SyncCurrentColorSpace(SpaceHSL);
+}
+
+// ---------------------------------------------------------------------------
+// The region growing
+//
+// Which pixels are free. The layer marks a free pixel by the HSL colour
+// (0, 0, 0), but the walk itself paints (0, 0, 0) whenever the minimums of all
+// three channels are 0 (the first pixel of every region), and a pixel that
+// counted as free again after being painted could be found, painted (0, 0, 0)
+// and found again without end. So "free" here means "not painted yet in this
+// run", kept in a map of its own: a painted pixel is never free again, even
+// when it holds (0, 0, 0), and every growth step paints a pixel that was free,
+// so a run takes at most ImageWidth * ImageHeight steps.
+//
+// Whenever no painted pixel holds (0, 0, 0) the map and the colour test agree
+// on every pixel at every moment, so the picture and every random draw are
+// those of the colour test. With every channel's minimum >= 0 and not all
+// three 0, that is always the case: a channel whose minimum m is above 0 stays
+// >= m in every painted pixel, since the walk keeps it within its bounds and
+// the blur averages painted values only (the centre among them).
+//
+// The map also makes the searches cheap: each row and each column keeps a
+// bitmap of its free pixels, so the probe's line scans become bit scans, and
+// the full scan resumes from a cursor that only moves forward, valid because
+// no pixel before it can become free again. Each pixel also keeps the count
+// of its painted 8-neighbours (wrapped, counted once per neighbour slot), the
+// score of a candidate, updated as pixels are painted.
+
+namespace {
+
+constexpr int Side = MaxImageSide;
+constexpr int Words = Side / 64;
+constexpr int ProbeCount = 10;
+// The largest blur radius the form offers; a larger one from a preset is
+// taken as this, so the window stays 5 x 5 (a wider one would cost its area
+// for every pixel of the picture).
+constexpr int MaxBlurRadius = 2;
+
+struct FreeMap {
+  uint8_t Painted[Side][Side];        // [x - 1][y - 1]
+  uint8_t PaintedAround[Side][Side];  // [x - 1][y - 1]: painted 8-neighbours
+  uint64_t Row[Side][Words];          // row y - 1: bit x - 1 set while free
+  uint64_t Column[Side][Words];       // column x - 1: bit y - 1 set while free
+  int CursorX = 1, CursorY = 1;       // every pixel before it in column order is painted
+  int W = 0, H = 0;
+};
+FreeMap Map;
+
+void SetBits(uint64_t* bits, int count) {
+  std::memset(bits, 0, sizeof(uint64_t) * Words);
+  for (int i = 0; i < count; ++i) bits[i >> 6] |= uint64_t{1} << (i & 63);
+}
+
+void ResetMap() {
+  Map.W = ImageWidth;
+  Map.H = ImageHeight;
+  for (int x = 0; x < Map.W; ++x) {
+    std::memset(Map.Painted[x], 0, static_cast<size_t>(Map.H));
+    std::memset(Map.PaintedAround[x], 0, static_cast<size_t>(Map.H));
+    SetBits(Map.Column[x], Map.H);
+  }
+  for (int y = 0; y < Map.H; ++y) SetBits(Map.Row[y], Map.W);
+  Map.CursorX = 1;
+  Map.CursorY = 1;
+}
+
+inline bool IsFree(int x, int y) { return Map.Painted[x - 1][y - 1] == 0; }
+inline int PrevX(int x) { return x == 1 ? Map.W : x - 1; }
+inline int NextX(int x) { return x == Map.W ? 1 : x + 1; }
+inline int PrevY(int y) { return y == 1 ? Map.H : y - 1; }
+inline int NextY(int y) { return y == Map.H ? 1 : y + 1; }
+
+void MarkPainted(int x, int y) {
+  Map.Painted[x - 1][y - 1] = 1;
+  Map.Row[y - 1][(x - 1) >> 6] &= ~(uint64_t{1} << ((x - 1) & 63));
+  Map.Column[x - 1][(y - 1) >> 6] &= ~(uint64_t{1} << ((y - 1) & 63));
+  // (x, y) is the neighbour, in the opposite slot, of each of its own
+  // neighbours; on a picture 1 or 2 pixels wide a pixel fills several slots.
+  const int xs[3] = {PrevX(x), x, NextX(x)};
+  const int ys[3] = {PrevY(y), y, NextY(y)};
+  for (int a = 0; a < 3; ++a)
+    for (int b = 0; b < 3; ++b)
+      if (a != 1 || b != 1) ++Map.PaintedAround[xs[a] - 1][ys[b] - 1];
+}
+
+// Index of the first set bit at index >= From, or -1.
+int NextBit(const uint64_t* bits, int From) {
+  if (From >= Side) return -1;
+  int w = From >> 6;
+  uint64_t m = bits[w] & (~uint64_t{0} << (From & 63));
+  for (;;) {
+    if (m) return (w << 6) + std::countr_zero(m);
+    if (++w >= Words) return -1;
+    m = bits[w];
+  }
+}
+
+// Index of the last set bit at index <= To, or -1.
+int PrevBit(const uint64_t* bits, int To) {
+  if (To < 0) return -1;
+  int w = To >> 6;
+  uint64_t m = bits[w] & (~uint64_t{0} >> (63 - (To & 63)));
+  for (;;) {
+    if (m) return (w << 6) + 63 - std::countl_zero(m);
+    if (--w < 0) return -1;
+    m = bits[w];
+  }
+}
+
+// The free-pixel search: 10 random probes, each with its line scans (right,
+// left, down, up, no wrapping), then the full scan in column order. The same
+// draws and the same pixel as a search that tests every pixel's colour.
+bool FindFreePixel(int& X, int& Y) {
+  for (int t = 1; t <= ProbeCount; ++t) {
+    const int x = RandomInt(RandomSeed, 1, ImageWidth);
+    const int y = RandomInt(RandomSeed, 1, ImageHeight);
+    int i;
+    if (IsFree(x, y)) {
+      X = x, Y = y;
+      return true;
+    }
+    const uint64_t* row = Map.Row[y - 1];
+    if ((i = NextBit(row, x)) >= 0 || (i = PrevBit(row, x - 2)) >= 0) {
+      X = i + 1, Y = y;
+      return true;
+    }
+    const uint64_t* column = Map.Column[x - 1];
+    if ((i = NextBit(column, y)) >= 0 || (i = PrevBit(column, y - 2)) >= 0) {
+      X = x, Y = i + 1;
+      return true;
+    }
+  }
+  for (; Map.CursorX <= Map.W; ++Map.CursorX, Map.CursorY = 1) {
+    const int i = NextBit(Map.Column[Map.CursorX - 1], Map.CursorY - 1);
+    if (i >= 0) {
+      Map.CursorY = i + 1;
+      X = Map.CursorX, Y = Map.CursorY;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Sum / Count (Count > 0) rounded to nearest, ties to even: the same as
+// Round(Sum / Count) in extended precision, since a quotient of integers with
+// a divisor up to 25 is either a half exactly or far from one.
+inline Sample RoundedMean(int64_t Sum, int64_t Count) {
+  int64_t q = Sum / Count, r2 = 2 * (Sum % Count);
+  if (Sum >= 0) {
+    if (r2 > Count || (r2 == Count && (q & 1))) ++q;
+  } else {
+    if (-r2 > Count || (-r2 == Count && (q & 1))) --q;
+  }
+  return static_cast<Sample>(q);
+}
+
+// Averages each HSL channel of (X, Y) over the painted pixels of the wrapped
+// window of radius R (the centre, just painted, among them), rounded half to
+// even. Each channel's mean reads only that channel, and which pixels count
+// does not depend on the channel, so the three sums are taken in one pass.
+void BlurPixel(int X, int Y, int R) {
+  Plane& h = LayerPlane(CurrentLayer, SpaceHSL, 1);
+  Plane& s = LayerPlane(CurrentLayer, SpaceHSL, 2);
+  Plane& l = LayerPlane(CurrentLayer, SpaceHSL, 3);
+  int ys[2 * MaxBlurRadius + 1];
+  for (int k = 0; k <= 2 * R; ++k) ys[k] = WrapY(static_cast<int64_t>(Y) - R + k) - 1;
+  int64_t sum[3] = {0, 0, 0};
+  int64_t count = 0;
+  for (int k = 0; k <= 2 * R; ++k) {
+    const int wx = WrapX(static_cast<int64_t>(X) - R + k);
+    const uint8_t* painted = Map.Painted[wx - 1];
+    const Sample *hc = h.column(wx), *sc = s.column(wx), *lc = l.column(wx);
+    for (int j = 0; j <= 2 * R; ++j) {
+      // Without a branch: whether a pixel counts is hard to predict.
+      const int y = ys[j];
+      const int64_t in = painted[y];
+      sum[0] += in * hc[y];
+      sum[1] += in * sc[y];
+      sum[2] += in * lc[y];
+      count += in;
+    }
+  }
+  h.at(X, Y) = RoundedMean(sum[0], count);
+  s.at(X, Y) = RoundedMean(sum[1], count);
+  l.at(X, Y) = RoundedMean(sum[2], count);
+}
+
+// Grows one region from the free pixel (X, Y): at most Target + 1 pixels,
+// fewer when its path finds no free neighbour.
+void GrowRegion(int X, int Y, int64_t Target, int Radius) {
+  int64_t count = 0;
+  for (;;) {
+    ++count;
+    SetLayerPixel3(CurrentLayer, SpaceHSL, X, Y, ColorWalker[1].Value, ColorWalker[2].Value, ColorWalker[3].Value);
+    MarkPainted(X, Y);
+    if (Radius > 0) BlurPixel(X, Y, Radius);
+
+    // The free 8-neighbours, wrapped, in the order dx = -1, 0, +1 (outer),
+    // dy = -1, 0, +1 (inner); kept in slots 1..n and 9..8+n of NeighbourList.
+    const int xs[3] = {PrevX(X), X, NextX(X)};
+    const int ys[3] = {PrevY(Y), Y, NextY(Y)};
+    int n = 0;
+    for (int a = 0; a < 3; ++a)
+      for (int b = 0; b < 3; ++b)
+        if ((a != 1 || b != 1) && IsFree(xs[a], ys[b]))
+          NeighbourList[++n] = {static_cast<int16_t>(xs[a]), static_cast<int16_t>(ys[b])};
+
+    if (n > 0) {
+      // The candidate with the most painted neighbours; a tie draws once and
+      // takes the later candidate when the draw is above 0.5.
+      int best = -1, chosen = 0;
+      for (int k = 1; k <= n; ++k) {
+        NeighbourList[8 + k] = NeighbourList[k];
+        const int score = Map.PaintedAround[NeighbourList[k].X - 1][NeighbourList[k].Y - 1];
+        if (score > best) {
+          best = score;
+          chosen = k;
+        } else if (score == best && Random01(RandomSeed) > 0.5) {
+          chosen = k;
+        }
+      }
+      X = NeighbourList[8 + chosen].X;
+      Y = NeighbourList[8 + chosen].Y;
+    }
+    BounceStep();
+    if (n == 0 || count > Target) return;
+  }
+}
+
+}  // namespace
+
+void T017_Compute() {
+  const TT017Work& w = T017Work;
+  ColorWalker[1].Min = w.HueMin;
+  ColorWalker[1].Max = w.HueMax;
+  ColorWalker[1].Step = w.HueStep;
+  ColorWalker[2].Min = w.SatMin;
+  ColorWalker[2].Max = w.SatMax;
+  ColorWalker[2].Step = w.SatStep;
+  ColorWalker[3].Min = w.LumMin;
+  ColorWalker[3].Max = w.LumMax;
+  ColorWalker[3].Step = w.LumStep;
+  RandomSeed = w.Seed;
+  InitRandom(RandomSeed);
+  FillLayer(CurrentLayer, SpaceHSL, 0, 0, 0);
+  ResetMap();
+
+  // Ten times the size bounds, in 64 bits so that no stored value overflows;
+  // within the ranges this is RandomInt(RandomSeed, 10 * min, 10 * max). A
+  // bound of 0 or less gives regions of one pixel.
+  const int64_t lo = int64_t{10} * w.MinSize, hi = int64_t{10} * w.MaxSize;
+  const int radius = std::min(w.BlurRadius, MaxBlurRadius);
+  int X, Y;
+  while (FindFreePixel(X, Y)) {
+    BounceReset(0);
+    const int64_t target = lo + Round(static_cast<Real>(Random01(RandomSeed)) * (static_cast<Real>(hi) - lo));
+    GrowRegion(X, Y, target, radius);
+  }
+}
+
+}  // namespace quillon
