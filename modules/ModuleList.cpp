@@ -3,7 +3,7 @@
 #include "engine/Startup.h"
 
 // Composite textures
-// (includes)
+#include "modules/textures/Fnc_T001.h"
 
 // Region-growing texture
 #include "modules/textures/Fnc_T017.h"
@@ -25,6 +25,7 @@ namespace quillon {
 const std::vector<ModuleUnit>& ModuleUnits() {
   static const std::vector<ModuleUnit> units = {
       // Composite textures
+      {T001_RegisterProcs, T001_RegisterNames, nullptr},
 
       // Region-growing texture
       {T017_RegisterProcs, T017_RegisterNames, nullptr},

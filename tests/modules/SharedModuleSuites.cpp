@@ -90,6 +90,13 @@ const std::map<int, std::vector<int>>& CostParameters() {
   return cost;
 }
 
+// Keeps the work-sizing parameters of an instance at 1 or below.
+void LimitCost(int type, int i) {
+  auto cost = CostParameters().find(type);
+  if (cost == CostParameters().end()) return;
+  for (int k : cost->second) ModuleParams[i].ParamValue[k] = std::min(ModuleParams[i].ParamValue[k], 1);
+}
+
 class ModuleSuite : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -114,6 +121,7 @@ TEST_F(ModuleSuite, EveryTypeIsDeterministicConsistentAndGivesTheResultLayerBack
     const int i = CreateInstance(type);
     ASSERT_EQ(i, 1);
     EXPECT_EQ(TypeGenerator[type], 1);
+    LimitCost(type, i);
 
     ScrambleLayers(1);
     RandomSeed = 12345;
@@ -144,7 +152,6 @@ TEST_F(ModuleSuite, EveryTypeSurvivesExtremeAndRandomParameters) {
   int32_t state = 2024;
   for (int type : RegisteredTypes()) {
     SCOPED_TRACE(TypeName[type]);
-    auto cost = CostParameters().find(type);
     // valueOf(m, k): the value of parameter k (colour k as well) given the
     // fresh instance m with its defaults and ranges.
     auto run = [&](auto valueOf) {
@@ -153,8 +160,7 @@ TEST_F(ModuleSuite, EveryTypeSurvivesExtremeAndRandomParameters) {
       T_Prm_Module_Synthe& m = ModuleParams[i];
       for (int k = 1; k <= ParamCount; ++k) m.ParamValue[k] = valueOf(m, k);
       for (int k = 1; k <= ColorParamCount; ++k) m.ParamColor[k] = valueOf(m, k);
-      if (cost != CostParameters().end())
-        for (int k : cost->second) m.ParamValue[k] = std::min(m.ParamValue[k], 1);
+      LimitCost(type, i);
       ComputeChain();
     };
     for (int32_t e : extremes) run([&](const T_Prm_Module_Synthe&, int) { return e; });

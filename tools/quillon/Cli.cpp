@@ -15,6 +15,7 @@
 #include "engine/Instances.h"
 #include "engine/Presets.h"
 #include "engine/Startup.h"
+#include "shell/Application.h"
 #include "shell/Synthe.h"
 #include "shell/widgets/MessageBox.h"
 
@@ -311,7 +312,7 @@ int RunQuillon(const std::vector<std::string>& Args, std::ostream& Out, std::ost
     (Args.empty() ? Err : Out) << Usage;
     return Args.empty() ? ExitBadInput : ExitOk;
   }
-  ResetEngine();
+  StartApplication();
   ClearMessageLog();
   SetMessageSink([&Err](const MessageBoxRecord& m) { Err << "message: " << m.Text << '\n'; });
   int status = ExitBadInput;
