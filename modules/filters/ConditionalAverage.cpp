@@ -23,12 +23,13 @@ void CAV1_Compute() {
     // The sizes are read as the window filters read their radius: a negative
     // size as 0, where the window is the pixel alone and A is 0.
     const int32_t size = WindowRadius(ch.Size);
-    const int64_t side = 2 * static_cast<int64_t>(size) + 1, cells = side * side, threshold = ch.Threshold;
+    const int64_t side = 2 * static_cast<int64_t>(size) + 1, threshold = ch.Threshold;
+    const double cells = static_cast<double>(side * side);
     ForEachWindowSum(p, size, [&](int x, const int64_t* sums) {
       const Sample* v = p.column(x);
       float* o = out.column(x);
       for (int y = 0; y < H; ++y) {
-        const int64_t a = RoundDiv(sums[y] - v[y], cells), d = v[y] - a;
+        const int64_t a = RoundQuotient(sums[y] - v[y], cells), d = v[y] - a;
         o[y] = static_cast<float>(threshold > (d < 0 ? -d : d) ? v[y] : a);
       }
     });

@@ -33,6 +33,18 @@ inline int64_t RoundDiv(int64_t n, int64_t d) {
   return q;
 }
 
+// The same Round(n / d) for window averages, d a whole number >= 1, in
+// double precision so that the per-pixel loops need no integer division. For
+// |n| < 2^52 it is exact: a quotient that is not a half is at least 1/(2d)
+// away from one, more than the error |n| 2^-53 / d of one double division, and
+// a half is exact in double; adding and removing 1.5 * 2^52 then rounds to
+// an integer with ties to even (the build forbids folding the two steps).
+inline int64_t RoundQuotient(int64_t n, double d) {
+  if (n >= (int64_t{1} << 52) || n <= -(int64_t{1} << 52)) return RoundDiv(n, static_cast<int64_t>(d));
+  const double q = static_cast<double>(n) / d + 6755399441055744.0;
+  return static_cast<int64_t>(q - 6755399441055744.0);
+}
+
 // The space a space field names: SpaceRGB, or HSL for any other value, the
 // reading the image store gives every space selector.
 inline int SpaceOf(int32_t space) { return space == SpaceRGB ? SpaceRGB : SpaceHSL; }

@@ -21,12 +21,13 @@ void FilterChannel(const Plane& p, int32_t filter, int32_t radius, FloatPlane& o
     case 1:
     case 4:
     case 5: {
-      const int64_t side = 2 * static_cast<int64_t>(radius) + 1, cells = side * side;
+      const int64_t side = 2 * static_cast<int64_t>(radius) + 1;
+      const double cells = static_cast<double>(side * side);
       ForEachWindowSum(p, radius, [&](int x, const int64_t* sums) {
         const Sample* v = p.column(x);
         float* o = out.column(x);
         for (int y = 0; y < H; ++y) {
-          const int64_t a = RoundDiv(sums[y], cells);
+          const int64_t a = RoundQuotient(sums[y], cells);
           o[y] = static_cast<float>(filter == 1 ? a : (filter == 4 ? (a > v[y] ? a : v[y]) : (a < v[y] ? a : v[y])));
         }
       });

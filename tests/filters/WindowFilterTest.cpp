@@ -6,6 +6,7 @@
 #include "FilterTestSupport.h"
 #include "engine/Numeric.h"
 #include "modules/filters/ConditionalAverage.h"
+#include "modules/filters/FilterSupport.h"
 #include "modules/filters/MatrixFilter.h"
 
 using namespace quillon;
@@ -51,6 +52,20 @@ int NaiveMatrix(const Rows& p, int x, int y, int r, int filter) {
 }
 
 }  // namespace
+
+// The window averages round their quotients to nearest with ties to even,
+// also for negative sums and beyond the range of the double-precision path.
+TEST(WindowAverage, QuotientsRoundHalvesToEven) {
+  const int64_t big = int64_t{1} << 53;
+  const struct {
+    int64_t n, d, expected;
+  } cases[] = {{5, 2, 2}, {7, 2, 4}, {-5, 2, -2}, {-7, 2, -4}, {11, 9, 1}, {-13, 9, -1}, {0, 121, 0},
+               {605, 121, 5}, {big + 2, 4, big / 4}, {big + 6, 4, big / 4 + 2}, {-(big + 2), 4, -(big / 4)}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(RoundDiv(c.n, c.d), c.expected) << c.n << " / " << c.d;
+    EXPECT_EQ(RoundQuotient(c.n, static_cast<double>(c.d)), c.expected) << c.n << " / " << c.d;
+  }
+}
 
 // The 3 x 3 average at the corner reaches across both edges.
 TEST(MatrixFilter, AveragesAcrossTheWrap) {
