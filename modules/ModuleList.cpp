@@ -7,6 +7,7 @@
 
 // Region-growing texture
 #include "modules/textures/Fnc_T017.h"
+#include "modules/textures/Prm_T017.h"
 
 // Chaotic functions
 #include "modules/chaotic/Fnc_K1M1.h"
@@ -28,7 +29,7 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       {T001_RegisterProcs, T001_RegisterNames, nullptr},
 
       // Region-growing texture
-      {T017_RegisterProcs, T017_RegisterNames, nullptr},
+      {T017_RegisterProcs, T017_RegisterNames, Prm_T017_CreateForm},
 
       // Chaotic functions, one modifier
       {K1M1_RegisterProcs, K1M1_RegisterNames, nullptr},

@@ -10,6 +10,7 @@
 #include "engine/Numeric.h"
 #include "engine/Pixels.h"
 #include "engine/Random.h"
+#include "modules/textures/Prm_T017.h"
 #include "shell/ColorWalk.h"
 #include "shell/Progress.h"
 
@@ -30,6 +31,7 @@ void T017_RegisterNames() {
   TypeName[T017_Type] = "Lozenge Distortion";
   TypeCode[T017_Type] = "T017";
   TypeGenerator[T017_Type] = 1;
+  TypeForm[T017_Type] = P_T017;
 }
 
 void T017_SetDefaults(int Instance) {

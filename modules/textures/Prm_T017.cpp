@@ -1,0 +1,292 @@
+#include "modules/textures/Prm_T017.h"
+
+#include "engine/Instances.h"
+#include "engine/Numeric.h"
+#include "shell/Help.h"
+#include "shell/Main.h"
+#include "shell/Sliders.h"
+
+namespace quillon {
+
+TP_T017* P_T017 = nullptr;
+
+void Prm_T017_CreateForm() { CreateForm(P_T017); }
+
+namespace {
+
+constexpr int32_t StepPixels = 7;  // pixels per unit of a walk step slider
+
+// The form edits the selected instance; its handlers store every change at
+// once and leave TextureDirty as it is.
+T_Prm_Module_Synthe& Selected() { return ModuleParams[CurrentInstance]; }
+void Store(int Param, int32_t Value) { Selected().ParamValue[Param] = Value; }
+int32_t ParamLow(int Param) { return Selected().ParamMin[Param]; }
+int32_t ParamHigh(int Param) { return Selected().ParamMax[Param]; }
+
+// A marker position in pixels, kept in 32 bits for any stored value.
+int32_t PixelsOf(int64_t Units, int64_t Step) { return ClampToInt32(Units * Step); }
+
+void Help(TLabel& Aide, const char* English, const char* French) {
+  Aide.Caption = LanguageFlag == 1 ? English : French;
+}
+
+// A label that shows its help text when clicked, after emptying the help label.
+void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&)) {
+  Label.OnClick = [&Aide, Setter] {
+    Aide.Caption = "";
+    Setter(Aide);
+  };
+}
+void HelpOnClick(TLabel& Label, TLabel& Aide, const char* English, const char* French) {
+  Label.OnClick = [&Aide, English, French] {
+    Aide.Caption = "";
+    Help(Aide, English, French);
+  };
+}
+
+void Place(TControl& C, int Left, int Top, int Width, int Height) {
+  C.Left = Left;
+  C.Top = Top;
+  C.Width = Width;
+  C.Height = Height;
+}
+void SetLabel(TLabel& Label, const char* Text, int Left, int Top) {
+  Label.Caption = Text;
+  Place(Label, Left, Top, 110, 14);
+}
+
+}  // namespace
+
+TP_T017::TP_T017()
+    : ranges_{{1, &Scroll_Bar_Hue, &Ed_Hue_Min, &Ed_Hue_Max},
+              {4, &Scroll_Bar_Sat, &Ed_Sat_Min, &Ed_Sat_Max},
+              {7, &Scroll_Bar_Lum, &Ed_Lum_Min, &Ed_Lum_Max}},
+      steps_{{3, &Img_Hue_V, &Ed_Hue_V}, {6, &Img_Sat_V, &Ed_Sat_V}, {9, &Img_Lum_V, &Ed_Lum_V}},
+      // The sizes stay within their parameter's range; the seed within
+      // 0..1050, wider than its stored range, as the form has always allowed.
+      splits_{{11, &Img_Min_S1, &Img_Min_S2, &Ed_Min_S, 50, 4, false, 0, 0},
+              {12, &Img_Max_S1, &Img_Max_S2, &Ed_Max_S, 50, 4, false, 0, 0},
+              {14, &Img_RndA1, &Img_RndA2, &Ed_RndA, 10, 14, true, 0, 1050}} {
+  Name = "P_T017";
+  Caption = "Textures > Geometric > Lozenge Distortion";
+  StayOnTop = true;
+  Layout();
+
+  OnCreate = [this] {  // centred over the main window
+    Left = static_cast<int>(Round(Form1->Left + Form1->Width / 2.0L - Width / 2.0L));
+    Top = static_cast<int>(Round(Form1->Top + Form1->Height / 2.0L - Height / 2.0L));
+  };
+  OnActivate = [this] {
+    Aide1.Caption = "";
+    Help(Aide1, "Lozenge distortion", "Distorsion de losanges");
+    LoadControls();
+  };
+
+  for (RangeBar& r : ranges_) Wire(r);
+  for (ScaledBar& s : steps_) Wire(s);
+  for (SplitBar& s : splits_) Wire(s);
+  Img_Algo.OnMouseDown = [this](TMouseButton, int X, int) {
+    ListBoxClick(Img_Algo, X, blur_, 0, 2);
+    Store(13, blur_);
+  };
+
+  HelpOnClick(Lbl_Hue_Min, Aide1, Aide_HueMin);
+  HelpOnClick(Lbl_Hue_Max, Aide1, Aide_HueMax);
+  HelpOnClick(Lbl_Hue_V, Aide1, Aide_HueVariant);
+  HelpOnClick(Lbl_Sat_Min, Aide1, Aide_SatMin);
+  HelpOnClick(Lbl_Sat_Max, Aide1, Aide_SatMax);
+  HelpOnClick(Lbl_Sat_V, Aide1, Aide_SatVariant);
+  HelpOnClick(Lbl_Lum_Min, Aide1, Aide_LumMin);
+  HelpOnClick(Lbl_Lum_Max, Aide1, Aide_LumMax);
+  HelpOnClick(Lbl_Lum_V, Aide1, Aide_LumVariant);
+  HelpOnClick(Lbl_Min_S, Aide1, "Lozenge minimum size", "Taille minimale des losanges");
+  HelpOnClick(Lbl_Max_S, Aide1, "Lozenge maximum size", "Taille maximale des losanges");
+  HelpOnClick(Lbl_Algo, Aide1, "Blur effect", "Effet de flou");
+  HelpOnClick(Lbl_RndA, Aide1, Aide_RandomSeed);
+}
+
+// Panels from top to bottom: hue range, hue variant, saturation range,
+// saturation variant, luminosity range, luminosity variant, min size, max
+// size, random seed with the blur boxes to its right, the help label.
+void TP_T017::Layout() {
+  int y = 8;
+  auto rangePanel = [&](TLabel& lowLabel, TEdit& lowEdit, TLabel& highLabel, TEdit& highEdit, TImage& picture,
+                        TImage& bar, const char* lowText, const char* highText) {
+    SetLabel(lowLabel, lowText, 8, y + 3);
+    Place(lowEdit, 120, y, 40, 20);
+    SetLabel(highLabel, highText, 200, y + 3);
+    Place(highEdit, 312, y, 40, 20);
+    Place(picture, 8, y + 24, picture.Width, picture.Height);
+    Place(bar, 8, y + 24 + picture.Height, bar.Width, bar.Height);
+    y += 24 + picture.Height + bar.Height + 10;
+  };
+  auto stepPanel = [&](TLabel& label, TEdit& edit, TImage& bar, const char* text) {
+    SetLabel(label, text, 8, y + 3);
+    Place(edit, 120, y, 40, 20);
+    Place(bar, 8, y + 24, bar.Width, bar.Height);
+    y += 24 + bar.Height + 10;
+  };
+  auto splitPanel = [&](TLabel& label, TEdit& edit, TImage& units, TImage& hundreds, const char* text) {
+    SetLabel(label, text, 8, y + 3);
+    Place(edit, 120, y, 40, 20);
+    Place(units, 8, y + 24, units.Width, units.Height);
+    Place(hundreds, 8 + units.Width + 10, y + 24, hundreds.Width, hundreds.Height);
+    y += 24 + units.Height + 10;
+  };
+  rangePanel(Lbl_Hue_Min, Ed_Hue_Min, Lbl_Hue_Max, Ed_Hue_Max, Hue_Image, Scroll_Bar_Hue, "Hue Min", "Hue Max");
+  stepPanel(Lbl_Hue_V, Ed_Hue_V, Img_Hue_V, "Hue Variant");
+  rangePanel(Lbl_Sat_Min, Ed_Sat_Min, Lbl_Sat_Max, Ed_Sat_Max, Sat_Image, Scroll_Bar_Sat, "Saturation Min",
+             "Saturation Max");
+  stepPanel(Lbl_Sat_V, Ed_Sat_V, Img_Sat_V, "Saturation Variant");
+  rangePanel(Lbl_Lum_Min, Ed_Lum_Min, Lbl_Lum_Max, Ed_Lum_Max, Lum_Image, Scroll_Bar_Lum, "Luminosity Min",
+             "Luminosity Max");
+  stepPanel(Lbl_Lum_V, Ed_Lum_V, Img_Lum_V, "Luminosity Variant");
+  splitPanel(Lbl_Min_S, Ed_Min_S, Img_Min_S1, Img_Min_S2, "Min Size");
+  splitPanel(Lbl_Max_S, Ed_Max_S, Img_Max_S1, Img_Max_S2, "Max Size");
+  const int seedTop = y;
+  splitPanel(Lbl_RndA, Ed_RndA, Img_RndA1, Img_RndA2, "Random Seed");
+  SetLabel(Lbl_Algo, "Blur Effect", 320, seedTop + 3);
+  Place(Img_Algo, 320, seedTop + 24, Img_Algo.Width, Img_Algo.Height);
+  Place(Aide1, 8, y, 384, 30);
+  Width = 404;
+  Height = y + 30 + 40;  // the help label and the window frame
+}
+
+// --- Range bars -------------------------------------------------------------
+
+void TP_T017::Wire(RangeBar& r) {
+  r.Bar->OnMouseDown = [&r](TMouseButton, int X, int) { r.Which = RangeSliderHit(X, r.Low, r.High, ParamLow(r.Param)); };
+  r.Bar->OnMouseMove = [&r](TMouseButton, int X, int) {
+    if (r.Which == 0) return;
+    RangeSliderMouse(*r.Bar, *r.LowEdit, r.Low, ParamLow(r.Param), *r.HighEdit, r.High, ParamHigh(r.Param), r.Which, X);
+    Store(r.Param, r.Low);
+    Store(r.Param + 1, r.High);
+  };
+  r.Bar->OnMouseUp = [&r](TMouseButton, int, int) { r.Which = 0; };
+  r.LowEdit->OnExit = [&r] {
+    RangeEditLow(*r.Bar, *r.LowEdit, r.Low, *r.HighEdit, r.High, ParamLow(r.Param), ParamHigh(r.Param));
+    Store(r.Param, r.Low);
+    Store(r.Param + 1, r.High);
+  };
+  r.HighEdit->OnExit = [&r] {
+    RangeEditHigh(*r.Bar, *r.LowEdit, r.Low, *r.HighEdit, r.High, ParamLow(r.Param), ParamHigh(r.Param));
+    Store(r.Param, r.Low);
+    Store(r.Param + 1, r.High);
+  };
+}
+
+void TP_T017::Load(RangeBar& r) {
+  r.Low = Selected().ParamValue[r.Param];
+  r.High = Selected().ParamValue[r.Param + 1];
+  r.Which = 0;
+  r.LowEdit->Text = std::to_string(r.Low);
+  r.HighEdit->Text = std::to_string(r.High);
+  DrawRangeSlider(*r.Bar, ParamLow(r.Param), ParamHigh(r.Param), r.Low, r.High);
+}
+
+// --- Scaled sliders of the walk steps ---------------------------------------
+
+void TP_T017::Wire(ScaledBar& s) {
+  s.Bar->OnMouseDown = [&s](TMouseButton, int X, int) { s.Drag = ScaledSliderHit(*s.Bar, s.Position, X); };
+  s.Bar->OnMouseMove = [&s](TMouseButton, int X, int) {
+    if (!s.Drag) return;
+    const int32_t min = ParamLow(s.Param);
+    ScaledSliderMouse(*s.Bar, s.Position,
+                      PixelsOf(static_cast<int64_t>(ParamHigh(s.Param)) - min, StepPixels), 1, X);
+    s.Value = ClampToInt32(Round(static_cast<Real>(s.Position) / StepPixels) + min);
+    s.Edit->Text = std::to_string(s.Value);
+    Store(s.Param, s.Value);
+  };
+  s.Bar->OnMouseUp = [&s](TMouseButton, int, int) { s.Drag = false; };
+  s.Edit->OnExit = [&s] {
+    const int32_t min = ParamLow(s.Param), max = ParamHigh(s.Param);
+    EditClamp(*s.Bar, *s.Edit, s.Value, min, max);
+    s.Position = PixelsOf(static_cast<int64_t>(s.Value) - min, StepPixels);
+    DrawScaledSlider(*s.Bar, min, max, 0, s.Position, StepPixels, 1);
+    Store(s.Param, s.Value);
+  };
+}
+
+void TP_T017::Load(ScaledBar& s) {
+  const int32_t min = ParamLow(s.Param), max = ParamHigh(s.Param);
+  s.Value = Selected().ParamValue[s.Param];
+  s.Position = PixelsOf(static_cast<int64_t>(s.Value) - min, StepPixels);
+  s.Drag = false;
+  s.Edit->Text = std::to_string(s.Value);
+  DrawScaledSlider(*s.Bar, min, max, 0, s.Position, StepPixels, 1);
+}
+
+// --- Two-bar sliders (sizes, seed) ------------------------------------------
+
+void TP_T017::Bounds(const SplitBar& s, int32_t& Min, int32_t& Max) const {
+  Min = s.FormBounds ? s.FormMin : ParamLow(s.Param);
+  Max = s.FormBounds ? s.FormMax : ParamHigh(s.Param);
+}
+
+void TP_T017::Draw(SplitBar& s) {
+  DrawSlider(*s.Units, 0, 99, s.UnitsValue);
+  DrawScaledSlider(*s.Hundreds, 0, s.MaxHundreds, s.HundredsValue, s.Position, s.Step, 1);
+}
+
+void TP_T017::Wire(SplitBar& s) {
+  // After either bar moves, units and hundreds are joined into the value,
+  // kept within the bounds and split again, so both markers show the value.
+  auto settle = [this, &s] {
+    int32_t min, max;
+    Bounds(s, min, max);
+    SetSplitValue(s.Value, s.UnitsValue, s.HundredsValue, s.Position, min, max, 0, s.Step);
+    Draw(s);
+    s.Edit->Text = std::to_string(s.Value);
+    Store(s.Param, s.Value);
+  };
+  s.Units->OnMouseDown = [&s](TMouseButton, int X, int) { s.DragUnits = SliderHit(X, s.UnitsValue, 0); };
+  s.Units->OnMouseMove = [&s, settle](TMouseButton, int X, int) {
+    if (!s.DragUnits) return;
+    SliderMouse(*s.Units, *s.Edit, s.UnitsValue, 0, 99, 1, X);
+    settle();
+  };
+  s.Units->OnMouseUp = [&s](TMouseButton, int, int) { s.DragUnits = false; };
+  s.Hundreds->OnMouseDown = [&s](TMouseButton, int X, int) {
+    s.DragHundreds = ScaledSliderHit(*s.Hundreds, s.Position, X);
+  };
+  s.Hundreds->OnMouseMove = [&s, settle](TMouseButton, int X, int) {
+    if (!s.DragHundreds) return;
+    ScaledSliderMouse(*s.Hundreds, s.Position, s.MaxHundreds * s.Step, 1, X);
+    s.HundredsValue = static_cast<int32_t>(Round(static_cast<Real>(s.Position) / s.Step));
+    settle();
+  };
+  s.Hundreds->OnMouseUp = [&s](TMouseButton, int, int) { s.DragHundreds = false; };
+  s.Edit->OnExit = [this, &s] {
+    int32_t min, max;
+    Bounds(s, min, max);
+    EditClamp(*s.Units, *s.Edit, s.Value, min, max);
+    SplitValue(s.Value, s.UnitsValue, s.HundredsValue);
+    s.Position = PixelsOf(s.HundredsValue, s.Step);
+    Draw(s);
+    Store(s.Param, s.Value);
+  };
+}
+
+void TP_T017::Load(SplitBar& s) {
+  s.Value = Selected().ParamValue[s.Param];
+  SplitValue(s.Value, s.UnitsValue, s.HundredsValue);
+  s.Position = PixelsOf(s.HundredsValue, s.Step);
+  s.DragUnits = s.DragHundreds = false;
+  s.Edit->Text = std::to_string(s.Value);
+  Draw(s);
+}
+
+// --- Activation -------------------------------------------------------------
+
+void TP_T017::LoadControls() {
+  DrawHueBar(Hue_Image, 0);
+  DrawSatBar(Sat_Image, 128);
+  DrawLumBar(Lum_Image, 128);
+  for (RangeBar& r : ranges_) Load(r);
+  for (ScaledBar& s : steps_) Load(s);
+  for (SplitBar& s : splits_) Load(s);
+  blur_ = Selected().ParamValue[13];
+  DrawListBoxes(Img_Algo, blur_, 0, 2);
+}
+
+}  // namespace quillon
