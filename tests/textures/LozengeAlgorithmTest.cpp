@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -350,6 +351,21 @@ TEST_F(Lozenge, OutOfRangeValuesEndInsideThePicture) {
   w.LumMin = 0, w.LumMax = 0, w.LumStep = -7;
   Grow(w, 3, 2);
   Grow(w, 1, 1);
+
+  // Stored values of any kind through the execute procedure, small pictures.
+  std::mt19937 gen(20240517);
+  const int32_t extremes[] = {INT_MIN, -1, 0, 1, 2, 3, 255, 359, 5000, INT_MAX};
+  auto any = [&] {
+    return gen() % 3 == 0 ? extremes[gen() % 10] : static_cast<int32_t>(gen() % 2 ? gen() : gen() % 600);
+  };
+  const int i = CreateInstance(T017_Type);
+  RunningInstance = i;
+  for (int run = 0; run < 300; ++run) {
+    for (int k = 1; k <= 14; ++k) ModuleParams[i].ParamValue[k] = any();
+    ImageWidth = 1 + static_cast<int>(gen() % 9);
+    ImageHeight = 1 + static_cast<int>(gen() % 9);
+    T017_Execute();
+  }
 }
 
 // The execute procedure: status text, ordered pairs, both spaces written.
