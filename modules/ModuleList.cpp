@@ -4,6 +4,7 @@
 
 // Composite textures
 #include "modules/textures/Fnc_T001.h"
+#include "modules/textures/Prm_T001.h"
 
 // Region-growing texture
 #include "modules/textures/Fnc_T017.h"
@@ -26,7 +27,7 @@ namespace quillon {
 const std::vector<ModuleUnit>& ModuleUnits() {
   static const std::vector<ModuleUnit> units = {
       // Composite textures
-      {T001_RegisterProcs, T001_RegisterNames, nullptr},
+      {T001_RegisterProcs, T001_RegisterNames, Prm_T001_CreateForm},
 
       // Region-growing texture
       {T017_RegisterProcs, T017_RegisterNames, Prm_T017_CreateForm},

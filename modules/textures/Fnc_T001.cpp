@@ -8,6 +8,7 @@
 #include "modules/filters/ValueReplace.h"
 #include "modules/generators/Noise.h"
 #include "modules/textures/PhaseChain.h"
+#include "modules/textures/Prm_T001.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -24,7 +25,7 @@ void T001_RegisterNames() {
   TypeName[T001_Type] = "Red Swimming Pool";
   TypeCode[T001_Type] = "T001";
   TypeGenerator[T001_Type] = 1;
-  TypeForm[T001_Type] = nullptr;
+  TypeForm[T001_Type] = P_T001;
 }
 
 void T001_SetDefaults(int Instance) {

@@ -1,0 +1,119 @@
+#include "shell/FormBindings.h"
+
+#include <string>
+
+#include "engine/Instances.h"
+#include "engine/Numeric.h"
+#include "shell/Main.h"
+#include "shell/Sliders.h"
+#include "shell/widgets/Convert.h"
+
+namespace quillon {
+
+namespace {
+T_Prm_Module_Synthe& Selected() { return ModuleParams[CurrentInstance]; }
+// A marker position in pixels, kept in 32 bits for any stored value.
+int32_t PixelsOf(int64_t Units, int64_t Step) { return ClampToInt32(Units * Step); }
+}  // namespace
+
+void TParamSlider::Wire() {
+  Image->OnMouseDown = [this](TMouseButton, int X, int) { Drag = SliderHit(X, Value, Min); };
+  Image->OnMouseMove = [this](TMouseButton, int X, int) {
+    if (!Drag) return;
+    SliderMouse(*Image, *Edit, Value, Min, Max, 1, X);
+    Selected().ParamValue[Param] = Value;
+  };
+  Image->OnMouseUp = [this](TMouseButton, int, int) { Drag = false; };
+  Edit->OnExit = [this] {
+    EditToSlider(*Image, *Edit, Value, Min, Max);
+    Selected().ParamValue[Param] = Value;
+  };
+}
+
+void TParamSlider::Load() {
+  Value = Selected().ParamValue[Param];
+  Min = Selected().ParamMin[Param];
+  Max = Selected().ParamMax[Param];
+  Edit->Text = std::to_string(Value);
+  Drag = false;
+  DrawSlider(*Image, Min, Max, Value);
+}
+
+void TParamSplitSlider::Limits(int32_t& Min, int32_t& Max) const {
+  Min = FormLimits ? FormMin : Selected().ParamMin[Param];
+  Max = FormLimits ? FormMax : Selected().ParamMax[Param];
+}
+
+void TParamSplitSlider::Draw() {
+  DrawSlider(*Units, 0, 99, UnitsValue);
+  DrawScaledSlider(*Hundreds, 0, MaxHundreds, HundredsValue, Position, Step, TickMode);
+}
+
+void TParamSplitSlider::Wire() {
+  // After either bar moves, units and hundreds are joined into the value,
+  // kept within the limits and split again, so both markers show the value.
+  auto settle = [this] {
+    int32_t min, max;
+    Limits(min, max);
+    SetSplitValue(Value, UnitsValue, HundredsValue, Position, min, max, 0, Step);
+    Draw();
+    Edit->Text = std::to_string(Value);
+    Selected().ParamValue[Param] = Value;
+  };
+  Units->OnMouseDown = [this](TMouseButton, int X, int) { DragUnits = SliderHit(X, UnitsValue, 0); };
+  Units->OnMouseMove = [this, settle](TMouseButton, int X, int) {
+    if (!DragUnits) return;
+    SliderMouse(*Units, *Edit, UnitsValue, 0, 99, 1, X);
+    settle();
+  };
+  Units->OnMouseUp = [this](TMouseButton, int, int) { DragUnits = false; };
+  Hundreds->OnMouseDown = [this](TMouseButton, int X, int) { DragHundreds = ScaledSliderHit(*Hundreds, Position, X); };
+  Hundreds->OnMouseMove = [this, settle](TMouseButton, int X, int) {
+    if (!DragHundreds) return;
+    ScaledSliderMouse(*Hundreds, Position, PixelsOf(MaxHundreds, Step), 1, X);
+    // The marker snaps to the nearest hundred.
+    HundredsValue = static_cast<int32_t>(Round(static_cast<Real>(Position) / (Step == 0 ? 1 : Step)));
+    settle();
+  };
+  Hundreds->OnMouseUp = [this](TMouseButton, int, int) { DragHundreds = false; };
+  Edit->OnExit = [this, settle] {
+    // Units and hundreds are taken from the typed number.
+    SplitValue(TextToInt(Edit->Text), UnitsValue, HundredsValue);
+    settle();
+  };
+}
+
+void TParamSplitSlider::Load() {
+  Value = Selected().ParamValue[Param];
+  SplitValue(Value, UnitsValue, HundredsValue);
+  Position = PixelsOf(HundredsValue, Step);
+  DragUnits = DragHundreds = false;
+  Edit->Text = std::to_string(Value);
+  Draw();
+}
+
+void ShowHelpText(TLabel& Aide, const char* English, const char* French) {
+  Aide.Caption = "";
+  Aide.Caption = LanguageFlag == 1 ? English : French;
+}
+
+void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&)) {
+  Label.OnClick = [&Aide, Setter] {
+    Aide.Caption = "";
+    Setter(Aide);
+  };
+}
+
+void CentreOverMainWindow(TForm& Form) {
+  Form.Left = static_cast<int>(Round(Form1->Left + Form1->Width / 2.0L - Form.Width / 2.0L));
+  Form.Top = static_cast<int>(Round(Form1->Top + Form1->Height / 2.0L - Form.Height / 2.0L));
+}
+
+void Place(TControl& Control, int Left, int Top, int Width, int Height) {
+  Control.Left = Left;
+  Control.Top = Top;
+  Control.Width = Width;
+  Control.Height = Height;
+}
+
+}  // namespace quillon

@@ -1,0 +1,70 @@
+// The pieces every parameter form is assembled from: sliders bound to a
+// parameter of the selected instance, help labels, and the form's placement.
+// A binding keeps the slider's state (value, bounds, drag flag) and wires the
+// image and edit handlers; its handlers store each change into
+// ModuleParams[CurrentInstance] at once and leave TextureDirty as it is.
+#pragma once
+
+#include <cstdint>
+
+#include "shell/widgets/Controls.h"
+#include "shell/widgets/Form.h"
+
+namespace quillon {
+
+// A plain slider (one pixel per unit) with its edit box, bounded by the
+// parameter's range.
+struct TParamSlider {
+  int Param = 0;
+  TImage* Image = nullptr;
+  TEdit* Edit = nullptr;
+  int32_t Value = 0, Min = 0, Max = 0;
+  bool Drag = false;
+
+  // Mouse down starts a drag within 5 pixels of the marker, a move while
+  // dragging sets and stores the value, mouse up ends the drag; leaving the
+  // edit clamps its number to the range and stores it.
+  void Wire();
+  // Value and range from the selected instance; the edit shows the value, the
+  // drag flag is cleared and the slider drawn.
+  void Load();
+};
+
+// A two-bar slider of a value split into units (a plain slider 0..99) and
+// hundreds (a scaled slider of 0..MaxHundreds, Step pixels per hundred, with
+// a centre tick when TickMode is 2). The value is kept within FormMin..FormMax
+// when the form sets its own limits, else within the parameter's range.
+struct TParamSplitSlider {
+  int Param = 0;
+  TImage* Units = nullptr;
+  TImage* Hundreds = nullptr;
+  TEdit* Edit = nullptr;
+  int32_t MaxHundreds = 0, Step = 1, TickMode = 1;
+  bool FormLimits = false;
+  int32_t FormMin = 0, FormMax = 0;
+  int32_t Value = 0, UnitsValue = 0, HundredsValue = 0, Position = 0;
+  bool DragUnits = false, DragHundreds = false;
+
+  // Dragging either marker or leaving the edit recombines the value
+  // (SetSplitValue within the limits), redraws both bars, shows the value in
+  // the edit and stores it.
+  void Wire();
+  void Load();
+  void Draw();
+  void Limits(int32_t& Min, int32_t& Max) const;
+};
+
+// The help label is emptied and set to the English or the French text by
+// LanguageFlag.
+void ShowHelpText(TLabel& Aide, const char* English, const char* French);
+// A click on Label empties Aide and calls a shared help setter on it.
+void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&));
+
+// Centres the form over the main window:
+// Left := Round(main Left + main Width / 2 - Width / 2), Top likewise.
+void CentreOverMainWindow(TForm& Form);
+
+// Places a control.
+void Place(TControl& Control, int Left, int Top, int Width, int Height);
+
+}  // namespace quillon
