@@ -22,6 +22,19 @@ int32_t LanguageFlag = 1;
 uint8_t TextureDirty = 0;
 std::string TextureName = "No Name";
 
+void StoreTypeProcs(int32_t Type, InstanceProc Defaults, InstanceProc Ranges, ExecuteProc Execute) {
+  TypeDefaultsProc[Type] = Defaults;
+  TypeRangesProc[Type] = Ranges;
+  TypeExecuteProc[Type] = Execute;
+}
+
+void StoreTypeNames(int32_t Type, const std::string& Name, const std::string& Code, uint8_t Generator, TForm* Form) {
+  TypeName[Type] = Name;
+  TypeCode[Type] = Code;
+  TypeGenerator[Type] = Generator;
+  TypeForm[Type] = Form;
+}
+
 int CreateInstance(int32_t Type) {
   if (NextInstance > MaxInstances) {
     ShowMessage("Too much modules ...");

@@ -71,6 +71,11 @@ inline bool ValidModuleType(int32_t Type) { return Type >= 1 && Type <= MaxModul
 // A type is registered once its execute procedure is in the table.
 inline bool RegisteredType(int32_t Type) { return ValidModuleType(Type) && TypeExecuteProc[Type] != nullptr; }
 
+// What a module's registration routines store at its type number: its
+// procedures, then its display name, code, generator flag and form.
+void StoreTypeProcs(int32_t Type, InstanceProc Defaults, InstanceProc Ranges, ExecuteProc Execute);
+void StoreTypeNames(int32_t Type, const std::string& Name, const std::string& Code, uint8_t Generator, TForm* Form);
+
 // Start-up globals of the engine.
 extern int32_t LanguageFlag;  // 1 English, 2 French
 extern uint8_t TextureDirty;  // the chain changed since the last save or load

@@ -6,7 +6,6 @@
 #include "engine/Numeric.h"
 #include "shell/Main.h"
 #include "shell/Sliders.h"
-#include "shell/widgets/Convert.h"
 
 namespace quillon {
 
@@ -76,10 +75,17 @@ void TParamSplitSlider::Wire() {
     settle();
   };
   Hundreds->OnMouseUp = [this](TMouseButton, int, int) { DragHundreds = false; };
-  Edit->OnExit = [this, settle] {
-    // Units and hundreds are taken from the typed number.
-    SplitValue(TextToInt(Edit->Text), UnitsValue, HundredsValue);
-    settle();
+  Edit->OnExit = [this] {
+    // The typed number, kept within the limits, gives units and hundreds (a
+    // number in range is its own split; one outside is not split first, so
+    // -3 becomes the lower limit rather than 3).
+    int32_t min, max;
+    Limits(min, max);
+    EditClamp(*Units, *Edit, Value, min, max);
+    SplitValue(Value, UnitsValue, HundredsValue);
+    Position = PixelsOf(HundredsValue, Step);
+    Draw();
+    Selected().ParamValue[Param] = Value;
   };
 }
 
@@ -102,6 +108,10 @@ void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&)) {
     Aide.Caption = "";
     Setter(Aide);
   };
+}
+
+void HelpOnClick(TLabel& Label, TLabel& Aide, const char* English, const char* French) {
+  Label.OnClick = [&Aide, English, French] { ShowHelpText(Aide, English, French); };
 }
 
 void CentreOverMainWindow(TForm& Form) {

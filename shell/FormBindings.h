@@ -45,9 +45,9 @@ struct TParamSplitSlider {
   int32_t Value = 0, UnitsValue = 0, HundredsValue = 0, Position = 0;
   bool DragUnits = false, DragHundreds = false;
 
-  // Dragging either marker or leaving the edit recombines the value
-  // (SetSplitValue within the limits), redraws both bars, shows the value in
-  // the edit and stores it.
+  // Dragging either marker recombines the value (SetSplitValue within the
+  // limits); leaving the edit takes its number within the limits; either way
+  // both bars are redrawn, the edit shows the value and it is stored.
   void Wire();
   void Load();
   void Draw();
@@ -59,6 +59,8 @@ struct TParamSplitSlider {
 void ShowHelpText(TLabel& Aide, const char* English, const char* French);
 // A click on Label empties Aide and calls a shared help setter on it.
 void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&));
+// A click on Label shows the form's own help text.
+void HelpOnClick(TLabel& Label, TLabel& Aide, const char* English, const char* French);
 
 // Centres the form over the main window:
 // Left := Round(main Left + main Width / 2 - Width / 2), Top likewise.

@@ -3,17 +3,12 @@
 namespace quillon {
 
 void RegisterChaosProcs(int32_t Type, InstanceProc Defaults, InstanceProc Ranges, ExecuteProc Execute) {
-  TypeDefaultsProc[Type] = Defaults;
-  TypeRangesProc[Type] = Ranges;
-  TypeExecuteProc[Type] = Execute;
+  StoreTypeProcs(Type, Defaults, Ranges, Execute);
 }
 
 void RegisterChaosNames(int32_t Type, const char* Name, const char* Code) {
-  TypeName[Type] = Name;
-  TypeCode[Type] = Code;
-  TypeGenerator[Type] = 1;
-  TypeForm[Type] = nullptr;
-  TypeNormalGlyphs[Type] = 0;
+  StoreTypeNames(Type, Name, Code, 1, nullptr);
+  TypeNormalGlyphs[Type] = 0;  // drawn with the red glyphs
 }
 
 namespace {

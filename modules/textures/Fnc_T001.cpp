@@ -16,16 +16,11 @@ namespace quillon {
 TT001Work T001Work;
 
 void T001_RegisterProcs() {
-  TypeDefaultsProc[T001_Type] = T001_SetDefaults;
-  TypeRangesProc[T001_Type] = T001_SetRanges;
-  TypeExecuteProc[T001_Type] = T001_Execute;
+  StoreTypeProcs(T001_Type, T001_SetDefaults, T001_SetRanges, T001_Execute);
 }
 
 void T001_RegisterNames() {
-  TypeName[T001_Type] = "Red Swimming Pool";
-  TypeCode[T001_Type] = "T001";
-  TypeGenerator[T001_Type] = 1;
-  TypeForm[T001_Type] = P_T001;
+  StoreTypeNames(T001_Type, "Red Swimming Pool", "T001", 1, P_T001);
 }
 
 void T001_SetDefaults(int Instance) {

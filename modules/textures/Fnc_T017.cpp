@@ -22,16 +22,11 @@ TT017Work T017Work;
 // Registration, defaults, ranges
 
 void T017_RegisterProcs() {
-  TypeDefaultsProc[T017_Type] = T017_SetDefaults;
-  TypeRangesProc[T017_Type] = T017_SetRanges;
-  TypeExecuteProc[T017_Type] = T017_Execute;
+  StoreTypeProcs(T017_Type, T017_SetDefaults, T017_SetRanges, T017_Execute);
 }
 
 void T017_RegisterNames() {
-  TypeName[T017_Type] = "Lozenge Distortion";
-  TypeCode[T017_Type] = "T017";
-  TypeGenerator[T017_Type] = 1;
-  TypeForm[T017_Type] = P_T017;
+  StoreTypeNames(T017_Type, "Lozenge Distortion", "T017", 1, P_T017);
 }
 
 void T017_SetDefaults(int Instance) {

@@ -2,6 +2,7 @@
 
 #include "engine/Instances.h"
 #include "engine/Numeric.h"
+#include "shell/FormBindings.h"
 #include "shell/Help.h"
 #include "shell/Main.h"
 #include "shell/Sliders.h"
@@ -26,30 +27,6 @@ int32_t ParamHigh(int Param) { return Selected().ParamMax[Param]; }
 // A marker position in pixels, kept in 32 bits for any stored value.
 int32_t PixelsOf(int64_t Units, int64_t Step) { return ClampToInt32(Units * Step); }
 
-void Help(TLabel& Aide, const char* English, const char* French) {
-  Aide.Caption = LanguageFlag == 1 ? English : French;
-}
-
-// A label that shows its help text when clicked, after emptying the help label.
-void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&)) {
-  Label.OnClick = [&Aide, Setter] {
-    Aide.Caption = "";
-    Setter(Aide);
-  };
-}
-void HelpOnClick(TLabel& Label, TLabel& Aide, const char* English, const char* French) {
-  Label.OnClick = [&Aide, English, French] {
-    Aide.Caption = "";
-    Help(Aide, English, French);
-  };
-}
-
-void Place(TControl& C, int Left, int Top, int Width, int Height) {
-  C.Left = Left;
-  C.Top = Top;
-  C.Width = Width;
-  C.Height = Height;
-}
 void SetLabel(TLabel& Label, const char* Text, int Left, int Top) {
   Label.Caption = Text;
   Place(Label, Left, Top, 110, 14);
@@ -64,27 +41,23 @@ TP_T017::TP_T017()
       steps_{{3, &Img_Hue_V, &Ed_Hue_V}, {6, &Img_Sat_V, &Ed_Sat_V}, {9, &Img_Lum_V, &Ed_Lum_V}},
       // The sizes stay within their parameter's range; the seed within
       // 0..1050, wider than its stored range, as the form has always allowed.
-      splits_{{11, &Img_Min_S1, &Img_Min_S2, &Ed_Min_S, 50, 4, false, 0, 0},
-              {12, &Img_Max_S1, &Img_Max_S2, &Ed_Max_S, 50, 4, false, 0, 0},
-              {14, &Img_RndA1, &Img_RndA2, &Ed_RndA, 10, 14, true, 0, 1050}} {
+      splits_{{11, &Img_Min_S1, &Img_Min_S2, &Ed_Min_S, 50, 4, 1, false, 0, 0},
+              {12, &Img_Max_S1, &Img_Max_S2, &Ed_Max_S, 50, 4, 1, false, 0, 0},
+              {14, &Img_RndA1, &Img_RndA2, &Ed_RndA, 10, 14, 1, true, 0, 1050}} {
   Name = "P_T017";
   Caption = "Textures > Geometric > Lozenge Distortion";
   StayOnTop = true;
   Layout();
 
-  OnCreate = [this] {  // centred over the main window
-    Left = static_cast<int>(Round(Form1->Left + Form1->Width / 2.0L - Width / 2.0L));
-    Top = static_cast<int>(Round(Form1->Top + Form1->Height / 2.0L - Height / 2.0L));
-  };
+  OnCreate = [this] { CentreOverMainWindow(*this); };
   OnActivate = [this] {
-    Aide1.Caption = "";
-    Help(Aide1, "Lozenge distortion", "Distorsion de losanges");
+    ShowHelpText(Aide1, "Lozenge distortion", "Distorsion de losanges");
     LoadControls();
   };
 
   for (RangeBar& r : ranges_) Wire(r);
   for (ScaledBar& s : steps_) Wire(s);
-  for (SplitBar& s : splits_) Wire(s);
+  for (TParamSplitSlider& s : splits_) s.Wire();
   Img_Algo.OnMouseDown = [this](TMouseButton, int X, int) {
     ListBoxClick(Img_Algo, X, blur_, 0, 2);
     Store(13, blur_);
@@ -216,66 +189,6 @@ void TP_T017::Load(ScaledBar& s) {
   DrawScaledSlider(*s.Bar, min, max, 0, s.Position, StepPixels, 1);
 }
 
-// --- Two-bar sliders (sizes, seed) ------------------------------------------
-
-void TP_T017::Bounds(const SplitBar& s, int32_t& Min, int32_t& Max) const {
-  Min = s.FormBounds ? s.FormMin : ParamLow(s.Param);
-  Max = s.FormBounds ? s.FormMax : ParamHigh(s.Param);
-}
-
-void TP_T017::Draw(SplitBar& s) {
-  DrawSlider(*s.Units, 0, 99, s.UnitsValue);
-  DrawScaledSlider(*s.Hundreds, 0, s.MaxHundreds, s.HundredsValue, s.Position, s.Step, 1);
-}
-
-void TP_T017::Wire(SplitBar& s) {
-  // After either bar moves, units and hundreds are joined into the value,
-  // kept within the bounds and split again, so both markers show the value.
-  auto settle = [this, &s] {
-    int32_t min, max;
-    Bounds(s, min, max);
-    SetSplitValue(s.Value, s.UnitsValue, s.HundredsValue, s.Position, min, max, 0, s.Step);
-    Draw(s);
-    s.Edit->Text = std::to_string(s.Value);
-    Store(s.Param, s.Value);
-  };
-  s.Units->OnMouseDown = [&s](TMouseButton, int X, int) { s.DragUnits = SliderHit(X, s.UnitsValue, 0); };
-  s.Units->OnMouseMove = [&s, settle](TMouseButton, int X, int) {
-    if (!s.DragUnits) return;
-    SliderMouse(*s.Units, *s.Edit, s.UnitsValue, 0, 99, 1, X);
-    settle();
-  };
-  s.Units->OnMouseUp = [&s](TMouseButton, int, int) { s.DragUnits = false; };
-  s.Hundreds->OnMouseDown = [&s](TMouseButton, int X, int) {
-    s.DragHundreds = ScaledSliderHit(*s.Hundreds, s.Position, X);
-  };
-  s.Hundreds->OnMouseMove = [&s, settle](TMouseButton, int X, int) {
-    if (!s.DragHundreds) return;
-    ScaledSliderMouse(*s.Hundreds, s.Position, s.MaxHundreds * s.Step, 1, X);
-    s.HundredsValue = static_cast<int32_t>(Round(static_cast<Real>(s.Position) / s.Step));
-    settle();
-  };
-  s.Hundreds->OnMouseUp = [&s](TMouseButton, int, int) { s.DragHundreds = false; };
-  s.Edit->OnExit = [this, &s] {
-    int32_t min, max;
-    Bounds(s, min, max);
-    EditClamp(*s.Units, *s.Edit, s.Value, min, max);
-    SplitValue(s.Value, s.UnitsValue, s.HundredsValue);
-    s.Position = PixelsOf(s.HundredsValue, s.Step);
-    Draw(s);
-    Store(s.Param, s.Value);
-  };
-}
-
-void TP_T017::Load(SplitBar& s) {
-  s.Value = Selected().ParamValue[s.Param];
-  SplitValue(s.Value, s.UnitsValue, s.HundredsValue);
-  s.Position = PixelsOf(s.HundredsValue, s.Step);
-  s.DragUnits = s.DragHundreds = false;
-  s.Edit->Text = std::to_string(s.Value);
-  Draw(s);
-}
-
 // --- Activation -------------------------------------------------------------
 
 void TP_T017::LoadControls() {
@@ -284,7 +197,7 @@ void TP_T017::LoadControls() {
   DrawLumBar(Lum_Image, 128);
   for (RangeBar& r : ranges_) Load(r);
   for (ScaledBar& s : steps_) Load(s);
-  for (SplitBar& s : splits_) Load(s);
+  for (TParamSplitSlider& s : splits_) s.Load();
   blur_ = Selected().ParamValue[13];
   DrawListBoxes(Img_Algo, blur_, 0, 2);
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "shell/FormBindings.h"
 #include "shell/widgets/Controls.h"
 #include "shell/widgets/Form.h"
 
@@ -80,34 +81,15 @@ class TP_T017 : public TForm {
     int32_t Value = 0, Position = 0;
     bool Drag = false;
   };
-  // A two-bar slider: units bar 0..99, hundreds bar 0..MaxHundreds at Step
-  // pixels per hundred; the value is kept within Min..Max (FormBounds) or
-  // within the parameter's range.
-  struct SplitBar {
-    int Param;
-    TImage* Units;
-    TImage* Hundreds;
-    TEdit* Edit;
-    int32_t MaxHundreds, Step;
-    bool FormBounds;
-    int32_t FormMin, FormMax;
-    int32_t Value = 0, UnitsValue = 0, HundredsValue = 0, Position = 0;
-    bool DragUnits = false, DragHundreds = false;
-  };
-
   RangeBar ranges_[3];
   ScaledBar steps_[3];
-  SplitBar splits_[3];
+  TParamSplitSlider splits_[3];  // min size, max size, seed
   int32_t blur_ = 0;
 
   void Wire(RangeBar& r);
   void Wire(ScaledBar& s);
-  void Wire(SplitBar& s);
   void Load(RangeBar& r);
   void Load(ScaledBar& s);
-  void Load(SplitBar& s);
-  void Draw(SplitBar& s);
-  void Bounds(const SplitBar& s, int32_t& Min, int32_t& Max) const;
   void LoadControls();
   void Layout();
 };
