@@ -43,8 +43,7 @@ void HSLToRGB(int32_t H, int32_t S, int32_t L, int32_t& R, int32_t& G, int32_t& 
     R = G = B = L;
     return;
   }
-  int64_t h = H % 360;
-  if (h < 0) h += 360;
+  const int64_t h = WrapIndex(H, 360);
   int64_t i = h / 60, f = h % 60;
   int32_t p, q, t;
   // Products of samples fit in 64 bits; any 32-bit S and L need 128.

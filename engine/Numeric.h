@@ -70,4 +70,11 @@ inline int32_t Clamp(int64_t v, int32_t lo, int32_t hi) {
   return v < lo ? lo : (v > hi ? hi : static_cast<int32_t>(v));
 }
 
+// Wraps v into 0..n-1 (n > 0), for any v: the remainder that takes the sign
+// of the divisor, where % takes that of the dividend.
+inline int64_t WrapIndex(int64_t v, int64_t n) {
+  int64_t m = v % n;
+  return m < 0 ? m + n : m;
+}
+
 }  // namespace quillon

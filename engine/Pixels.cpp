@@ -49,9 +49,7 @@ bool IsColor(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t
 namespace {
 int WrapSide(int64_t v, int32_t side) {
   if (v >= 1 && v <= side) return static_cast<int>(v);
-  int64_t m = (v - 1) % side;
-  if (m < 0) m += side;
-  return static_cast<int>(m + 1);
+  return static_cast<int>(WrapIndex(v - 1, side) + 1);
 }
 
 int ListNeighbours(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3, bool matching) {

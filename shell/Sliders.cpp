@@ -202,7 +202,7 @@ int32_t HSLColor(int32_t H, int32_t S, int32_t L) {
 
 void DrawHueBar(TImage& Image, int32_t Offset) {
   ColourColumns(Image, 360, [&](int v) {
-    const int32_t h = static_cast<int32_t>(((static_cast<int64_t>(v) + Offset) % 360 + 360) % 360);
+    const int32_t h = static_cast<int32_t>(WrapIndex(static_cast<int64_t>(v) + Offset, 360));
     return HSLColor(h, MaxSatLum, MaxSatLum);
   });
 }

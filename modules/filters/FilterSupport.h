@@ -108,10 +108,4 @@ void ShiftedColumn(const Sample* column, int64_t shift, Sample* out);
 // single precision; a constant plane takes lo everywhere.
 void RescaleFloatPlane(FloatPlane& p, Real lo, Real hi);
 
-// Wraps v into 0..n-1 (n > 0), for any v.
-inline int64_t WrapIndex(int64_t v, int64_t n) {
-  int64_t m = v % n;
-  return m < 0 ? m + n : m;
-}
-
 }  // namespace quillon

@@ -63,8 +63,7 @@ void WindowSums(const In* v, int L, int64_t B, Acc* out, std::vector<Acc>& prefi
   for (int i = 0; i < 2 * L; ++i) prefix[i + 1] = prefix[i] + static_cast<Acc>(v[i % L]);
   const Acc total = prefix[L];
   for (int i = 0; i < L; ++i) {
-    int64_t start = (i - B) % L;  // first position of the run of rem values
-    if (start < 0) start += L;
+    const int64_t start = WrapIndex(i - B, L);  // first position of the run of rem values
     out[i] = static_cast<Acc>(full) * total + (prefix[start + rem] - prefix[start]);
   }
 }

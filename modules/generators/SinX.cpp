@@ -44,11 +44,6 @@ int64_t PixelPeriod(int wave, int side, int32_t period) {
   return -1;
 }
 
-int64_t Mod(int64_t a, int64_t m) {  // m > 0, result 0 .. m - 1
-  int64_t r = a % m;
-  return r < 0 ? r + m : r;
-}
-
 // The wave's own value at position x (1..side) of one side: the sine's
 // angle term, or the triangle's or the sawtooth's value in -1..1 / 0..1.
 // With the product combination the coefficient is added (inside the sine),
@@ -63,7 +58,7 @@ Real AxisValue(int wave, int side, int64_t pixelPeriod, int64_t x, int32_t perio
     const int64_t q = pixelPeriod / 4;
     const int64_t counter = static_cast<int64_t>(phase) + x / q;
     const Real t = static_cast<Real>(x % q) / q;
-    switch (Mod(counter, 4)) {
+    switch (WrapIndex(counter, 4)) {
       case 0: u = t; break;
       case 1: u = 1 - t; break;
       case 2: u = -t; break;
@@ -72,7 +67,7 @@ Real AxisValue(int wave, int side, int64_t pixelPeriod, int64_t x, int32_t perio
   } else if (wave == WaveSawtooth) {
     // Likewise the position plus the phase is taken modulo p as 0..p - 1.
     const int64_t p = pixelPeriod;
-    u = static_cast<Real>(Mod(x + phase, p)) / p;
+    u = static_cast<Real>(WrapIndex(x + phase, p)) / p;
   } else {
     // The sine (also for the square wave, which this map does not draw, and
     // any other wave code).
