@@ -70,6 +70,27 @@ inline int32_t Clamp(int64_t v, int32_t lo, int32_t hi) {
   return v < lo ? lo : (v > hi ? hi : static_cast<int32_t>(v));
 }
 
+namespace detail {
+template <typename Int>
+inline Int RoundDivOf(Int n, Int d) {
+  Int q = n / d, r = n % d;
+  if (r < 0) {
+    r += d;
+    --q;
+  }
+  const Int twice = 2 * r;
+  if (twice > d || (twice == d && (q & 1) != 0)) ++q;
+  return q;
+}
+}  // namespace detail
+
+// Round(n / d) for d > 0, to nearest with ties to even, computed on integers.
+// It equals Round of the extended-precision quotient for every |n| < 2^63
+// (that quotient can neither create nor lose a tie at this size); the 128-bit
+// form serves sums that do not fit in 64 bits.
+inline int64_t RoundDiv(int64_t n, int64_t d) { return detail::RoundDivOf(n, d); }
+inline __int128 RoundDiv(__int128 n, __int128 d) { return detail::RoundDivOf(n, d); }
+
 // Wraps v into 0..n-1 (n > 0), for any v: the remainder that takes the sign
 // of the divisor, where % takes that of the dividend.
 inline int64_t WrapIndex(int64_t v, int64_t n) {

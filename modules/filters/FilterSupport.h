@@ -1,5 +1,5 @@
 // Helpers shared by the filter and adjustment units: 16-bit saturation,
-// exact rounded division, per-value tables, plane ranges and the wrapped
+// rounded window averages, per-value tables, plane ranges and the wrapped
 // window statistics (sum, minimum, maximum) whose cost per pixel does not
 // grow with the window.
 #pragma once
@@ -17,20 +17,6 @@ namespace quillon {
 // A value that does not fit a 16-bit sample saturates at its bounds.
 inline Sample Saturate16(int64_t v) {
   return static_cast<Sample>(v < -32768 ? -32768 : (v > 32767 ? 32767 : v));
-}
-
-// Round(n / d) for d > 0, to nearest with ties to even. Computed on integers,
-// it equals Round of the extended-precision quotient for every |n| < 2^63
-// (that quotient can neither create nor lose a tie at this size).
-inline int64_t RoundDiv(int64_t n, int64_t d) {
-  int64_t q = n / d, r = n % d;
-  if (r < 0) {
-    r += d;
-    --q;
-  }
-  const int64_t twice = 2 * r;
-  if (twice > d || (twice == d && (q & 1) != 0)) ++q;
-  return q;
 }
 
 // The same Round(n / d) for window averages, d a whole number >= 1, in

@@ -42,15 +42,6 @@ void Cone(Plane& P, int64_t CX, int64_t CY, int32_t R, int32_t Noise) {
   }
 }
 
-// Round(A / D) for D > 0, to nearest with ties to even, exactly.
-int64_t RoundDiv(__int128 A, __int128 D) {
-  __int128 q = A / D, r = A % D;
-  if (r < 0) r = -r;
-  const int sign = A < 0 ? -1 : 1;
-  if (2 * r > D || (2 * r == D && (q % 2 != 0))) q += sign;
-  return static_cast<int64_t>(q);
-}
-
 // Sums of N = 2B + 1 consecutive values of a wrapped sequence of length L,
 // window centred on each position. A window longer than the sequence takes
 // every value N / L times plus a run of N mod L, so any B gives the exact

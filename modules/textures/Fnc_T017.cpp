@@ -233,22 +233,11 @@ bool FindFreePixel(int& X, int& Y) {
   return false;
 }
 
-// Sum / Count (Count > 0) rounded to nearest, ties to even: the same as
-// Round(Sum / Count) in extended precision, since a quotient of integers with
-// a divisor up to 25 is either a half exactly or far from one.
-inline Sample RoundedMean(int64_t Sum, int64_t Count) {
-  int64_t q = Sum / Count, r2 = 2 * (Sum % Count);
-  if (Sum >= 0) {
-    if (r2 > Count || (r2 == Count && (q & 1))) ++q;
-  } else {
-    if (-r2 > Count || (-r2 == Count && (q & 1))) --q;
-  }
-  return static_cast<Sample>(q);
-}
-
 // Averages each HSL channel of (X, Y) over the painted pixels of the wrapped
 // window of radius R (the centre, just painted, among them), rounded half to
-// even. Each channel's mean reads only that channel, and which pixels count
+// even on integers (RoundDiv), as Round(Sum / Count) in extended precision
+// rounds: a quotient with a divisor up to 25 is a half exactly or far from
+// one. Each channel's mean reads only that channel, and which pixels count
 // does not depend on the channel, so the three sums are taken in one pass.
 void BlurPixel(int X, int Y, int R) {
   Plane& h = LayerPlane(CurrentLayer, SpaceHSL, 1);
@@ -272,9 +261,9 @@ void BlurPixel(int X, int Y, int R) {
       count += in;
     }
   }
-  h.at(X, Y) = RoundedMean(sum[0], count);
-  s.at(X, Y) = RoundedMean(sum[1], count);
-  l.at(X, Y) = RoundedMean(sum[2], count);
+  h.at(X, Y) = static_cast<Sample>(RoundDiv(sum[0], count));
+  s.at(X, Y) = static_cast<Sample>(RoundDiv(sum[1], count));
+  l.at(X, Y) = static_cast<Sample>(RoundDiv(sum[2], count));
 }
 
 // Grows one region from the free pixel (X, Y): at most Target + 1 pixels,
