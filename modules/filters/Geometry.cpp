@@ -51,13 +51,7 @@ void ShiftPlane(Plane& p, int64_t dx, int64_t dy) {
     for (int x = x0; x <= x1; ++x) std::memcpy(ShiftSource.column(x), p.column(x), sizeof(Sample) * H);
   });
   ParallelColumns(1, W, [&](int x0, int x1) {
-    for (int x = x0; x <= x1; ++x) {
-      const Sample* from = ShiftSource.v[WrapIndex(x - 1 - sx, W)];
-      Sample* to = p.column(x);
-      // to[y] = from[y - sy]: the last sy values first, then the rest.
-      std::memcpy(to, from + (H - sy), sizeof(Sample) * sy);
-      std::memcpy(to + sy, from, sizeof(Sample) * (H - sy));
-    }
+    for (int x = x0; x <= x1; ++x) ShiftedColumn(ShiftSource.v[WrapIndex(x - 1 - sx, W)], -sy, p.column(x));
   });
 }
 
