@@ -211,17 +211,37 @@ void GradientSpan(int layer, int Space, int X, int Y, int DX, int DY, int N, con
   }
 }
 
+void PlaneRange(const Plane& p, int32_t& mn, int32_t& mx) {
+  Sample lo = p.at(1, 1), hi = lo;
+  for (int x = 1; x <= ImageWidth; ++x) {
+    const Sample* c = p.column(x);
+    for (int y = 0; y < ImageHeight; ++y) {
+      lo = c[y] < lo ? c[y] : lo;
+      hi = c[y] > hi ? c[y] : hi;
+    }
+  }
+  mn = lo;
+  mx = hi;
+}
+
+void PlaneRange(const FloatPlane& p, float& mn, float& mx) {
+  float lo = p.at(1, 1), hi = lo;
+  for (int x = 1; x <= ImageWidth; ++x) {
+    const float* c = p.column(x);
+    for (int y = 0; y < ImageHeight; ++y) {
+      lo = c[y] < lo ? c[y] : lo;
+      hi = c[y] > hi ? c[y] : hi;
+    }
+  }
+  mn = lo;
+  mx = hi;
+}
+
 void StretchChannel(int layer, int Space, int Channel, double Lo, double Hi) {
   Plane& p = LayerPlane(layer, Space, Channel);
   const int h = ImageHeight;
-  int32_t mn = p.at(1, 1), mx = mn;
-  for (int x = 1; x <= ImageWidth; ++x) {
-    const Sample* col = p.column(x);
-    for (int y = 0; y < h; ++y) {
-      if (col[y] < mn) mn = col[y];
-      if (col[y] > mx) mx = col[y];
-    }
-  }
+  int32_t mn, mx;
+  PlaneRange(p, mn, mx);
   if (mx == mn) {
     const Sample lo = static_cast<Sample>(Round(Lo));
     for (int x = 1; x <= ImageWidth; ++x) {

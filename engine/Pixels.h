@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/ImageStore.h"
+
 namespace quillon {
 
 // Sets channels 1..3 of every pixel of space Space of the current layer (when
@@ -74,6 +76,11 @@ bool FindFilledPixel(int Direction, int& X, int& Y);
 // Nothing is written when N < 1.
 void GradientSpan(int Layer, int Space, int X, int Y, int DX, int DY, int N, const int32_t Start[3],
                   const int32_t End[3]);
+
+// Smallest and largest sample of a plane over the picture.
+void PlaneRange(const Plane& p, int32_t& mn, int32_t& mx);
+// The same for a float plane.
+void PlaneRange(const FloatPlane& p, float& mn, float& mx);
 
 // Stretches the channel linearly from its own minimum..maximum over the picture
 // to Lo..Hi, rounded to nearest; a constant channel becomes Lo everywhere.

@@ -131,32 +131,6 @@ void ForEachWindowExtreme(const Plane& src, int32_t radius, const WindowSampleCo
 
 }  // namespace
 
-void PlaneRange(const Plane& p, int32_t& mn, int32_t& mx) {
-  Sample lo = p.at(1, 1), hi = lo;
-  for (int x = 1; x <= ImageWidth; ++x) {
-    const Sample* c = p.column(x);
-    for (int y = 0; y < ImageHeight; ++y) {
-      lo = c[y] < lo ? c[y] : lo;
-      hi = c[y] > hi ? c[y] : hi;
-    }
-  }
-  mn = lo;
-  mx = hi;
-}
-
-void PlaneRange(const FloatPlane& p, float& mn, float& mx) {
-  float lo = p.at(1, 1), hi = lo;
-  for (int x = 1; x <= ImageWidth; ++x) {
-    const float* c = p.column(x);
-    for (int y = 0; y < ImageHeight; ++y) {
-      lo = c[y] < lo ? c[y] : lo;
-      hi = c[y] > hi ? c[y] : hi;
-    }
-  }
-  mn = lo;
-  mx = hi;
-}
-
 void MapPlane(Plane& p, const std::function<int64_t(int32_t)>& f) {
   if (ImageWidth < 1 || ImageHeight < 1) return;
   int32_t mn, mx;

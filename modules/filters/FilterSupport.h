@@ -1,5 +1,5 @@
 // Helpers shared by the filter and adjustment units: 16-bit saturation,
-// rounded window averages, per-value tables, plane ranges and the wrapped
+// rounded window averages, per-value tables, float plane copies and the wrapped
 // window statistics (sum, minimum, maximum) whose cost per pixel does not
 // grow with the window.
 #pragma once
@@ -11,6 +11,7 @@
 #include "engine/ImageStore.h"
 #include "engine/Numeric.h"
 #include "engine/Parallel.h"
+#include "engine/Pixels.h"
 
 namespace quillon {
 
@@ -39,11 +40,6 @@ inline int SpaceOf(int32_t space) { return space == SpaceRGB ? SpaceRGB : SpaceH
 inline int32_t ChannelTop(int space, int channel) {
   return (space != SpaceRGB && channel == 1) ? MaxHue : MaxSatLum;
 }
-
-// Smallest and largest sample of a plane over the picture.
-void PlaneRange(const Plane& p, int32_t& mn, int32_t& mx);
-// The same for a float plane.
-void PlaneRange(const FloatPlane& p, float& mn, float& mx);
 
 // Replaces every sample v of the plane by f(v), saturated to 16 bits. f is
 // evaluated once per value between the plane's minimum and maximum, so a
