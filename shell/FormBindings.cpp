@@ -9,38 +9,34 @@
 
 namespace quillon {
 
-namespace {
-T_Prm_Module_Synthe& Selected() { return ModuleParams[CurrentInstance]; }
-// A marker position in pixels, kept in 32 bits for any stored value.
-int32_t PixelsOf(int64_t Units, int64_t Step) { return ClampToInt32(Units * Step); }
-}  // namespace
+T_Prm_Module_Synthe& SelectedInstance() { return ModuleParams[CurrentInstance]; }
 
 void TParamSlider::Wire() {
   Image->OnMouseDown = [this](TMouseButton, int X, int) { Drag = SliderHit(X, Value, Min); };
   Image->OnMouseMove = [this](TMouseButton, int X, int) {
     if (!Drag) return;
     SliderMouse(*Image, *Edit, Value, Min, Max, 1, X);
-    Selected().ParamValue[Param] = Value;
+    SelectedInstance().ParamValue[Param] = Value;
   };
   Image->OnMouseUp = [this](TMouseButton, int, int) { Drag = false; };
   Edit->OnExit = [this] {
     EditToSlider(*Image, *Edit, Value, Min, Max);
-    Selected().ParamValue[Param] = Value;
+    SelectedInstance().ParamValue[Param] = Value;
   };
 }
 
 void TParamSlider::Load() {
-  Value = Selected().ParamValue[Param];
-  Min = Selected().ParamMin[Param];
-  Max = Selected().ParamMax[Param];
+  Value = SelectedInstance().ParamValue[Param];
+  Min = SelectedInstance().ParamMin[Param];
+  Max = SelectedInstance().ParamMax[Param];
   Edit->Text = std::to_string(Value);
   Drag = false;
   DrawSlider(*Image, Min, Max, Value);
 }
 
 void TParamSplitSlider::Limits(int32_t& Min, int32_t& Max) const {
-  Min = FormLimits ? FormMin : Selected().ParamMin[Param];
-  Max = FormLimits ? FormMax : Selected().ParamMax[Param];
+  Min = FormLimits ? FormMin : SelectedInstance().ParamMin[Param];
+  Max = FormLimits ? FormMax : SelectedInstance().ParamMax[Param];
 }
 
 void TParamSplitSlider::Draw() {
@@ -57,7 +53,7 @@ void TParamSplitSlider::Wire() {
     SetSplitValue(Value, UnitsValue, HundredsValue, Position, min, max, 0, Step);
     Draw();
     Edit->Text = std::to_string(Value);
-    Selected().ParamValue[Param] = Value;
+    SelectedInstance().ParamValue[Param] = Value;
   };
   Units->OnMouseDown = [this](TMouseButton, int X, int) { DragUnits = SliderHit(X, UnitsValue, 0); };
   Units->OnMouseMove = [this, settle](TMouseButton, int X, int) {
@@ -69,7 +65,7 @@ void TParamSplitSlider::Wire() {
   Hundreds->OnMouseDown = [this](TMouseButton, int X, int) { DragHundreds = ScaledSliderHit(*Hundreds, Position, X); };
   Hundreds->OnMouseMove = [this, settle](TMouseButton, int X, int) {
     if (!DragHundreds) return;
-    ScaledSliderMouse(*Hundreds, Position, PixelsOf(MaxHundreds, Step), 1, X);
+    ScaledSliderMouse(*Hundreds, Position, ScaledPosition(MaxHundreds, Step), 1, X);
     // The marker snaps to the nearest hundred.
     HundredsValue = static_cast<int32_t>(Round(static_cast<Real>(Position) / (Step == 0 ? 1 : Step)));
     settle();
@@ -83,16 +79,16 @@ void TParamSplitSlider::Wire() {
     Limits(min, max);
     EditClamp(*Units, *Edit, Value, min, max);
     SplitValue(Value, UnitsValue, HundredsValue);
-    Position = PixelsOf(HundredsValue, Step);
+    Position = ScaledPosition(HundredsValue, Step);
     Draw();
-    Selected().ParamValue[Param] = Value;
+    SelectedInstance().ParamValue[Param] = Value;
   };
 }
 
 void TParamSplitSlider::Load() {
-  Value = Selected().ParamValue[Param];
+  Value = SelectedInstance().ParamValue[Param];
   SplitValue(Value, UnitsValue, HundredsValue);
-  Position = PixelsOf(HundredsValue, Step);
+  Position = ScaledPosition(HundredsValue, Step);
   DragUnits = DragHundreds = false;
   Edit->Text = std::to_string(Value);
   Draw();

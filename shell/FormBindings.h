@@ -12,6 +12,11 @@
 
 namespace quillon {
 
+struct T_Prm_Module_Synthe;
+
+// The instance the parameter forms edit: ModuleParams[CurrentInstance].
+T_Prm_Module_Synthe& SelectedInstance();
+
 // A plain slider (one pixel per unit) with its edit box, bounded by the
 // parameter's range.
 struct TParamSlider {

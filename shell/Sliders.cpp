@@ -99,6 +99,8 @@ void DrawScaledSlider(TImage& Image, int32_t MinHundreds, int32_t MaxHundreds, i
   Marker(c, static_cast<int64_t>(Position) + 10, clBlack);
 }
 
+int32_t ScaledPosition(int64_t Units, int64_t Step) { return ClampToInt32(Units * Step); }
+
 bool ScaledSliderHit(TImage& /*Image*/, int32_t Position, int X) {
   const int64_t d = static_cast<int64_t>(X) - (static_cast<int64_t>(Position) + 10);
   return d > -5 && d < 5;
@@ -130,7 +132,7 @@ void SetSplitValue(int32_t& Value, int32_t& Units, int32_t& Hundreds, int32_t& P
                                         : static_cast<int64_t>(Hundreds) * 100 + Units;
   Value = ClampValue(combined, Min, Max);
   SplitValue(Value, Units, Hundreds);
-  Position = ClampToInt32((static_cast<int64_t>(Hundreds) - HundredsOfMin) * Step);
+  Position = ScaledPosition(static_cast<int64_t>(Hundreds) - HundredsOfMin, Step);
 }
 
 void DrawRangeSlider(TImage& Image, int32_t Min, int32_t Max, int32_t Low, int32_t High) {

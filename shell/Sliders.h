@@ -36,6 +36,10 @@ void SliderMouse(TImage& Image, TEdit& Edit, int32_t& Value, int32_t Min, int32_
 // raises the conversion error before anything changes.
 void EditToSlider(TImage& Image, TEdit& Edit, int32_t& Value, int32_t Min, int32_t Max);
 
+// The marker position of Units units on a scaled slider of Step pixels per
+// unit, Units * Step, kept in 32 bits for any stored value.
+int32_t ScaledPosition(int64_t Units, int64_t Step);
+
 // Scaled slider, Step pixels per unit (Hundreds is not used): clears the
 // image ($F0FBFF), draws the base line over x = 10 .. (MaxHundreds -
 // MinHundreds) * Step + 10 at y = 0 (black; grey $A4A0A0 with a black pixel

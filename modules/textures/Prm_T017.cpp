@@ -19,13 +19,9 @@ constexpr int32_t StepPixels = 7;  // pixels per unit of a walk step slider
 
 // The form edits the selected instance; its handlers store every change at
 // once and leave TextureDirty as it is.
-T_Prm_Module_Synthe& Selected() { return ModuleParams[CurrentInstance]; }
-void Store(int Param, int32_t Value) { Selected().ParamValue[Param] = Value; }
-int32_t ParamLow(int Param) { return Selected().ParamMin[Param]; }
-int32_t ParamHigh(int Param) { return Selected().ParamMax[Param]; }
-
-// A marker position in pixels, kept in 32 bits for any stored value.
-int32_t PixelsOf(int64_t Units, int64_t Step) { return ClampToInt32(Units * Step); }
+void Store(int Param, int32_t Value) { SelectedInstance().ParamValue[Param] = Value; }
+int32_t ParamLow(int Param) { return SelectedInstance().ParamMin[Param]; }
+int32_t ParamHigh(int Param) { return SelectedInstance().ParamMax[Param]; }
 
 void SetLabel(TLabel& Label, const char* Text, int Left, int Top) {
   Label.Caption = Text;
@@ -149,8 +145,8 @@ void TP_T017::Wire(RangeBar& r) {
 }
 
 void TP_T017::Load(RangeBar& r) {
-  r.Low = Selected().ParamValue[r.Param];
-  r.High = Selected().ParamValue[r.Param + 1];
+  r.Low = SelectedInstance().ParamValue[r.Param];
+  r.High = SelectedInstance().ParamValue[r.Param + 1];
   r.Which = 0;
   r.LowEdit->Text = std::to_string(r.Low);
   r.HighEdit->Text = std::to_string(r.High);
@@ -165,7 +161,7 @@ void TP_T017::Wire(ScaledBar& s) {
     if (!s.Drag) return;
     const int32_t min = ParamLow(s.Param);
     ScaledSliderMouse(*s.Bar, s.Position,
-                      PixelsOf(static_cast<int64_t>(ParamHigh(s.Param)) - min, StepPixels), 1, X);
+                      ScaledPosition(static_cast<int64_t>(ParamHigh(s.Param)) - min, StepPixels), 1, X);
     s.Value = ClampToInt32(Round(static_cast<Real>(s.Position) / StepPixels) + min);
     s.Edit->Text = std::to_string(s.Value);
     Store(s.Param, s.Value);
@@ -174,7 +170,7 @@ void TP_T017::Wire(ScaledBar& s) {
   s.Edit->OnExit = [&s] {
     const int32_t min = ParamLow(s.Param), max = ParamHigh(s.Param);
     EditClamp(*s.Bar, *s.Edit, s.Value, min, max);
-    s.Position = PixelsOf(static_cast<int64_t>(s.Value) - min, StepPixels);
+    s.Position = ScaledPosition(static_cast<int64_t>(s.Value) - min, StepPixels);
     DrawScaledSlider(*s.Bar, min, max, 0, s.Position, StepPixels, 1);
     Store(s.Param, s.Value);
   };
@@ -182,8 +178,8 @@ void TP_T017::Wire(ScaledBar& s) {
 
 void TP_T017::Load(ScaledBar& s) {
   const int32_t min = ParamLow(s.Param), max = ParamHigh(s.Param);
-  s.Value = Selected().ParamValue[s.Param];
-  s.Position = PixelsOf(static_cast<int64_t>(s.Value) - min, StepPixels);
+  s.Value = SelectedInstance().ParamValue[s.Param];
+  s.Position = ScaledPosition(static_cast<int64_t>(s.Value) - min, StepPixels);
   s.Drag = false;
   s.Edit->Text = std::to_string(s.Value);
   DrawScaledSlider(*s.Bar, min, max, 0, s.Position, StepPixels, 1);
@@ -198,7 +194,7 @@ void TP_T017::LoadControls() {
   for (RangeBar& r : ranges_) Load(r);
   for (ScaledBar& s : steps_) Load(s);
   for (TParamSplitSlider& s : splits_) s.Load();
-  blur_ = Selected().ParamValue[13];
+  blur_ = SelectedInstance().ParamValue[13];
   DrawListBoxes(Img_Algo, blur_, 0, 2);
 }
 
