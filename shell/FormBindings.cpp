@@ -94,16 +94,8 @@ void TParamSplitSlider::Load() {
   Draw();
 }
 
-void ShowHelpText(TLabel& Aide, const char* English, const char* French) {
-  Aide.Caption = "";
-  Aide.Caption = LanguageFlag == 1 ? English : French;
-}
-
 void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&)) {
-  Label.OnClick = [&Aide, Setter] {
-    Aide.Caption = "";
-    Setter(Aide);
-  };
+  Label.OnClick = [&Aide, Setter] { Setter(Aide); };
 }
 
 void HelpOnClick(TLabel& Label, TLabel& Aide, const char* English, const char* French) {

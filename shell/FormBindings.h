@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "shell/Help.h"
 #include "shell/widgets/Controls.h"
 #include "shell/widgets/Form.h"
 
@@ -59,12 +60,9 @@ struct TParamSplitSlider {
   void Limits(int32_t& Min, int32_t& Max) const;
 };
 
-// The help label is emptied and set to the English or the French text by
-// LanguageFlag.
-void ShowHelpText(TLabel& Aide, const char* English, const char* French);
-// A click on Label empties Aide and calls a shared help setter on it.
+// A click on Label calls a shared help setter (shell/Help.h) on Aide.
 void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&));
-// A click on Label shows the form's own help text.
+// A click on Label shows the form's own help text in Aide (ShowHelpText).
 void HelpOnClick(TLabel& Label, TLabel& Aide, const char* English, const char* French);
 
 // Centres the form over the main window:

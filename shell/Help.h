@@ -1,11 +1,16 @@
-// Help setters shared by the parameter forms: each sets the label's caption
-// to its English text when LanguageFlag is 1, else to its French text.
+// Help texts of the parameter forms: the one place that picks the language,
+// and the help setters several forms share.
 #pragma once
 
 #include "shell/widgets/Controls.h"
 
 namespace quillon {
 
+// The help label is emptied and set to the English or the French text by
+// LanguageFlag (1 English, any other value French).
+void ShowHelpText(TLabel& Aide, const char* English, const char* French);
+
+// The shared help setters: each shows its text in the label by ShowHelpText.
 void Aide_HueMin(TLabel& Label);
 void Aide_HueMax(TLabel& Label);
 void Aide_SatMin(TLabel& Label);
