@@ -2,10 +2,6 @@
 
 namespace quillon {
 
-void RegisterChaosProcs(int32_t Type, InstanceProc Defaults, InstanceProc Ranges, ExecuteProc Execute) {
-  StoreTypeProcs(Type, Defaults, Ranges, Execute);
-}
-
 void RegisterChaosNames(int32_t Type, const char* Name, const char* Code) {
   StoreTypeNames(Type, Name, Code, 1, nullptr);
   TypeNormalGlyphs[Type] = 0;  // drawn with the red glyphs

@@ -1,5 +1,5 @@
 // What the ten chaotic function units share besides the point cloud: their
-// catalog entries, their common defaults and ranges, and the copy of an
+// catalog names, their common defaults and ranges, and the copy of an
 // instance into a work record. Each Fnc_ unit passes its own type, names,
 // defaults and map.
 #pragma once
@@ -11,8 +11,9 @@
 
 namespace quillon {
 
-void RegisterChaosProcs(int32_t Type, InstanceProc Defaults, InstanceProc Ranges, ExecuteProc Execute);
-// Generator, drawn with the red glyphs; the parameter form is not there yet.
+// The catalog names of a chaotic function (its procedures go in through
+// StoreTypeProcs): a generator, drawn with the red glyphs; the parameter form
+// is not there yet.
 void RegisterChaosNames(int32_t Type, const char* Name, const char* Code);
 
 // One modifier: the member's effects, phase step and luminosity; every

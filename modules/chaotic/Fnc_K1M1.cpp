@@ -23,7 +23,7 @@ struct K1M1Map {
 };
 }  // namespace
 
-void K1M1_RegisterProcs() { RegisterChaosProcs(K1M1_Type, K1M1_SetDefaults, K1M1_SetRanges, K1M1_Execute); }
+void K1M1_RegisterProcs() { StoreTypeProcs(K1M1_Type, K1M1_SetDefaults, K1M1_SetRanges, K1M1_Execute); }
 
 void K1M1_RegisterNames() { RegisterChaosNames(K1M1_Type, "Chaotic Fx 1 A", "K1M1"); }
 

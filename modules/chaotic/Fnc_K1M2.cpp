@@ -23,7 +23,7 @@ struct K1M2Map {
 };
 }  // namespace
 
-void K1M2_RegisterProcs() { RegisterChaosProcs(K1M2_Type, K1M2_SetDefaults, K1M2_SetRanges, K1M2_Execute); }
+void K1M2_RegisterProcs() { StoreTypeProcs(K1M2_Type, K1M2_SetDefaults, K1M2_SetRanges, K1M2_Execute); }
 
 void K1M2_RegisterNames() { RegisterChaosNames(K1M2_Type, "Chaotic Fx 1 B", "K1M2"); }
 

@@ -21,7 +21,7 @@ struct K1M3Map {
 };
 }  // namespace
 
-void K1M3_RegisterProcs() { RegisterChaosProcs(K1M3_Type, K1M3_SetDefaults, K1M3_SetRanges, K1M3_Execute); }
+void K1M3_RegisterProcs() { StoreTypeProcs(K1M3_Type, K1M3_SetDefaults, K1M3_SetRanges, K1M3_Execute); }
 
 void K1M3_RegisterNames() { RegisterChaosNames(K1M3_Type, "Chaotic Fx 1 C", "K1M3"); }
 

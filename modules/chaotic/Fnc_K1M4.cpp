@@ -21,7 +21,7 @@ struct K1M4Map {
 };
 }  // namespace
 
-void K1M4_RegisterProcs() { RegisterChaosProcs(K1M4_Type, K1M4_SetDefaults, K1M4_SetRanges, K1M4_Execute); }
+void K1M4_RegisterProcs() { StoreTypeProcs(K1M4_Type, K1M4_SetDefaults, K1M4_SetRanges, K1M4_Execute); }
 
 void K1M4_RegisterNames() { RegisterChaosNames(K1M4_Type, "Chaotic Fx 1 D", "K1M4"); }
 

@@ -24,7 +24,7 @@ struct K2M1Map {
 };
 }  // namespace
 
-void K2M1_RegisterProcs() { RegisterChaosProcs(K2M1_Type, K2M1_SetDefaults, K2M1_SetRanges, K2M1_Execute); }
+void K2M1_RegisterProcs() { StoreTypeProcs(K2M1_Type, K2M1_SetDefaults, K2M1_SetRanges, K2M1_Execute); }
 
 void K2M1_RegisterNames() { RegisterChaosNames(K2M1_Type, "Chaotic Fx 2 A", "K2M1"); }
 

@@ -24,7 +24,7 @@ struct K2M2Map {
 };
 }  // namespace
 
-void K2M2_RegisterProcs() { RegisterChaosProcs(K2M2_Type, K2M2_SetDefaults, K2M2_SetRanges, K2M2_Execute); }
+void K2M2_RegisterProcs() { StoreTypeProcs(K2M2_Type, K2M2_SetDefaults, K2M2_SetRanges, K2M2_Execute); }
 
 void K2M2_RegisterNames() { RegisterChaosNames(K2M2_Type, "Chaotic Fx 2 B", "K2M2"); }
 

@@ -24,7 +24,7 @@ struct K2M3Map {
 };
 }  // namespace
 
-void K2M3_RegisterProcs() { RegisterChaosProcs(K2M3_Type, K2M3_SetDefaults, K2M3_SetRanges, K2M3_Execute); }
+void K2M3_RegisterProcs() { StoreTypeProcs(K2M3_Type, K2M3_SetDefaults, K2M3_SetRanges, K2M3_Execute); }
 
 void K2M3_RegisterNames() { RegisterChaosNames(K2M3_Type, "Chaotic Fx 2 C", "K2M3"); }
 

@@ -24,7 +24,7 @@ struct K2M4Map {
 };
 }  // namespace
 
-void K2M4_RegisterProcs() { RegisterChaosProcs(K2M4_Type, K2M4_SetDefaults, K2M4_SetRanges, K2M4_Execute); }
+void K2M4_RegisterProcs() { StoreTypeProcs(K2M4_Type, K2M4_SetDefaults, K2M4_SetRanges, K2M4_Execute); }
 
 void K2M4_RegisterNames() { RegisterChaosNames(K2M4_Type, "Chaotic Fx 2 D", "K2M4"); }
 

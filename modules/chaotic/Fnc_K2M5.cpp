@@ -25,7 +25,7 @@ struct K2M5Map {
 };
 }  // namespace
 
-void K2M5_RegisterProcs() { RegisterChaosProcs(K2M5_Type, K2M5_SetDefaults, K2M5_SetRanges, K2M5_Execute); }
+void K2M5_RegisterProcs() { StoreTypeProcs(K2M5_Type, K2M5_SetDefaults, K2M5_SetRanges, K2M5_Execute); }
 
 void K2M5_RegisterNames() { RegisterChaosNames(K2M5_Type, "Chaotic Fx 2 E", "K2M5"); }
 

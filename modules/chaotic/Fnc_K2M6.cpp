@@ -25,7 +25,7 @@ struct K2M6Map {
 };
 }  // namespace
 
-void K2M6_RegisterProcs() { RegisterChaosProcs(K2M6_Type, K2M6_SetDefaults, K2M6_SetRanges, K2M6_Execute); }
+void K2M6_RegisterProcs() { StoreTypeProcs(K2M6_Type, K2M6_SetDefaults, K2M6_SetRanges, K2M6_Execute); }
 
 void K2M6_RegisterNames() { RegisterChaosNames(K2M6_Type, "Chaotic Fx 2 F", "K2M6"); }
 
