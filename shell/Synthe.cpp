@@ -58,20 +58,12 @@ void TF_Synthe::BuildModuleMenus() {
   MainMenu1.Clear();
   for (const ModuleMenuEntry& e : ModuleMenuTable()) {
     if (!RegisteredType(e.Type)) continue;
-    // Walk the path, making the submenus on the way: a submenu exists only
+    // The submenus are made on the way to the item: a submenu exists only
     // when at least one of its items does.
-    TMenuItem* at = &MainMenu1;
-    const std::string path = e.Path;
-    size_t from = 0;
-    for (;;) {
-      const size_t to = path.find(" > ", from);
-      at = &at->FindOrAdd(path.substr(from, to == std::string::npos ? std::string::npos : to - from));
-      if (to == std::string::npos) break;
-      from = to + 3;
-    }
+    TMenuItem& item = FindOrAddMenuItem(MainMenu1, e.Path);
     const int type = e.Type;
-    at->Tag = type;
-    at->OnClick = [this, type] { AddModule(type); };
+    item.Tag = type;
+    item.OnClick = [this, type] { AddModule(type); };
   }
   if (TMenuItem* fx = MainMenu1.Find(HiddenModuleMenu)) fx->Visible = false;
 }

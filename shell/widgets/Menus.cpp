@@ -22,19 +22,36 @@ TMenuItem& TMenuItem::FindOrAdd(const std::string& ACaption) {
 
 void TMenuItem::Click() { DispatchEvent(OnClick); }
 
-TMenuItem* FindMenuItem(const TMenuItem& Root, const std::string& Path) {
-  const TMenuItem* at = &Root;
-  size_t from = 0;
+namespace {
+// The captions of a menu path, from the top.
+std::vector<std::string> PathCaptions(const std::string& Path) {
   const std::string sep = " > ";
+  std::vector<std::string> captions;
+  size_t from = 0;
   for (;;) {
     const size_t to = Path.find(sep, from);
-    const std::string caption = Path.substr(from, to == std::string::npos ? std::string::npos : to - from);
-    TMenuItem* next = at->Find(caption);
-    if (!next) return nullptr;
-    if (to == std::string::npos) return next;
-    at = next;
+    captions.push_back(Path.substr(from, to == std::string::npos ? std::string::npos : to - from));
+    if (to == std::string::npos) return captions;
     from = to + sep.size();
   }
+}
+}  // namespace
+
+TMenuItem* FindMenuItem(const TMenuItem& Root, const std::string& Path) {
+  const TMenuItem* at = &Root;
+  TMenuItem* found = nullptr;
+  for (const std::string& caption : PathCaptions(Path)) {
+    found = at->Find(caption);
+    if (!found) return nullptr;
+    at = found;
+  }
+  return found;
+}
+
+TMenuItem& FindOrAddMenuItem(TMenuItem& Root, const std::string& Path) {
+  TMenuItem* at = &Root;
+  for (const std::string& caption : PathCaptions(Path)) at = &at->FindOrAdd(caption);
+  return *at;
 }
 
 }  // namespace quillon

@@ -45,5 +45,8 @@ using TMainMenu = TMenuItem;
 // The item at a path of captions separated by " > " ("Textures > Misc >
 // Microbes") below Root, or null.
 TMenuItem* FindMenuItem(const TMenuItem& Root, const std::string& Path);
+// The item at such a path below Root, appending it and every submenu on the
+// way that is not there yet.
+TMenuItem& FindOrAddMenuItem(TMenuItem& Root, const std::string& Path);
 
 }  // namespace quillon
