@@ -71,8 +71,8 @@ void PickColorParam(int Instance, int Slot, TPanel& Panel) {
     ModuleParams[Instance].ParamColor[Slot] = dialog.Color;
     Panel.Hint = ColorHint(dialog.Color);
   }
-  // The text marks the texture changed for the picker as a whole, as the
-  // module-preset loader does also for a cancelled dialog.
+  // Opening the picker marks the texture changed whether or not a colour is
+  // chosen, as the module-preset loader does for a cancelled dialog.
   TextureDirty = 1;
 }
 

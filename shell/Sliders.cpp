@@ -88,8 +88,8 @@ void DrawScaledSlider(TImage& Image, int32_t MinHundreds, int32_t MaxHundreds, i
   } else {
     BaseLine(c, length, clBlack);
   }
-  // The centre tick is drawn after the line so that it shows whole (the text
-  // does not say which of the two lies on top).
+  // The centre tick is drawn after the line, on top of it, so that it shows
+  // whole.
   if (Mode == 2) {
     const int64_t x = Round((static_cast<Real>(length) + 1) / 2) + 10;
     c.PenColor = clRed;

@@ -3,10 +3,9 @@
 // top row (y = 0) from x = 10, one value per pixel (plain sliders) or Step
 // pixels per unit (scaled sliders), and its marker hangs below the line.
 //
-// Markers: the text of the system leaves their shape open. Every marker here
-// is the same small black triangle pointing up at the base line: apex at
-// (x, 2), base from (x - 3, 8) to (x + 3, 8). It is 7 pixels wide, inside the
-// 5-pixel grab distance of the hit tests.
+// Markers: every marker is the same small black triangle pointing up at the
+// base line: apex at (x, 2), base from (x - 3, 8) to (x + 3, 8). It is 7
+// pixels wide, inside the 5-pixel grab distance of the hit tests.
 //
 // The helpers take the drag flag of a form as Button: the work is done only
 // when it is 1. None of them touches the instance records or TextureDirty;

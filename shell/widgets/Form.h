@@ -11,16 +11,14 @@
 //     TP_T001() {
 //       Caption = "Textures > Misc > Red Swimming Pool";
 //       Width = 398; Height = 504; StayOnTop = true;
-//       OnCreate = [this] {                    // centred over the main window
-//         Left = static_cast<int>(Round(Form1->Left + Form1->Width / 2.0L - Width / 2.0L));
-//         Top = static_cast<int>(Round(Form1->Top + Form1->Height / 2.0L - Height / 2.0L));
-//       };
-//       OnActivate = [this] { /* help text, load and draw every control */ };
-//       Img_HV.OnMouseDown = [this](TMouseButton, int X, int) { dragHV = SliderHit(X, hv, minHV); };
-//       Ed_HV.OnExit = [this] { EditToSlider(Img_HV, Ed_HV, hv, minHV, maxHV); Store(1, hv); };
+//       Slider.Param = 1; Slider.Image = &Img_V1; Slider.Edit = &Ed_V1;
+//       Slider.Wire();                                     // the image and edit handlers
+//       OnCreate = [this] { CentreOverMainWindow(*this); };
+//       OnActivate = [this] { /* help text */ Slider.Load(); };
 //     }
-//     TImage Img_HV{380, 10};
-//     TEdit Ed_HV;
+//     TImage Img_V1{380, 10};
+//     TEdit Ed_V1;
+//     TParamSlider Slider;                                 // shell/FormBindings.h
 //     ...
 //   };
 //   TP_T001* P_T001 = nullptr;
