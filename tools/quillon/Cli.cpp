@@ -10,6 +10,7 @@
 
 #include "engine/Bitmap.h"
 #include "engine/Chain.h"
+#include "engine/Color.h"
 #include "engine/Errors.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
@@ -100,8 +101,8 @@ int RequireModule(const std::string& name) {
 int32_t ParseColor(const std::string& key, const std::string& text) {
   if (text.size() == 7 && text[0] == '#' &&
       std::all_of(text.begin() + 1, text.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); })) {
-    uint32_t rgb = static_cast<uint32_t>(std::stoul(text.substr(1), nullptr, 16));
-    return static_cast<int32_t>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+    const int32_t rgb = static_cast<int32_t>(std::stoul(text.substr(1), nullptr, 16));
+    return PackRGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
   }
   throw BadInput{"\"" + text + "\" is not a colour #RRGGBB (" + key + ")"};
 }
@@ -210,8 +211,9 @@ int Params(const std::vector<std::string>& args, std::ostream& out) {
   for (int k = 1; k <= ColorParamCount; ++k)
     if (m.ParamColor[k] != 0) {
       char hex[8];
-      int32_t c = m.ParamColor[k];
-      std::snprintf(hex, sizeof hex, "#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+      int32_t r, g, b;
+      SplitRGB(m.ParamColor[k], r, g, b);
+      std::snprintf(hex, sizeof hex, "#%02X%02X%02X", r, g, b);
       out << 'c' << k << '\t' << hex << '\n';
     }
   return ExitOk;
