@@ -76,8 +76,6 @@ inline long double Max(long double a, long double b) {
 
 }  // namespace
 
-long double BlendValue(int Function, long double X, long double Y) { return Blend(Function, X, Y); }
-
 void BlendCurrentIntoResult() {
   const TBlendParams bp = BlendParams;
   // Blend space 1 is HSL; 0 and any other value blend in RGB.

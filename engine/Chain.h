@@ -25,13 +25,9 @@ extern const char* const BlendFunctionNames[BlendFunctionCount];
 
 // Blends the current layer into the result layer in the space and with the
 // functions, weights and transparency of BlendParams, then recomputes the
-// result layer's other space. The current layer is not changed.
+// result layer's other space. The current layer is not changed. A function
+// number outside 0..23 keeps the result layer's weighted value.
 void BlendCurrentIntoResult();
-
-// One blend function applied to a result value X and a current value Y that
-// are already weighted; the value before clamping and rounding. A function
-// number outside 0..23 keeps the result layer's weighted value X.
-long double BlendValue(int Function, long double X, long double Y);
 
 // For each active instance from 1 to CurrentInstance: runs its execute
 // procedure, then copies (position 1) or blends (later positions) a
