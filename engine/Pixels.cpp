@@ -211,31 +211,30 @@ void GradientSpan(int layer, int Space, int X, int Y, int DX, int DY, int N, con
   }
 }
 
-void PlaneRange(const Plane& p, int32_t& mn, int32_t& mx) {
-  Sample lo = p.at(1, 1), hi = lo;
+namespace {
+template <typename T>
+void RangeOf(const PlaneOf<T>& p, T& mn, T& mx) {
+  T lo = p.at(1, 1), hi = lo;
   for (int x = 1; x <= ImageWidth; ++x) {
-    const Sample* c = p.column(x);
+    const T* c = p.column(x);
     for (int y = 0; y < ImageHeight; ++y) {
       lo = c[y] < lo ? c[y] : lo;
       hi = c[y] > hi ? c[y] : hi;
     }
   }
+  mn = lo;
+  mx = hi;
+}
+}  // namespace
+
+void PlaneRange(const Plane& p, int32_t& mn, int32_t& mx) {
+  Sample lo, hi;
+  RangeOf(p, lo, hi);
   mn = lo;
   mx = hi;
 }
 
-void PlaneRange(const FloatPlane& p, float& mn, float& mx) {
-  float lo = p.at(1, 1), hi = lo;
-  for (int x = 1; x <= ImageWidth; ++x) {
-    const float* c = p.column(x);
-    for (int y = 0; y < ImageHeight; ++y) {
-      lo = c[y] < lo ? c[y] : lo;
-      hi = c[y] > hi ? c[y] : hi;
-    }
-  }
-  mn = lo;
-  mx = hi;
-}
+void PlaneRange(const FloatPlane& p, float& mn, float& mx) { RangeOf(p, mn, mx); }
 
 void StretchChannel(int layer, int Space, int Channel, double Lo, double Hi) {
   Plane& p = LayerPlane(layer, Space, Channel);
