@@ -24,12 +24,10 @@ void ScrollParam(int Instance, int Param, TEdit& Edit, TScrollBar& ScrollBar) {
 }
 
 void EditExitParam(int Instance, int Param, TEdit& Edit, TScrollBar& ScrollBar) {
-  int32_t v = TextToInt(Edit.Text);
-  if (v < ScrollBar.Min()) v = ScrollBar.Min();
-  if (v > ScrollBar.Max()) v = ScrollBar.Max();
-  ScrollBar.SetPosition(v);
-  Edit.Text = std::to_string(v);
-  ModuleParams[Instance].ParamValue[Param] = v;
+  // The bar keeps its position within Min..Max: it does the clamping.
+  ScrollBar.SetPosition(TextToInt(Edit.Text));
+  Edit.Text = std::to_string(ScrollBar.Position());
+  ModuleParams[Instance].ParamValue[Param] = ScrollBar.Position();
   TextureDirty = 1;
 }
 
