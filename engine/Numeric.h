@@ -1,5 +1,6 @@
-// Numeric rules shared by every unit: rounding, extended-precision reals,
-// the program's pi, and the MulDiv of the colour conversion.
+// Numeric rules shared by every unit: rounding (of reals and of integer
+// quotients), extended-precision reals, the program's pi, the MulDiv of the
+// colour conversion, clamping and wrapping into a range.
 #pragma once
 
 #include <cmath>
