@@ -94,6 +94,80 @@ void TParamSplitSlider::Load() {
   Draw();
 }
 
+namespace {
+int32_t ParamLow(int Param) { return SelectedInstance().ParamMin[Param]; }
+int32_t ParamHigh(int Param) { return SelectedInstance().ParamMax[Param]; }
+}  // namespace
+
+void TParamRangeBar::Wire() {
+  auto store = [this] {
+    SelectedInstance().ParamValue[Param] = Low;
+    SelectedInstance().ParamValue[Param + 1] = High;
+  };
+  Bar->OnMouseDown = [this](TMouseButton, int X, int) { Which = RangeSliderHit(X, Low, High, ParamLow(Param)); };
+  Bar->OnMouseMove = [this, store](TMouseButton, int X, int) {
+    if (Which == 0) return;
+    RangeSliderMouse(*Bar, *LowEdit, Low, ParamLow(Param), *HighEdit, High, ParamHigh(Param), Which, X);
+    store();
+  };
+  Bar->OnMouseUp = [this](TMouseButton, int, int) { Which = 0; };
+  LowEdit->OnExit = [this, store] {
+    RangeEditLow(*Bar, *LowEdit, Low, *HighEdit, High, ParamLow(Param), ParamHigh(Param));
+    store();
+  };
+  HighEdit->OnExit = [this, store] {
+    RangeEditHigh(*Bar, *LowEdit, Low, *HighEdit, High, ParamLow(Param), ParamHigh(Param));
+    store();
+  };
+}
+
+void TParamRangeBar::Load() {
+  Low = SelectedInstance().ParamValue[Param];
+  High = SelectedInstance().ParamValue[Param + 1];
+  Which = 0;
+  LowEdit->Text = std::to_string(Low);
+  HighEdit->Text = std::to_string(High);
+  DrawRangeSlider(*Bar, ParamLow(Param), ParamHigh(Param), Low, High);
+}
+
+void TParamScaledSlider::Draw() {
+  DrawScaledSlider(*Bar, ParamLow(Param), ParamHigh(Param), 0, Position, Step, 1);
+}
+
+void TParamScaledSlider::Wire() {
+  Bar->OnMouseDown = [this](TMouseButton, int X, int) { Drag = ScaledSliderHit(*Bar, Position, X); };
+  Bar->OnMouseMove = [this](TMouseButton, int X, int) {
+    if (!Drag) return;
+    const int32_t min = ParamLow(Param);
+    ScaledSliderMouse(*Bar, Position, ScaledPosition(static_cast<int64_t>(ParamHigh(Param)) - min, Step), 1, X);
+    Value = ClampToInt32(Round(static_cast<Real>(Position) / (Step == 0 ? 1 : Step)) + min);
+    Edit->Text = std::to_string(Value);
+    SelectedInstance().ParamValue[Param] = Value;
+  };
+  Bar->OnMouseUp = [this](TMouseButton, int, int) {
+    if (Drag && SnapOnRelease) {
+      Position = ScaledPosition(static_cast<int64_t>(Value) - ParamLow(Param), Step);
+      Draw();
+    }
+    Drag = false;
+  };
+  Edit->OnExit = [this] {
+    const int32_t min = ParamLow(Param);
+    EditClamp(*Bar, *Edit, Value, min, ParamHigh(Param));
+    Position = ScaledPosition(static_cast<int64_t>(Value) - min, Step);
+    Draw();
+    SelectedInstance().ParamValue[Param] = Value;
+  };
+}
+
+void TParamScaledSlider::Load() {
+  Value = SelectedInstance().ParamValue[Param];
+  Position = ScaledPosition(static_cast<int64_t>(Value) - ParamLow(Param), Step);
+  Drag = false;
+  Edit->Text = std::to_string(Value);
+  Draw();
+}
+
 void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&)) {
   Label.OnClick = [&Aide, Setter] { Setter(Aide); };
 }

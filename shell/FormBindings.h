@@ -60,6 +60,43 @@ struct TParamSplitSlider {
   void Limits(int32_t& Min, int32_t& Max) const;
 };
 
+// A range bar of a (minimum, maximum) pair: parameters Param and Param + 1,
+// bounded by the range of Param. Dragging a marker (the nearer one within 5
+// pixels) or leaving either edit keeps Low <= High, redraws the bar and
+// stores both values.
+struct TParamRangeBar {
+  int Param = 0;
+  TImage* Bar = nullptr;
+  TEdit* LowEdit = nullptr;
+  TEdit* HighEdit = nullptr;
+  int32_t Low = 0, High = 0;
+  int Which = 0;  // the marker being dragged: 0 none, 1 low, 2 high
+
+  void Wire();
+  // Both values from the selected instance, the edits, the bar.
+  void Load();
+};
+
+// A scaled slider of Step pixels per unit above the parameter's minimum,
+// bounded by the parameter's range, with its edit box: the value is
+// Round(marker position / Step) + minimum. With SnapOnRelease the marker
+// moves to the value's own position when the mouse button is released;
+// otherwise it stays where it was dragged.
+struct TParamScaledSlider {
+  int Param = 0;
+  TImage* Bar = nullptr;
+  TEdit* Edit = nullptr;
+  int32_t Step = 1;
+  bool SnapOnRelease = false;
+  int32_t Value = 0, Position = 0;
+  bool Drag = false;
+
+  void Wire();
+  // Value from the selected instance; marker at (value - minimum) * Step.
+  void Load();
+  void Draw();
+};
+
 // A click on Label calls a shared help setter (shell/Help.h) on Aide.
 void HelpOnClick(TLabel& Label, TLabel& Aide, void (*Setter)(TLabel&));
 // A click on Label shows the form's own help text in Aide (ShowHelpText).

@@ -20,8 +20,6 @@ constexpr int32_t StepPixels = 7;  // pixels per unit of a walk step slider
 // The form edits the selected instance; its handlers store every change at
 // once and leave TextureDirty as it is.
 void Store(int Param, int32_t Value) { SelectedInstance().ParamValue[Param] = Value; }
-int32_t ParamLow(int Param) { return SelectedInstance().ParamMin[Param]; }
-int32_t ParamHigh(int Param) { return SelectedInstance().ParamMax[Param]; }
 
 void SetLabel(TLabel& Label, const char* Text, int Left, int Top) {
   Label.Caption = Text;
@@ -34,7 +32,9 @@ TP_T017::TP_T017()
     : ranges_{{1, &Scroll_Bar_Hue, &Ed_Hue_Min, &Ed_Hue_Max},
               {4, &Scroll_Bar_Sat, &Ed_Sat_Min, &Ed_Sat_Max},
               {7, &Scroll_Bar_Lum, &Ed_Lum_Min, &Ed_Lum_Max}},
-      steps_{{3, &Img_Hue_V, &Ed_Hue_V}, {6, &Img_Sat_V, &Ed_Sat_V}, {9, &Img_Lum_V, &Ed_Lum_V}},
+      steps_{{3, &Img_Hue_V, &Ed_Hue_V, StepPixels},
+             {6, &Img_Sat_V, &Ed_Sat_V, StepPixels},
+             {9, &Img_Lum_V, &Ed_Lum_V, StepPixels}},
       // The sizes stay within their parameter's range; the seed within
       // 0..1050, wider than its stored range, as the form has always allowed.
       splits_{{11, &Img_Min_S1, &Img_Min_S2, &Ed_Min_S, 50, 4, 1, false, 0, 0},
@@ -51,8 +51,8 @@ TP_T017::TP_T017()
     LoadControls();
   };
 
-  for (RangeBar& r : ranges_) Wire(r);
-  for (ScaledBar& s : steps_) Wire(s);
+  for (TParamRangeBar& r : ranges_) r.Wire();
+  for (TParamScaledSlider& s : steps_) s.Wire();
   for (TParamSplitSlider& s : splits_) s.Wire();
   Img_Algo.OnMouseDown = [this](TMouseButton, int X, int) {
     ListBoxClick(Img_Algo, X, blur_, 0, 2);
@@ -121,78 +121,14 @@ void TP_T017::Layout() {
   Height = y + 30 + 40;  // the help label and the window frame
 }
 
-// --- Range bars -------------------------------------------------------------
-
-void TP_T017::Wire(RangeBar& r) {
-  r.Bar->OnMouseDown = [&r](TMouseButton, int X, int) { r.Which = RangeSliderHit(X, r.Low, r.High, ParamLow(r.Param)); };
-  r.Bar->OnMouseMove = [&r](TMouseButton, int X, int) {
-    if (r.Which == 0) return;
-    RangeSliderMouse(*r.Bar, *r.LowEdit, r.Low, ParamLow(r.Param), *r.HighEdit, r.High, ParamHigh(r.Param), r.Which, X);
-    Store(r.Param, r.Low);
-    Store(r.Param + 1, r.High);
-  };
-  r.Bar->OnMouseUp = [&r](TMouseButton, int, int) { r.Which = 0; };
-  r.LowEdit->OnExit = [&r] {
-    RangeEditLow(*r.Bar, *r.LowEdit, r.Low, *r.HighEdit, r.High, ParamLow(r.Param), ParamHigh(r.Param));
-    Store(r.Param, r.Low);
-    Store(r.Param + 1, r.High);
-  };
-  r.HighEdit->OnExit = [&r] {
-    RangeEditHigh(*r.Bar, *r.LowEdit, r.Low, *r.HighEdit, r.High, ParamLow(r.Param), ParamHigh(r.Param));
-    Store(r.Param, r.Low);
-    Store(r.Param + 1, r.High);
-  };
-}
-
-void TP_T017::Load(RangeBar& r) {
-  r.Low = SelectedInstance().ParamValue[r.Param];
-  r.High = SelectedInstance().ParamValue[r.Param + 1];
-  r.Which = 0;
-  r.LowEdit->Text = std::to_string(r.Low);
-  r.HighEdit->Text = std::to_string(r.High);
-  DrawRangeSlider(*r.Bar, ParamLow(r.Param), ParamHigh(r.Param), r.Low, r.High);
-}
-
-// --- Scaled sliders of the walk steps ---------------------------------------
-
-void TP_T017::Wire(ScaledBar& s) {
-  s.Bar->OnMouseDown = [&s](TMouseButton, int X, int) { s.Drag = ScaledSliderHit(*s.Bar, s.Position, X); };
-  s.Bar->OnMouseMove = [&s](TMouseButton, int X, int) {
-    if (!s.Drag) return;
-    const int32_t min = ParamLow(s.Param);
-    ScaledSliderMouse(*s.Bar, s.Position,
-                      ScaledPosition(static_cast<int64_t>(ParamHigh(s.Param)) - min, StepPixels), 1, X);
-    s.Value = ClampToInt32(Round(static_cast<Real>(s.Position) / StepPixels) + min);
-    s.Edit->Text = std::to_string(s.Value);
-    Store(s.Param, s.Value);
-  };
-  s.Bar->OnMouseUp = [&s](TMouseButton, int, int) { s.Drag = false; };
-  s.Edit->OnExit = [&s] {
-    const int32_t min = ParamLow(s.Param), max = ParamHigh(s.Param);
-    EditClamp(*s.Bar, *s.Edit, s.Value, min, max);
-    s.Position = ScaledPosition(static_cast<int64_t>(s.Value) - min, StepPixels);
-    DrawScaledSlider(*s.Bar, min, max, 0, s.Position, StepPixels, 1);
-    Store(s.Param, s.Value);
-  };
-}
-
-void TP_T017::Load(ScaledBar& s) {
-  const int32_t min = ParamLow(s.Param), max = ParamHigh(s.Param);
-  s.Value = SelectedInstance().ParamValue[s.Param];
-  s.Position = ScaledPosition(static_cast<int64_t>(s.Value) - min, StepPixels);
-  s.Drag = false;
-  s.Edit->Text = std::to_string(s.Value);
-  DrawScaledSlider(*s.Bar, min, max, 0, s.Position, StepPixels, 1);
-}
-
 // --- Activation -------------------------------------------------------------
 
 void TP_T017::LoadControls() {
   DrawHueBar(Hue_Image, 0);
   DrawSatBar(Sat_Image, 128);
   DrawLumBar(Lum_Image, 128);
-  for (RangeBar& r : ranges_) Load(r);
-  for (ScaledBar& s : steps_) Load(s);
+  for (TParamRangeBar& r : ranges_) r.Load();
+  for (TParamScaledSlider& s : steps_) s.Load();
   for (TParamSplitSlider& s : splits_) s.Load();
   blur_ = SelectedInstance().ParamValue[13];
   DrawListBoxes(Img_Algo, blur_, 0, 2);

@@ -63,33 +63,11 @@ class TP_T017 : public TForm {
   TLabel Aide1;
 
  private:
-  // A range bar of a (minimum, maximum) pair, bounded by the range of the
-  // pair's first parameter.
-  struct RangeBar {
-    int Param;  // the minimum's parameter; the maximum is Param + 1
-    TImage* Bar;
-    TEdit* LowEdit;
-    TEdit* HighEdit;
-    int32_t Low = 0, High = 0;
-    int Which = 0;  // the marker being dragged: 0 none, 1 low, 2 high
-  };
-  // A scaled slider, 7 pixels per unit above the parameter's minimum.
-  struct ScaledBar {
-    int Param;
-    TImage* Bar;
-    TEdit* Edit;
-    int32_t Value = 0, Position = 0;
-    bool Drag = false;
-  };
-  RangeBar ranges_[3];
-  ScaledBar steps_[3];
+  TParamRangeBar ranges_[3];
+  TParamScaledSlider steps_[3];
   TParamSplitSlider splits_[3];  // min size, max size, seed
   int32_t blur_ = 0;
 
-  void Wire(RangeBar& r);
-  void Wire(ScaledBar& s);
-  void Load(RangeBar& r);
-  void Load(ScaledBar& s);
   void LoadControls();
   void Layout();
 };
