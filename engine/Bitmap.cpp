@@ -60,8 +60,8 @@ std::vector<unsigned char> EncodeBMP24(int Width, int Height, const std::vector<
   return out;
 }
 
-void SaveResultBMP(const std::string& Path) {
-  WriteFileAtomically(Path, EncodeBMP24(ImageWidth, ImageHeight, RenderResult()));
-}
+std::vector<unsigned char> EncodeResultBMP() { return EncodeBMP24(ImageWidth, ImageHeight, RenderResult()); }
+
+void SaveResultBMP(const std::string& Path) { WriteFileAtomically(Path, EncodeResultBMP()); }
 
 }  // namespace quillon

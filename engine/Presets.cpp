@@ -23,13 +23,17 @@ int32_t GetInt32(const unsigned char* p) {
 }
 }  // namespace
 
-void WriteModulePreset(const std::string& Path, const ModulePreset& Preset) {
+std::vector<unsigned char> EncodeModulePreset(const ModulePreset& Preset) {
   std::vector<unsigned char> bytes;
   bytes.reserve(ModulePresetSize);
   PutInt32(bytes, Preset.Magic);
   PutInt32(bytes, Preset.ModuleType);
   for (int32_t v : Preset.Values) PutInt32(bytes, v);
-  WriteFileAtomically(Path, bytes);
+  return bytes;
+}
+
+void WriteModulePreset(const std::string& Path, const ModulePreset& Preset) {
+  WriteFileAtomically(Path, EncodeModulePreset(Preset));
 }
 
 void ReadModulePreset(const std::string& Path, ModulePreset& Preset) {

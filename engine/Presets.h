@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quillon {
 
@@ -15,6 +16,9 @@ struct ModulePreset {
   int32_t ModuleType = 0;
   int32_t Values[33] = {};  // parameters 1..33
 };
+
+// The 140 bytes of the preset's file.
+std::vector<unsigned char> EncodeModulePreset(const ModulePreset& Preset);
 
 // Writes the preset to Path; raises QuillonError when the file cannot be
 // written (a failed write leaves no half file behind).

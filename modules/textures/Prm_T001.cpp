@@ -47,6 +47,8 @@ TP_T001::TP_T001() {
     Place(row.Edit, r < 3 ? 8 : 300, tops[r] + (r < 3 ? 16 : 14), 35, 21);
     Place(row.Image, 8, tops[r] + (r < 3 ? 38 : 16), row.Image.Width, 10);
     HelpOnClick(row.Label, Aide1, row.Help);
+    const TLabel& group = r < 3 ? Lbl_HueGroup : (r == 3 ? Lbl_SatGroup : Lbl_LumGroup);
+    ParamCaptions[row.Param] = group.Caption + " > " + row.Caption;
     Sliders[r].Param = row.Param;
     Sliders[r].Image = &row.Image;
     Sliders[r].Edit = &row.Edit;
@@ -59,6 +61,7 @@ TP_T001::TP_T001() {
   Place(Img_Rnd1, 8, 380, 120, 10);
   Place(Img_Rnd2, 8, 400, 260, 10);
   HelpOnClick(Lbl_Rnd, Aide1, Aide_RandomSeed);
+  ParamCaptions[10] = Lbl_Rnd.Caption;
   // The form's own limits, 0..2050 (wider than the stored range 0..1000):
   // 20 hundreds at 12 pixels each.
   Seed.Param = 10;

@@ -44,6 +44,11 @@ TP_T017::TP_T017()
   Caption = "Textures > Geometric > Lozenge Distortion";
   StayOnTop = true;
   Layout();
+  ParamCaptions = {{1, Lbl_Hue_Min.Caption},  {2, Lbl_Hue_Max.Caption},  {3, Lbl_Hue_V.Caption},
+                   {4, Lbl_Sat_Min.Caption},  {5, Lbl_Sat_Max.Caption},  {6, Lbl_Sat_V.Caption},
+                   {7, Lbl_Lum_Min.Caption},  {8, Lbl_Lum_Max.Caption},  {9, Lbl_Lum_V.Caption},
+                   {11, Lbl_Min_S.Caption},   {12, Lbl_Max_S.Caption},   {13, Lbl_Algo.Caption},
+                   {14, Lbl_RndA.Caption}};
 
   OnCreate = [this] { CentreOverMainWindow(*this); };
   OnActivate = [this] {

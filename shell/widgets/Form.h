@@ -25,6 +25,7 @@
 //   void Prm_T001_CreateForm() { CreateForm(P_T001); }   // ModuleUnit::CreateForm
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -44,6 +45,12 @@ class TForm {
   int Height = 0;
   bool StayOnTop = false;  // "always on top"
   bool Visible = false;    // forms are made hidden
+
+  // A parameter form's caption of each value it edits, as a person reads it
+  // beside the control: parameter k (1..33) and colour parameter k (1..5).
+  // The command line lists them with the module's parameters.
+  std::map<int, std::string> ParamCaptions;
+  std::map<int, std::string> ColorCaptions;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnActivate;

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <fstream>
 #include <sstream>
@@ -132,8 +138,190 @@ TEST(QuillonCommand, ListsAndDescribesModules) {
   EXPECT_NE(list.Out.find("29\tT001\tRed Swimming Pool\n"), std::string::npos) << list.Out;
   Outcome params = RunCommand({"params", "Red Swimming Pool"});
   EXPECT_EQ(params.Status, ExitOk);
-  EXPECT_NE(params.Out.find("p1\t215\t0\t359\n"), std::string::npos) << params.Out;
-  EXPECT_NE(params.Out.find("p10\t0\t0\t1000\n"), std::string::npos) << params.Out;
+  EXPECT_NE(params.Out.find("p1\t215\t0\t359\tHue Variants > Variant 1\n"), std::string::npos) << params.Out;
+  EXPECT_NE(params.Out.find("p10\t0\t0\t1000\tRandom Seed\n"), std::string::npos) << params.Out;
+  Outcome blends = RunCommand({"blends"});
+  EXPECT_EQ(blends.Status, ExitOk);
+  EXPECT_EQ(std::count(blends.Out.begin(), blends.Out.end(), '\n'), 24);
+  EXPECT_NE(blends.Out.find("0\tResult Layer\n"), std::string::npos);
+  EXPECT_NE(blends.Out.find("23\tComplex 12\n"), std::string::npos);
+}
+
+// --- Conventions of the command line -------------------------------------
+
+// A folder of its own per test, emptied first.
+std::string FreshDir(const std::string& name) {
+  const std::string dir = TempPath(name);
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir + "/";
+}
+
+void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+std::string ReadText(const std::string& path) {
+  auto bytes = ReadAll(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::string> Listing(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(QuillonCommand, OptionsGoAnywhereInEitherSpelling) {
+  const std::string dir = FreshDir("anywhere");
+  const std::string out = dir + "a.bmp";
+  ASSERT_EQ(RunCommand({"render", "--size", "128x128", "-o", out, "29", "p10=3"}).Status, ExitOk);
+  const auto expected = ReadAll(out);
+  const std::vector<std::vector<std::string>> spellings = {
+      {"render", "29", "p10=3", "-o", out, "--size", "128x128"},
+      {"render", "29", "--size=128x128", "p10=3", "--output=" + out},
+      {"render", "-o" + out, "29", "--output", out, "p10=3", "--size", "128x128"},
+      {"render", "--size", "128x128", "-o", out, "--", "29", "p10=3"},
+  };
+  for (const auto& args : spellings) {
+    std::filesystem::remove(out);
+    Outcome o = RunCommand(args);
+    ASSERT_EQ(o.Status, ExitOk) << args[1] << ": " << o.Err;
+    EXPECT_EQ(ReadAll(out), expected) << args[1];
+  }
+  // After "--" a module spelled like an option is a module, not an option.
+  Outcome o = RunCommand({"render", "-o", out, "--", "--size"});
+  EXPECT_EQ(o.Status, ExitBadInput);
+  EXPECT_NE(o.Err.find("unknown module \"--size\""), std::string::npos) << o.Err;
+}
+
+TEST(QuillonCommand, HelpAndVersion) {
+  Outcome version = RunCommand({"--version"});
+  EXPECT_EQ(version.Status, ExitOk);
+  EXPECT_EQ(version.Out, "quillon " QUILLON_TEST_VERSION "\n");
+  Outcome help = RunCommand({"help", "render"});
+  EXPECT_EQ(help.Status, ExitOk);
+  EXPECT_EQ(help.Out.rfind("usage: quillon render ", 0), 0u) << help.Out;
+  EXPECT_NE(help.Out.find("--output FILE"), std::string::npos);
+  EXPECT_EQ(RunCommand({"render", "--help"}).Out, help.Out);
+  EXPECT_EQ(RunCommand({"render", "29", "-h"}).Out, help.Out);
+  Outcome unknown = RunCommand({"render", "--frob", "29"});
+  EXPECT_EQ(unknown.Status, ExitBadInput);
+  EXPECT_NE(unknown.Err.find("--size WxH; -o, --output FILE; --raw; -h, --help"), std::string::npos) << unknown.Err;
+}
+
+// Every refusal exits 2 before computing and leaves the existing output as
+// it was.
+TEST(QuillonCommand, RefusalsLeaveTheOutputAlone) {
+  const std::string dir = FreshDir("refusals");
+  const std::string out = dir + "keep.bmp";
+  WriteText(out, "previous picture");
+  const std::string readOnly = dir + "ro.bmp";
+  WriteText(readOnly, "read-only picture");
+  std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+  const std::string fifo = dir + "fifo.mpr";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string longPreset = dir + "long.mpr";
+  WriteText(longPreset, std::string(141, 'x'));
+  std::filesystem::create_directory(dir + "sub");
+
+  struct Case {
+    std::vector<std::string> Args;
+    std::string Says;
+  };
+  const std::vector<Case> cases = {
+      {{"render", "-o", out, "29", "p1=360"}, "p1=360 is outside 0..359"},
+      {{"render", "-o", out, "29", "p20=1"}, "p20 is not a parameter"},
+      {{"render", "-o", out, "29", "weights=100,101"}, "outside 0..100"},
+      {{"render", "-o", out, "29", "weights=-1,100"}, "outside 0..100"},
+      {{"render", "-o", out, "29", "--raw=1"}, "takes no value"},
+      {{"render", "29", "-o"}, "needs its FILE"},
+      {{"render", "-o", dir + "pic.png", "29"}, "only 24-bit BMP files are written"},
+      {{"render", "-o", "", "29"}, "the output name is empty"},
+      {{"render", "-o", dir + "sub", "29"}, "is a folder"},
+      {{"render", "-o", dir + "none/x.bmp", "29"}, "does not exist"},
+      {{"render", "-o", readOnly, "29"}, "is read-only"},
+      {{"render", "-o", out, "29", "preset=" + fifo}, "is not a regular file"},
+      {{"render", "-o", out, "29", "preset=" + dir + "sub"}, "is not a regular file"},
+      {{"render", "-o", out, "29", "preset=" + longPreset}, "is longer than one"},
+      {{"preset", "save", "29", "-o", dir + "p.txt"}, "module preset (.mpr) files"},
+      {{"preset", "save", "29"}, "-o FILE.mpr"},
+      {{"preset", "save", "29", "+", "29", "-o", dir + "p.mpr"}, "one module only"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Says);
+    Outcome o = RunCommand(c.Args);
+    EXPECT_EQ(o.Status, ExitBadInput) << o.Err;
+    EXPECT_NE(o.Err.find(c.Says), std::string::npos) << o.Err;
+    EXPECT_EQ(o.Err.find("Process"), std::string::npos) << "nothing is computed";
+  }
+  EXPECT_EQ(ReadText(out), "previous picture");
+  EXPECT_EQ(ReadText(readOnly), "read-only picture");
+  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"fifo.mpr", "keep.bmp", "long.mpr", "ro.bmp", "sub"}));
+}
+
+TEST(QuillonCommand, WritingTouchesNothingButTheOutput) {
+  const std::string dir = FreshDir("neighbours");
+  for (const char* name : {"out.bmp.probe", "out.bmp.tmp", ".out.bmp.000000", "target.bmp"}) WriteText(dir + name, name);
+  std::filesystem::create_symlink("target.bmp", dir + "link.bmp");
+  ASSERT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "out", "29"}).Status, ExitOk);
+  ASSERT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "out.bmp", "29"}).Status, ExitOk);
+  ASSERT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "link.bmp", "29"}).Status, ExitOk);
+  for (const char* name : {"out.bmp.probe", "out.bmp.tmp", ".out.bmp.000000"}) EXPECT_EQ(ReadText(dir + name), name);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "link.bmp"));
+  EXPECT_EQ(ReadAll(dir + "target.bmp"), ReadAll(dir + "out.bmp"));
+  EXPECT_EQ(ReadAll(dir + "out"), ReadAll(dir + "out.bmp"));
+  EXPECT_EQ(Listing(dir), (std::vector<std::string>{".out.bmp.000000", "link.bmp", "out", "out.bmp", "out.bmp.probe",
+                                                    "out.bmp.tmp", "target.bmp"}));
+
+  // "-o -" writes the same bytes to standard output.
+  Outcome toStdout = RunCommand({"render", "--size", "128x128", "-o", "-", "29"});
+  ASSERT_EQ(toStdout.Status, ExitOk);
+  EXPECT_EQ(toStdout.Out, ReadText(dir + "out.bmp"));
+}
+
+TEST(QuillonCommand, SettingsAcceptRawValuesNamesAndBlanks) {
+  const std::string dir = FreshDir("settings");
+  EXPECT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "a.bmp", "29", "p1=5000", "--raw"}).Status, ExitOk);
+  EXPECT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "b.bmp", "29", "+", "29", "p10=4",
+                        "blend= add ,MAX,  Subtract Current - Result"})
+                .Status,
+            ExitOk);
+  EXPECT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "c.bmp", "29", "+", "29", "p10=4", "blend=2,11,3"})
+                .Out,
+            "");
+  EXPECT_EQ(ReadAll(dir + "b.bmp"), ReadAll(dir + "c.bmp"));
+  Outcome idle = RunCommand({"render", "--size", "128x128", "-o", dir + "d.bmp", "29", "active=0"});
+  EXPECT_EQ(idle.Status, ExitOk);
+  EXPECT_NE(idle.Err.find("warning: no module of the chain is active"), std::string::npos) << idle.Err;
+}
+
+TEST(QuillonCommand, SavedPresetGivesTheSamePicture) {
+  const std::string dir = FreshDir("presets");
+  ASSERT_EQ(RunCommand({"preset", "save", "29", "p10=77", "p3=120", "-o", dir + "pool.mpr"}).Status, ExitOk);
+  EXPECT_EQ(ReadAll(dir + "pool.mpr").size(), 140u);
+  ASSERT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "a.bmp", "29", "p10=77", "p3=120"}).Status, ExitOk);
+  ASSERT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "b.bmp", "29", "preset=" + dir + "pool.mpr"}).Status,
+            ExitOk);
+  EXPECT_EQ(ReadAll(dir + "a.bmp"), ReadAll(dir + "b.bmp"));
+  Outcome mismatch = RunCommand({"render", "-o", dir + "c.bmp", "56", "preset=" + dir + "pool.mpr"});
+  EXPECT_EQ(mismatch.Status, ExitBadInput);
+  EXPECT_NE(mismatch.Err.find("The current module type doesn't match the module preset type"), std::string::npos);
+}
+
+// The real program: a write beyond the file-size limit fails with status 1,
+// and the previous output is kept with no temporary file beside it.
+TEST(QuillonCommand, AFailedWriteKeepsThePreviousFile) {
+  const char* binaryDir = std::getenv("QUILLON_BINARY_DIR");
+  if (!binaryDir) GTEST_SKIP() << "QUILLON_BINARY_DIR is not set";
+  const std::string dir = FreshDir("limit");
+  WriteText(dir + "big.bmp", "previous picture");
+  const std::string command = "ulimit -f 16; exec '" + std::string(binaryDir) + "/quillon' render --size 256x256 -o '" +
+                              dir + "big.bmp' 29 2>/dev/null";
+  const int status = std::system(("sh -c \"" + command + "\"").c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), ExitFailed);
+  EXPECT_EQ(ReadText(dir + "big.bmp"), "previous picture");
+  EXPECT_EQ(Listing(dir), std::vector<std::string>{"big.bmp"});
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <chrono>
 #include <cstdio>
 #include <limits>
+#include <map>
 #include <ostream>
-#include <sstream>
 
 #include "engine/Bitmap.h"
 #include "engine/Chain.h"
@@ -19,6 +19,8 @@
 #include "shell/Application.h"
 #include "shell/Synthe.h"
 #include "shell/widgets/MessageBox.h"
+#include "tools/quillon/Args.h"
+#include "tools/quillon/Output.h"
 
 namespace quillon {
 
@@ -28,10 +30,6 @@ constexpr int MinSide = 128;  // the image-size dialog's bounds
 constexpr int MaxSide = 1024;
 const char* const DefaultOutput = "texture.bmp";
 
-// Refused input: the message is printed and the command exits with status 2.
-struct BadInput {
-  std::string Message;
-};
 
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -63,12 +61,20 @@ int32_t Int32Value(const std::string& key, const std::string& text) {
   return static_cast<int32_t>(v);
 }
 
+// The comma-separated parts of a value, blanks around each part dropped
+// ("Add, Max, Min").
 std::vector<std::string> SplitComma(const std::string& text) {
   std::vector<std::string> parts;
-  std::stringstream ss(text);
-  std::string part;
-  while (std::getline(ss, part, ',')) parts.push_back(part);
-  return parts;
+  size_t from = 0;
+  for (;;) {
+    const size_t comma = text.find(',', from);
+    std::string part = text.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
+    const size_t first = part.find_first_not_of(" \t");
+    const size_t last = part.find_last_not_of(" \t");
+    parts.push_back(first == std::string::npos ? "" : part.substr(first, last - first + 1));
+    if (comma == std::string::npos) return parts;
+    from = comma + 1;
+  }
 }
 
 size_t EditDistance(const std::string& a, const std::string& b) {
@@ -115,8 +121,29 @@ int32_t ParseBlendFunction(const std::string& text) {
   return v;
 }
 
-// Applies one k=v setting to instance i.
-void ApplySetting(int i, const std::string& arg) {
+// A parameter's value as typed, refused outside its range unless Raw.
+int32_t ParamSetting(const T_Prm_Module_Synthe& m, int k, int32_t v, bool raw) {
+  if (raw || (v >= m.ParamMin[k] && v <= m.ParamMax[k])) return v;
+  const std::string name = "\"" + TypeName[m.ModuleType] + "\"";
+  if (m.ParamMin[k] == 0 && m.ParamMax[k] == 0)
+    throw BadInput{"p" + std::to_string(k) + " is not a parameter of " + name +
+                   " (see: quillon params; --raw stores it anyway)"};
+  throw BadInput{"p" + std::to_string(k) + "=" + std::to_string(v) + " is outside " + std::to_string(m.ParamMin[k]) +
+                 ".." + std::to_string(m.ParamMax[k]) + " for " + name + " (--raw passes any 32-bit value)"};
+}
+
+// The weights the module window offers, in percent.
+constexpr int32_t MinWeight = 0, MaxWeight = 100;
+
+int32_t Weight(const std::string& text) {
+  const int32_t v = Int32Value("weights", text);
+  if (v < MinWeight || v > MaxWeight) throw BadInput{"weight " + text + " is outside 0..100 (percent)"};
+  return v;
+}
+
+// Applies one k=v setting to instance i. A parameter value must lie within
+// the parameter's range (what "quillon params" shows) unless Raw.
+void ApplySetting(int i, const std::string& arg, bool raw) {
   size_t eq = arg.find('=');
   if (eq == std::string::npos || eq == 0) throw BadInput{"expected key=value, got \"" + arg + "\""};
   const std::string key = Lower(arg.substr(0, eq)), value = arg.substr(eq + 1);
@@ -132,7 +159,7 @@ void ApplySetting(int i, const std::string& arg) {
     if (color)
       m.ParamColor[static_cast<int>(n)] = ParseColor(key, value);
     else
-      m.ParamValue[static_cast<int>(n)] = Int32Value(key, value);
+      m.ParamValue[static_cast<int>(n)] = ParamSetting(m, static_cast<int>(n), Int32Value(key, value), raw);
   } else if (key == "blend") {
     auto parts = SplitComma(value);
     if (parts.size() != 3) throw BadInput{"blend needs three functions, e.g. blend=2,2,2"};
@@ -147,13 +174,14 @@ void ApplySetting(int i, const std::string& arg) {
   } else if (key == "weights") {
     auto parts = SplitComma(value);
     if (parts.size() != 2) throw BadInput{"weights needs two percentages, e.g. weights=100,100"};
-    m.ResultWeight = Int32Value("weights", parts[0]);
-    m.CurrentWeight = Int32Value("weights", parts[1]);
+    m.ResultWeight = Weight(parts[0]);
+    m.CurrentWeight = Weight(parts[1]);
   } else if (key == "active") {
     if (value != "0" && value != "1") throw BadInput{"active must be 0 or 1"};
     m.Active = value == "1" ? 1 : 0;
   } else if (key == "preset") {
     ModulePreset preset;
+    CheckInputFile(value, ModulePresetSize, "module preset");
     try {
       ReadModulePreset(value, preset);
     } catch (const QuillonError& e) {
@@ -170,32 +198,16 @@ void ParseSize(const std::string& text) {
   size_t x = Lower(text).find('x');
   int64_t w, h;
   if (x == std::string::npos || !ParseInt(text.substr(0, x), w) || !ParseInt(text.substr(x + 1), h))
-    throw BadInput{"size must be WxH, e.g. 512x512, not \"" + text + "\""};
+    throw BadInput{"size must be WxH, e.g. --size 512x512, not \"" + text + "\""};
   if (w < MinSide || w > MaxSide || h < MinSide || h > MaxSide)
     throw BadInput{"size " + text + " is outside 128..1024 on a side"};
   ImageWidth = static_cast<int32_t>(w);
   ImageHeight = static_cast<int32_t>(h);
 }
 
-// Fails early when the output cannot be created, so no computation is wasted.
-void CheckWritable(const std::string& path) {
-  const std::string probe = path + ".probe";
-  std::FILE* f = std::fopen(probe.c_str(), "wb");
-  if (!f) throw BadInput{"cannot write \"" + path + "\""};
-  std::fclose(f);
-  std::remove(probe.c_str());
-}
-
-int List(std::ostream& out) {
-  for (int t = 1; t <= MaxModuleTypes; ++t)
-    if (RegisteredType(t)) out << t << '\t' << TypeCode[t] << '\t' << TypeName[t] << '\n';
-  return ExitOk;
-}
-
-int Params(const std::vector<std::string>& args, std::ostream& out) {
-  if (args.size() != 2) throw BadInput{"usage: quillon params MODULE"};
-  const int type = RequireModule(args[1]);
-  // A scratch instance at index 0 receives the type's defaults and ranges.
+// A scratch instance of Type with its defaults and ranges, as a new instance
+// of the chain would have them.
+T_Prm_Module_Synthe FreshInstance(int type) {
   T_Prm_Module_Synthe saved = ModuleParams[0];
   ModuleParams[0] = T_Prm_Module_Synthe{};
   ModuleParams[0].ModuleType = type;
@@ -203,55 +215,164 @@ int Params(const std::vector<std::string>& args, std::ostream& out) {
   if (TypeRangesProc[type]) TypeRangesProc[type](0);
   const T_Prm_Module_Synthe m = ModuleParams[0];
   ModuleParams[0] = saved;
-  out << type << '\t' << TypeCode[type] << '\t' << TypeName[type] << '\n';
-  out << "parameter\tdefault\tmin\tmax\n";
-  for (int k = 1; k <= ParamCount; ++k)
-    if (m.ParamValue[k] != 0 || m.ParamMin[k] != 0 || m.ParamMax[k] != 0)
-      out << 'p' << k << '\t' << m.ParamValue[k] << '\t' << m.ParamMin[k] << '\t' << m.ParamMax[k] << '\n';
-  for (int k = 1; k <= ColorParamCount; ++k)
-    if (m.ParamColor[k] != 0) {
-      char hex[8];
-      int32_t r, g, b;
-      SplitRGB(m.ParamColor[k], r, g, b);
-      std::snprintf(hex, sizeof hex, "#%02X%02X%02X", r, g, b);
-      out << 'c' << k << '\t' << hex << '\n';
-    }
+  return m;
+}
+
+// A parameter is used when its range or its default says so.
+bool UsedParam(const T_Prm_Module_Synthe& m, int k) {
+  return m.ParamValue[k] != 0 || m.ParamMin[k] != 0 || m.ParamMax[k] != 0;
+}
+
+std::string Hex(int32_t color) {
+  char hex[8];
+  int32_t r, g, b;
+  SplitRGB(color, r, g, b);
+  std::snprintf(hex, sizeof hex, "#%02X%02X%02X", r & 0xFF, g & 0xFF, b & 0xFF);
+  return hex;
+}
+
+// --- The commands -----------------------------------------------------------
+
+struct Invocation {
+  ParsedArgs Args;
+  std::ostream& Out;
+  std::ostream& Err;
+};
+
+struct Command {
+  const char* Name;
+  const char* Synopsis;  // after "quillon "
+  const char* Summary;
+  std::vector<OptionSpec> Options;
+  int (*Run)(const Invocation&);
+};
+
+const std::vector<Command>& Commands();
+
+const Command* FindCommand(const std::string& name) {
+  for (const Command& c : Commands())
+    if (name == c.Name) return &c;
+  return nullptr;
+}
+
+const char* const SettingsHelp =
+    "settings of the module just named:\n"
+    "  pN=INT          parameter N (see: quillon params MODULE); a value outside the\n"
+    "                  range shown there is refused unless --raw is given\n"
+    "  cN=#RRGGBB      colour parameter N (1..5)\n"
+    "  blend=F1,F2,F3  blend function of each channel, by number or name (see: quillon blends)\n"
+    "  space=rgb|hsl   the space the blend works in\n"
+    "  weights=R,C     result- and current-layer weights in percent, 0..100\n"
+    "  active=0|1      whether the module is computed\n"
+    "  preset=FILE.mpr a module preset of the same type (its values are used as stored)\n";
+
+int Render(const Invocation& inv);
+int Preset(const Invocation& inv);
+
+// A command's usage, its options and, for the commands that build a chain,
+// the settings.
+std::string CommandUsage(const Command& c) {
+  std::string text = std::string("usage: quillon ") + c.Synopsis + "\n" + c.Summary + "\n";
+  if (!c.Options.empty()) text += "options:\n" + DescribeOptions(c.Options);
+  if (c.Run == Render || c.Run == Preset) text += SettingsHelp;
+  return text;
+}
+
+std::string GeneralUsage() {
+  std::string text = "usage: quillon COMMAND [ARGS]\ncommands:\n";
+  for (const Command& c : Commands()) {
+    std::string line = std::string("  ") + c.Name;
+    line.resize(std::max<size_t>(line.size() + 2, 10), ' ');
+    text += line + c.Summary + "\n";
+  }
+  return text +
+         "  --version print the version\n"
+         "'quillon help COMMAND' or 'quillon COMMAND --help' tells more.\n"
+         "Exit status: 0 done, 1 a failure while computing or writing, 2 refused input\n"
+         "(nothing computed, no file touched).\n";
+}
+
+void NoOperands(const Invocation& inv, const char* command) {
+  if (!inv.Args.Operands.empty())
+    throw BadInput{std::string("quillon ") + command + " takes no arguments, not \"" + inv.Args.Operands[0] + "\""};
+}
+
+int List(const Invocation& inv) {
+  NoOperands(inv, "list");
+  for (int t = 1; t <= MaxModuleTypes; ++t)
+    if (RegisteredType(t)) inv.Out << t << '\t' << TypeCode[t] << '\t' << TypeName[t] << '\n';
   return ExitOk;
 }
 
-int Render(const std::vector<std::string>& args, std::ostream& err) {
-  std::string output = DefaultOutput;
-  size_t i = 1;
-  for (; i < args.size(); ++i) {
-    if (args[i] == "--size" && i + 1 < args.size())
-      ParseSize(args[++i]);
-    else if (args[i] == "-o" && i + 1 < args.size())
-      output = args[++i];
-    else if (args[i] == "--size" || args[i] == "-o")
-      throw BadInput{args[i] + " needs a value"};
-    else
-      break;
+int Blends(const Invocation& inv) {
+  NoOperands(inv, "blends");
+  for (int f = 0; f < BlendFunctionCount; ++f) inv.Out << f << '\t' << BlendFunctionNames[f] << '\n';
+  return ExitOk;
+}
+
+int Params(const Invocation& inv) {
+  if (inv.Args.Operands.size() != 1) throw BadInput{"usage: quillon params MODULE"};
+  const int type = RequireModule(inv.Args.Operands[0]);
+  const T_Prm_Module_Synthe m = FreshInstance(type);
+  const TForm* form = TypeForm[type];
+  auto caption = [](const std::map<int, std::string>* captions, int k) {
+    if (!captions) return std::string();
+    auto it = captions->find(k);
+    return it == captions->end() ? std::string() : it->second;
+  };
+  inv.Out << type << '\t' << TypeCode[type] << '\t' << TypeName[type] << '\n';
+  inv.Out << "parameter\tdefault\tmin\tmax\tlabel\n";
+  for (int k = 1; k <= ParamCount; ++k)
+    if (UsedParam(m, k))
+      inv.Out << 'p' << k << '\t' << m.ParamValue[k] << '\t' << m.ParamMin[k] << '\t' << m.ParamMax[k] << '\t'
+              << caption(form ? &form->ParamCaptions : nullptr, k) << '\n';
+  bool heading = false;
+  for (int k = 1; k <= ColorParamCount; ++k) {
+    const std::string label = caption(form ? &form->ColorCaptions : nullptr, k);
+    if (m.ParamColor[k] == 0 && label.empty()) continue;
+    if (!heading) inv.Out << "colour\tdefault\tlabel\n";
+    heading = true;
+    inv.Out << 'c' << k << '\t' << Hex(m.ParamColor[k]) << '\t' << label << '\n';
   }
-  if (i >= args.size()) throw BadInput{"usage: quillon render [--size WxH] [-o FILE.bmp] MODULE [k=v ...] [+ MODULE ...]"};
+  return ExitOk;
+}
+
+// The chain of the operands: MODULE [k=v ...] [+ MODULE [k=v ...] ...].
+// Parameter values are checked against the ranges unless Raw.
+void BuildChain(const std::vector<std::string>& operands, bool raw, bool single, const char* usage) {
+  if (operands.empty()) throw BadInput{std::string("no module given; usage: quillon ") + usage};
   bool expectModule = true;
-  for (; i < args.size(); ++i) {
-    if (args[i] == "+") {
+  for (const std::string& arg : operands) {
+    if (arg == "+") {
+      if (single) throw BadInput{"one module only: a preset holds one module's values"};
       if (expectModule) throw BadInput{"\"+\" must be followed by a module"};
       expectModule = true;
     } else if (expectModule) {
       if (NextInstance > MaxInstances) throw BadInput{"Too much modules ..."};
-      if (CreateInstance(RequireModule(args[i])) == 0) throw BadInput{"cannot add module \"" + args[i] + "\""};
+      if (CreateInstance(RequireModule(arg)) == 0) throw BadInput{"cannot add module \"" + arg + "\""};
       expectModule = false;
     } else {
-      ApplySetting(CurrentInstance, args[i]);
+      ApplySetting(CurrentInstance, arg, raw);
     }
   }
   if (expectModule) throw BadInput{"\"+\" must be followed by a module"};
-  CheckWritable(output);
+}
+
+int Render(const Invocation& inv) {
+  const ParsedArgs& a = inv.Args;
+  if (a.Has("size")) ParseSize(a.Options.at("size"));
+  const OutputTarget target = CheckOutput(a.Has("output") ? a.Options.at("output") : DefaultOutput, "bmp", "24-bit BMP");
+  BuildChain(a.Operands, a.Has("raw"), false, FindCommand("render")->Synopsis);
+  bool anyActive = false;
+  for (int i = 1; i < NextInstance; ++i) anyActive = anyActive || ModuleParams[i].Active == 1;
+  if (!anyActive)
+    inv.Err << "quillon: warning: no module of the chain is active (active=0): nothing is computed and the "
+               "picture is black\n";
 
   // The program's Process: status texts while computing and rendering, the
   // elapsed time at the end.
   TStatusBar& bar = F_Synthe->StatusBar1;
+  std::ostream& err = inv.Err;
   bar.OnPaint = [&err](const PaintedText& p) { err << p.Text << '\n'; };
   const auto start = std::chrono::steady_clock::now();
   SetPanelText(StatusPanelsItem(bar.Panels, 0), "Process");
@@ -260,10 +381,10 @@ int Render(const std::vector<std::string>& args, std::ostream& err) {
     ComputeChain();
     SetPanelText(StatusPanelsItem(bar.Panels, 0), "Create Picture");
     ControlRefresh(bar);
-    SaveResultBMP(output);
+    WriteOutput(target, EncodeResultBMP(), inv.Out);
   } catch (const std::exception& e) {
     bar.OnPaint = nullptr;
-    err << "error: " << e.what() << '\n';
+    err << "quillon: " << e.what() << '\n';
     return ExitFailed;
   }
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
@@ -274,13 +395,61 @@ int Render(const std::vector<std::string>& args, std::ostream& err) {
   return ExitOk;
 }
 
-const char* const Usage =
-    "usage:\n"
-    "  quillon list\n"
-    "  quillon params MODULE\n"
-    "  quillon render [--size WxH] [-o FILE.bmp] MODULE [k=v ...] [+ MODULE [k=v ...] ...]\n"
-    "settings: pN=INT (N 1..33), cN=#RRGGBB (N 1..5), blend=F1,F2,F3, space=rgb|hsl,\n"
-    "          weights=RESULT,CURRENT, active=0|1, preset=FILE.mpr\n";
+int Preset(const Invocation& inv) {
+  const ParsedArgs& a = inv.Args;
+  const char* usage = FindCommand("preset")->Synopsis;
+  if (a.Operands.empty() || a.Operands[0] != "save")
+    throw BadInput{std::string("usage: quillon ") + usage};
+  if (!a.Has("output")) throw BadInput{"quillon preset save needs the file to write: -o FILE.mpr"};
+  const OutputTarget target = CheckOutput(a.Options.at("output"), "mpr", "module preset (.mpr)");
+  BuildChain({a.Operands.begin() + 1, a.Operands.end()}, a.Has("raw"), true, usage);
+  try {
+    WriteOutput(target, EncodeModulePreset(PresetOfInstance(CurrentInstance)), inv.Out);
+  } catch (const std::exception& e) {
+    inv.Err << "quillon: " << e.what() << '\n';
+    return ExitFailed;
+  }
+  return ExitOk;
+}
+
+int Help(const Invocation& inv) {
+  const auto& ops = inv.Args.Operands;
+  if (ops.empty()) {
+    inv.Out << GeneralUsage();
+    return ExitOk;
+  }
+  const Command* c = FindCommand(ops[0]);
+  if (!c || ops.size() > 1) throw BadInput{"no help on \"" + ops[0] + "\"; the commands are those of: quillon help"};
+  inv.Out << CommandUsage(*c);
+  return ExitOk;
+}
+
+const OptionSpec HelpOption{"help", 'h', "", "print this command's usage"};
+const OptionSpec RawOption{"raw", 0, "", "pass any 32-bit parameter value, as a module preset would"};
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"list", "list", "every module type: number, code, display name", {HelpOption}, List},
+      {"params", "params MODULE",
+       "a module's parameters (default, range, label on its form) and its colour parameters",
+       {HelpOption},
+       Params},
+      {"blends", "blends", "the 24 blend functions by number and name", {HelpOption}, Blends},
+      {"render", "render [--size WxH] [-o FILE.bmp] [--raw] MODULE [k=v ...] [+ MODULE [k=v ...] ...]",
+       "computes the chain and writes the picture as a 24-bit BMP",
+       {{"size", 0, "WxH", "picture size, 128..1024 on a side (default 256x256)"},
+        {"output", 'o', "FILE", "the BMP to write (default texture.bmp; - for standard output)"},
+        RawOption,
+        HelpOption},
+       Render},
+      {"preset", "preset save MODULE [k=v ...] -o FILE.mpr [--raw]",
+       "writes a module preset with the module's values, as preset= reads it back",
+       {{"output", 'o', "FILE", "the module preset to write (- for standard output)"}, RawOption, HelpOption},
+       Preset},
+      {"help", "help [COMMAND]", "the usage of the command, or of every command", {}, Help},
+  };
+  return commands;
+}
 
 }  // namespace
 
@@ -310,23 +479,32 @@ std::vector<std::string> ClosestModuleNames(const std::string& Name) {
 }
 
 int RunQuillon(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err) {
-  if (Args.empty() || Args[0] == "-h" || Args[0] == "--help" || Args[0] == "help") {
-    (Args.empty() ? Err : Out) << Usage;
-    return Args.empty() ? ExitBadInput : ExitOk;
+  if (Args.empty()) {
+    Err << GeneralUsage();
+    return ExitBadInput;
+  }
+  if (Args[0] == "--version" || Args[0] == "-V") {
+    Out << "quillon " << QUILLON_VERSION << '\n';
+    return ExitOk;
+  }
+  const bool topHelp = Args[0] == "--help" || Args[0] == "-h";
+  const Command* command = FindCommand(topHelp ? "help" : Args[0]);
+  if (!command) {
+    Err << "quillon: unknown command \"" << Args[0] << "\"\n" << GeneralUsage();
+    return ExitBadInput;
   }
   StartApplication();
   ClearMessageLog();
   SetMessageSink([&Err](const MessageBoxRecord& m) { Err << "message: " << m.Text << '\n'; });
   int status = ExitBadInput;
   try {
-    if (Args[0] == "list")
-      status = List(Out);
-    else if (Args[0] == "params")
-      status = Params(Args, Out);
-    else if (Args[0] == "render")
-      status = Render(Args, Err);
-    else
-      throw BadInput{"unknown command \"" + Args[0] + "\"\n" + Usage};
+    Invocation inv{ParseArgs({Args.begin() + 1, Args.end()}, command->Options), Out, Err};
+    if (inv.Args.Has("help")) {
+      Out << CommandUsage(*command);
+      status = ExitOk;
+    } else {
+      status = command->Run(inv);
+    }
   } catch (const BadInput& bad) {
     Err << "quillon: " << bad.Message << '\n';
     status = ExitBadInput;
