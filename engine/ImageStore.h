@@ -72,7 +72,8 @@ void RestoreResultFromBackup();  // result layer := BackupLayer
 void CopyCurrentToResult();      // result layer := current layer
 void CopyResultToCurrent();      // current layer := result layer
 
-// Zeroes the whole store, as at start-up.
+// Zeroes the whole store, as at start-up. The cost follows the pages written
+// since the last clear: a store nothing wrote to costs nothing to clear.
 void ClearImageStore();
 
 }  // namespace quillon

@@ -217,6 +217,7 @@ TEST(PictureHashes, At1024) { ExpectDigestsAt(1024); }
 // The picture of one chain at several thread counts: the passes split the
 // columns differently each time.
 TEST(PictureHashes, TheChainIsTheSameAtEveryThreadCount) {
+  ResetEngine();
   if (!Runnable("chain")) GTEST_SKIP() << "the chain's textures are not registered";
   SetThreadCount(1);
   const uint64_t one = Render("chain", 256, 5);

@@ -1,0 +1,90 @@
+// The clear of the image store: every part of it reads zero afterwards, at
+// its first and last sample and between, also after a second round of
+// writes, and a store nothing wrote to stays zero.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "EngineTest.h"
+
+namespace quillon::test {
+namespace {
+
+// One part of the store: a name and a sample at an index (0 = first, 1 =
+// middle, 2 = last) read or written as a float.
+struct StorePart {
+  std::string Name;
+  std::function<float&(int)> FloatAt;
+  std::function<Sample&(int)> SampleAt;
+};
+
+template <typename T>
+T& At(PlaneOf<T>& p, int where) {
+  const int x = where == 0 ? 1 : (where == 1 ? 517 : MaxImageSide);
+  const int y = where == 0 ? 1 : (where == 1 ? 300 : MaxImageSide);
+  return p.at(x, y);
+}
+
+std::vector<StorePart> Parts() {
+  std::vector<StorePart> parts;
+  auto plane = [&](std::string name, Plane& p) {
+    parts.push_back({name, nullptr, [&p](int w) -> Sample& { return At(p, w); }});
+  };
+  for (int l : {CurrentLayer, ResultLayer})
+    for (int s : {SpaceRGB, SpaceHSL})
+      for (int c : {1, 3}) plane("layer " + std::to_string(l) + "/" + std::to_string(s) + "/" + std::to_string(c),
+                                 LayerPlane(l, s, c));
+  plane("backup", BackupLayer.plane(SpaceHSL, 3));
+  for (int b = 0; b < 3; ++b) plane("buffer " + std::to_string(b + 1), Buffers[b].plane(SpaceRGB, 2));
+  plane("mask", BlendMask);
+  parts.push_back({"float matrix", [](int w) -> float& { return At(FloatMatrix, w); }, nullptr});
+  for (int c = 0; c < 3; ++c)
+    parts.push_back({"float plane " + std::to_string(c + 1), [c](int w) -> float& { return At(FloatPlanes[c], w); },
+                     nullptr});
+  return parts;
+}
+
+void WriteEverywhere(float value) {
+  for (const StorePart& p : Parts())
+    for (int w = 0; w < 3; ++w) {
+      if (p.SampleAt) p.SampleAt(w) = static_cast<Sample>(value);
+      if (p.FloatAt) p.FloatAt(w) = value;
+    }
+  LineBuffer[0] = LineBuffer[MaxImageSide - 1] = static_cast<int32_t>(value);
+}
+
+void ExpectZeroEverywhere(const char* when) {
+  for (const StorePart& p : Parts())
+    for (int w = 0; w < 3; ++w) {
+      const float v = p.SampleAt ? p.SampleAt(w) : p.FloatAt(w);
+      EXPECT_EQ(v, 0.0f) << p.Name << " sample " << w << " " << when;
+    }
+  EXPECT_EQ(LineBuffer[0], 0) << when;
+  EXPECT_EQ(LineBuffer[MaxImageSide - 1], 0) << when;
+}
+
+using ImageStoreTest = EngineTest;
+
+TEST_F(ImageStoreTest, ClearZeroesEveryPartAgainAndAgain) {
+  ClearImageStore();
+  ExpectZeroEverywhere("after a clear of a clear store");
+  WriteEverywhere(-7);
+  ClearImageStore();
+  ExpectZeroEverywhere("after the first clear");
+  WriteEverywhere(1234);
+  EXPECT_EQ(At(Layers[1].plane(SpaceRGB, 1), 1), 1234) << "a cleared store takes new samples";
+  ClearImageStore();
+  ExpectZeroEverywhere("after the second clear");
+}
+
+TEST_F(ImageStoreTest, ClearLeavesTheMemoryAroundTheStoreAlone) {
+  // The picture size and the neighbour list live beside the store.
+  ImageWidth = 300;
+  ImageHeight = 200;
+  ClearImageStore();
+  EXPECT_EQ(ImageWidth, 300);
+  EXPECT_EQ(ImageHeight, 200);
+}
+
+}  // namespace
+}  // namespace quillon::test
