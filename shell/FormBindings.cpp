@@ -188,4 +188,36 @@ void Place(TControl& Control, int Left, int Top, int Width, int Height) {
   Control.Height = Height;
 }
 
+void PlaceLabel(TLabel& Label, const char* Caption, int Left, int Top) {
+  Label.Caption = Caption;
+  Place(Label, Left, Top, 110, 14);
+}
+
+void PlaceRangePanel(int& Top, TLabel& LowLabel, const char* LowText, TEdit& LowEdit, TLabel& HighLabel,
+                     const char* HighText, TEdit& HighEdit, TImage& Picture, TImage& Bar) {
+  PlaceLabel(LowLabel, LowText, 8, Top + 3);
+  Place(LowEdit, 120, Top, 40, 20);
+  PlaceLabel(HighLabel, HighText, 200, Top + 3);
+  Place(HighEdit, 312, Top, 40, 20);
+  Place(Picture, 8, Top + 24, Picture.Width, Picture.Height);
+  Place(Bar, 8, Top + 24 + Picture.Height, Bar.Width, Bar.Height);
+  Top += 24 + Picture.Height + Bar.Height + 10;
+}
+
+void PlaceSliderPanel(int& Top, int Left, TLabel& Label, const char* Text, TEdit& Edit, TImage& Bar) {
+  PlaceLabel(Label, Text, Left, Top + 3);
+  Place(Edit, Left + 112, Top, 40, 20);
+  Place(Bar, Left, Top + 24, Bar.Width, Bar.Height);
+  Top += 24 + Bar.Height + 10;
+}
+
+void PlaceSplitPanel(int& Top, int Left, TLabel& Label, const char* Text, TEdit& Edit, TImage& Units,
+                     TImage& Hundreds) {
+  PlaceLabel(Label, Text, Left, Top + 3);
+  Place(Edit, Left + 112, Top, 40, 20);
+  Place(Units, Left, Top + 24, Units.Width, Units.Height);
+  Place(Hundreds, Left + Units.Width + 10, Top + 24, Hundreds.Width, Hundreds.Height);
+  Top += 24 + Units.Height + 10;
+}
+
 }  // namespace quillon

@@ -109,4 +109,20 @@ void CentreOverMainWindow(TForm& Form);
 // Places a control.
 void Place(TControl& Control, int Left, int Top, int Width, int Height);
 
+// Panel layout shared by the parameter forms. A label is 110 x 14 pixels with
+// its caption; a panel's edit stands 112 pixels right of its label, on the
+// panel's first row, and its bars below. Each panel moves Top to the top of
+// the next one.
+void PlaceLabel(TLabel& Label, const char* Caption, int Left, int Top);
+// A range bar: low label and edit at the left, high label and edit at the
+// right, then the colour picture and the bar under it.
+void PlaceRangePanel(int& Top, TLabel& LowLabel, const char* LowText, TEdit& LowEdit, TLabel& HighLabel,
+                     const char* HighText, TEdit& HighEdit, TImage& Picture, TImage& Bar);
+// A slider: label and edit, the bar under them.
+void PlaceSliderPanel(int& Top, int Left, TLabel& Label, const char* Text, TEdit& Edit, TImage& Bar);
+// A two-bar slider: label and edit, the units bar and the hundreds bar side
+// by side under them.
+void PlaceSplitPanel(int& Top, int Left, TLabel& Label, const char* Text, TEdit& Edit, TImage& Units,
+                     TImage& Hundreds);
+
 }  // namespace quillon

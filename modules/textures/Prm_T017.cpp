@@ -21,11 +21,6 @@ constexpr int32_t StepPixels = 7;  // pixels per unit of a walk step slider
 // once and leave TextureDirty as it is.
 void Store(int Param, int32_t Value) { SelectedInstance().ParamValue[Param] = Value; }
 
-void SetLabel(TLabel& Label, const char* Text, int Left, int Top) {
-  Label.Caption = Text;
-  Place(Label, Left, Top, 110, 14);
-}
-
 }  // namespace
 
 TP_T017::TP_T017()
@@ -84,42 +79,20 @@ TP_T017::TP_T017()
 // size, random seed with the blur boxes to its right, the help label.
 void TP_T017::Layout() {
   int y = 8;
-  auto rangePanel = [&](TLabel& lowLabel, TEdit& lowEdit, TLabel& highLabel, TEdit& highEdit, TImage& picture,
-                        TImage& bar, const char* lowText, const char* highText) {
-    SetLabel(lowLabel, lowText, 8, y + 3);
-    Place(lowEdit, 120, y, 40, 20);
-    SetLabel(highLabel, highText, 200, y + 3);
-    Place(highEdit, 312, y, 40, 20);
-    Place(picture, 8, y + 24, picture.Width, picture.Height);
-    Place(bar, 8, y + 24 + picture.Height, bar.Width, bar.Height);
-    y += 24 + picture.Height + bar.Height + 10;
-  };
-  auto stepPanel = [&](TLabel& label, TEdit& edit, TImage& bar, const char* text) {
-    SetLabel(label, text, 8, y + 3);
-    Place(edit, 120, y, 40, 20);
-    Place(bar, 8, y + 24, bar.Width, bar.Height);
-    y += 24 + bar.Height + 10;
-  };
-  auto splitPanel = [&](TLabel& label, TEdit& edit, TImage& units, TImage& hundreds, const char* text) {
-    SetLabel(label, text, 8, y + 3);
-    Place(edit, 120, y, 40, 20);
-    Place(units, 8, y + 24, units.Width, units.Height);
-    Place(hundreds, 8 + units.Width + 10, y + 24, hundreds.Width, hundreds.Height);
-    y += 24 + units.Height + 10;
-  };
-  rangePanel(Lbl_Hue_Min, Ed_Hue_Min, Lbl_Hue_Max, Ed_Hue_Max, Hue_Image, Scroll_Bar_Hue, "Hue Min", "Hue Max");
-  stepPanel(Lbl_Hue_V, Ed_Hue_V, Img_Hue_V, "Hue Variant");
-  rangePanel(Lbl_Sat_Min, Ed_Sat_Min, Lbl_Sat_Max, Ed_Sat_Max, Sat_Image, Scroll_Bar_Sat, "Saturation Min",
-             "Saturation Max");
-  stepPanel(Lbl_Sat_V, Ed_Sat_V, Img_Sat_V, "Saturation Variant");
-  rangePanel(Lbl_Lum_Min, Ed_Lum_Min, Lbl_Lum_Max, Ed_Lum_Max, Lum_Image, Scroll_Bar_Lum, "Luminosity Min",
-             "Luminosity Max");
-  stepPanel(Lbl_Lum_V, Ed_Lum_V, Img_Lum_V, "Luminosity Variant");
-  splitPanel(Lbl_Min_S, Ed_Min_S, Img_Min_S1, Img_Min_S2, "Min Size");
-  splitPanel(Lbl_Max_S, Ed_Max_S, Img_Max_S1, Img_Max_S2, "Max Size");
+  PlaceRangePanel(y, Lbl_Hue_Min, "Hue Min", Ed_Hue_Min, Lbl_Hue_Max, "Hue Max", Ed_Hue_Max, Hue_Image,
+                  Scroll_Bar_Hue);
+  PlaceSliderPanel(y, 8, Lbl_Hue_V, "Hue Variant", Ed_Hue_V, Img_Hue_V);
+  PlaceRangePanel(y, Lbl_Sat_Min, "Saturation Min", Ed_Sat_Min, Lbl_Sat_Max, "Saturation Max", Ed_Sat_Max, Sat_Image,
+                  Scroll_Bar_Sat);
+  PlaceSliderPanel(y, 8, Lbl_Sat_V, "Saturation Variant", Ed_Sat_V, Img_Sat_V);
+  PlaceRangePanel(y, Lbl_Lum_Min, "Luminosity Min", Ed_Lum_Min, Lbl_Lum_Max, "Luminosity Max", Ed_Lum_Max, Lum_Image,
+                  Scroll_Bar_Lum);
+  PlaceSliderPanel(y, 8, Lbl_Lum_V, "Luminosity Variant", Ed_Lum_V, Img_Lum_V);
+  PlaceSplitPanel(y, 8, Lbl_Min_S, "Min Size", Ed_Min_S, Img_Min_S1, Img_Min_S2);
+  PlaceSplitPanel(y, 8, Lbl_Max_S, "Max Size", Ed_Max_S, Img_Max_S1, Img_Max_S2);
   const int seedTop = y;
-  splitPanel(Lbl_RndA, Ed_RndA, Img_RndA1, Img_RndA2, "Random Seed");
-  SetLabel(Lbl_Algo, "Blur Effect", 320, seedTop + 3);
+  PlaceSplitPanel(y, 8, Lbl_RndA, "Random Seed", Ed_RndA, Img_RndA1, Img_RndA2);
+  PlaceLabel(Lbl_Algo, "Blur Effect", 320, seedTop + 3);
   Place(Img_Algo, 320, seedTop + 24, Img_Algo.Width, Img_Algo.Height);
   Place(Aide1, 8, y, 384, 30);
   Width = 404;

@@ -2,6 +2,7 @@
 // menu item adds the module, and what it stores when a person drags and types.
 #include <gtest/gtest.h>
 
+#include "FormTestSupport.h"
 #include "engine/Chain.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
@@ -16,21 +17,9 @@
 #include "shell/widgets/MessageBox.h"
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace {
-
-// True when the slider marker (apex (x, 2), base (x - 3..x + 3, 8)) stands at x.
-bool MarkerAt(TImage& img, int x) {
-  TCanvas& c = img.Canvas();
-  return c.Pixel(x, 2) == clBlack && c.Pixel(x - 3, 8) == clBlack && c.Pixel(x + 3, 8) == clBlack &&
-         c.Pixel(x, 1) != clBlack;
-}
-
-void Drag(TImage& img, int From, int To) {
-  img.MouseDown(TMouseButton::Left, From, 5);
-  img.MouseMove(TMouseButton::Left, To, 5);
-  img.MouseUp(TMouseButton::Left, To, 5);
-}
 
 class LozengeForm : public ::testing::Test {
  protected:
