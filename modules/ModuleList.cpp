@@ -5,6 +5,8 @@
 // Composite textures
 #include "modules/textures/Fnc_T001.h"
 #include "modules/textures/Prm_T001.h"
+#include "modules/textures/Fnc_T012.h"
+#include "modules/textures/Prm_T012.h"
 
 // Region-growing texture
 #include "modules/textures/Fnc_T017.h"
@@ -28,6 +30,7 @@ const std::vector<ModuleUnit>& ModuleUnits() {
   static const std::vector<ModuleUnit> units = {
       // Composite textures
       {T001_RegisterProcs, T001_RegisterNames, Prm_T001_CreateForm},
+      {T012_RegisterProcs, T012_RegisterNames, Prm_T012_CreateForm},
 
       // Region-growing texture
       {T017_RegisterProcs, T017_RegisterNames, Prm_T017_CreateForm},
