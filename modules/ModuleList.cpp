@@ -8,6 +8,14 @@
 #include "modules/textures/Fnc_T012.h"
 #include "modules/textures/Prm_T012.h"
 
+// Periodic texture pack
+#include "modules/textures/Fnc_T015.h"
+#include "modules/textures/Fnc_T021.h"
+#include "modules/textures/Fnc_T022.h"
+#include "modules/textures/Prm_T015.h"
+#include "modules/textures/Prm_T021.h"
+#include "modules/textures/Prm_T022.h"
+
 // Region-growing texture
 #include "modules/textures/Fnc_T017.h"
 #include "modules/textures/Prm_T017.h"
@@ -31,6 +39,11 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       // Composite textures
       {T001_RegisterProcs, T001_RegisterNames, Prm_T001_CreateForm},
       {T012_RegisterProcs, T012_RegisterNames, Prm_T012_CreateForm},
+
+      // Periodic texture pack
+      {T021_RegisterProcs, T021_RegisterNames, Prm_T021_CreateForm},
+      {T022_RegisterProcs, T022_RegisterNames, Prm_T022_CreateForm},
+      {T015_RegisterProcs, T015_RegisterNames, Prm_T015_CreateForm},
 
       // Region-growing texture
       {T017_RegisterProcs, T017_RegisterNames, Prm_T017_CreateForm},

@@ -6,6 +6,7 @@
 #include "engine/Numeric.h"
 #include "shell/Main.h"
 #include "shell/Sliders.h"
+#include "shell/Synthe.h"
 
 namespace quillon {
 
@@ -29,10 +30,30 @@ void TParamSlider::Load() {
   Value = SelectedInstance().ParamValue[Param];
   Min = SelectedInstance().ParamMin[Param];
   Max = SelectedInstance().ParamMax[Param];
-  Edit->Text = std::to_string(Value);
   Drag = false;
+  Draw();
+}
+
+void TParamSlider::Draw() {
+  Edit->Text = std::to_string(Value);
   DrawSlider(*Image, Min, Max, Value);
 }
+
+void TParamBoxes::Wire() {
+  Image->OnMouseDown = [this](TMouseButton, int X, int) {
+    ListBoxClick(*Image, X, Value, Min, Max);
+    SelectedInstance().ParamValue[Param] = Value;
+  };
+}
+
+void TParamBoxes::Load() {
+  Value = SelectedInstance().ParamValue[Param];
+  Min = SelectedInstance().ParamMin[Param];
+  Max = SelectedInstance().ParamMax[Param];
+  Draw();
+}
+
+void TParamBoxes::Draw() { DrawListBoxes(*Image, Value, Min, Max); }
 
 void TParamSplitSlider::Limits(int32_t& Min, int32_t& Max) const {
   Min = FormLimits ? FormMin : SelectedInstance().ParamMin[Param];
@@ -125,6 +146,10 @@ void TParamRangeBar::Load() {
   Low = SelectedInstance().ParamValue[Param];
   High = SelectedInstance().ParamValue[Param + 1];
   Which = 0;
+  Draw();
+}
+
+void TParamRangeBar::Draw() {
   LowEdit->Text = std::to_string(Low);
   HighEdit->Text = std::to_string(High);
   DrawRangeSlider(*Bar, ParamLow(Param), ParamHigh(Param), Low, High);
@@ -179,6 +204,10 @@ void HelpOnClick(TLabel& Label, TLabel& Aide, const char* English, const char* F
 void CentreOverMainWindow(TForm& Form) {
   Form.Left = static_cast<int>(Round(Form1->Left + Form1->Width / 2.0L - Form.Width / 2.0L));
   Form.Top = static_cast<int>(Round(Form1->Top + Form1->Height / 2.0L - Form.Height / 2.0L));
+}
+
+void MoveLeftOfModuleWindow(TForm& Form) {
+  if (F_Synthe->Left < Form.Left + Form.Width) Form.Left = F_Synthe->Left - (Form.Width + 10);
 }
 
 void Place(TControl& Control, int Left, int Top, int Width, int Height) {

@@ -34,6 +34,22 @@ struct TParamSlider {
   // Value and range from the selected instance; the edit shows the value, the
   // drag flag is cleared and the slider drawn.
   void Load();
+  // The edit shows the value and the slider is drawn.
+  void Draw();
+};
+
+// A row of boxes for a small choice, bounded by the parameter's range.
+struct TParamBoxes {
+  int Param = 0;
+  TImage* Image = nullptr;
+  int32_t Value = 0, Min = 0, Max = 0;
+
+  // Mouse down picks the box under the pointer (ListBoxClick) and stores the
+  // value.
+  void Wire();
+  // Value and range from the selected instance; the boxes are drawn.
+  void Load();
+  void Draw();
 };
 
 // A two-bar slider of a value split into units (a plain slider 0..99) and
@@ -75,6 +91,8 @@ struct TParamRangeBar {
   void Wire();
   // Both values from the selected instance, the edits, the bar.
   void Load();
+  // The edits and the bar from the two values.
+  void Draw();
 };
 
 // A scaled slider of Step pixels per unit above the parameter's minimum,
@@ -105,6 +123,11 @@ void HelpOnClick(TLabel& Label, TLabel& Aide, const char* English, const char* F
 // Centres the form over the main window:
 // Left := Round(main Left + main Width / 2 - Width / 2), Top likewise.
 void CentreOverMainWindow(TForm& Form);
+
+// Moves the form to the left of the module window when the two would
+// overlap: Left := module window Left - (Width + 10) when the module window's
+// Left < Left + Width.
+void MoveLeftOfModuleWindow(TForm& Form);
 
 // Places a control.
 void Place(TControl& Control, int Left, int Top, int Width, int Height);
