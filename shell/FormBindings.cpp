@@ -107,6 +107,10 @@ void TParamSplitSlider::Wire() {
 }
 
 void TParamSplitSlider::Load() {
+  if (HundredsFromRange) {
+    int32_t units;
+    SplitValue(SelectedInstance().ParamMax[Param], units, MaxHundreds);
+  }
   Value = SelectedInstance().ParamValue[Param];
   SplitValue(Value, UnitsValue, HundredsValue);
   Position = ScaledPosition(HundredsValue, Step);
@@ -164,7 +168,8 @@ void TParamScaledSlider::Wire() {
   Bar->OnMouseMove = [this](TMouseButton, int X, int) {
     if (!Drag) return;
     const int32_t min = ParamLow(Param);
-    ScaledSliderMouse(*Bar, Position, ScaledPosition(static_cast<int64_t>(ParamHigh(Param)) - min, Step), 1, X);
+    const int64_t last = ScaledPosition(static_cast<int64_t>(ParamHigh(Param)) - min, Step);
+    ScaledSliderMouse(*Bar, Position, ClampToInt32(last + ExtraPixels), 1, X);
     Value = ClampToInt32(Round(static_cast<Real>(Position) / (Step == 0 ? 1 : Step)) + min);
     Edit->Text = std::to_string(Value);
     SelectedInstance().ParamValue[Param] = Value;

@@ -64,6 +64,9 @@ struct TParamSplitSlider {
   int32_t MaxHundreds = 0, Step = 1, TickMode = 1;
   bool FormLimits = false;
   int32_t FormMin = 0, FormMax = 0;
+  // When set, Load takes MaxHundreds from the parameter's maximum: the
+  // hundreds of maximum - maximum mod 100.
+  bool HundredsFromRange = false;
   int32_t Value = 0, UnitsValue = 0, HundredsValue = 0, Position = 0;
   bool DragUnits = false, DragHundreds = false;
 
@@ -106,6 +109,9 @@ struct TParamScaledSlider {
   TEdit* Edit = nullptr;
   int32_t Step = 1;
   bool SnapOnRelease = false;
+  // The marker may be dragged this many pixels past the position of the
+  // maximum, (maximum - minimum) * Step; most forms allow 1.
+  int32_t ExtraPixels = 0;
   int32_t Value = 0, Position = 0;
   bool Drag = false;
 

@@ -29,13 +29,13 @@ struct Phase {
   void (*Operation)();
   // RandomSeed := this value before the call, for callees without a seed
   // field of their own; empty when the callee seeds itself or draws nothing.
-  std::optional<int32_t> Seed;
+  std::optional<int32_t> Seed{};
   AfterPhase After = AfterPhase::Nothing;
   // The blend of a compose step (every field is written before the blend).
   TBlendParams Compose{};
   // The status text after "(" + instance, e.g. ")  Swimming Pool [phase 1]";
   // empty: ") " + the type's display name + " [phase k]".
-  std::string Status;
+  std::string Status{};
 };
 
 // A work-record filler: the values in the record's field order. Every work
