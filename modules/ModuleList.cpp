@@ -7,6 +7,8 @@
 #include "modules/textures/Prm_T001.h"
 #include "modules/textures/Fnc_T012.h"
 #include "modules/textures/Prm_T012.h"
+#include "modules/textures/Fnc_T003.h"
+#include "modules/textures/Prm_T003.h"
 
 // Periodic texture pack
 #include "modules/textures/Fnc_T015.h"
@@ -39,6 +41,7 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       // Composite textures
       {T001_RegisterProcs, T001_RegisterNames, Prm_T001_CreateForm},
       {T012_RegisterProcs, T012_RegisterNames, Prm_T012_CreateForm},
+      {T003_RegisterProcs, T003_RegisterNames, Prm_T003_CreateForm},
 
       // Periodic texture pack
       {T021_RegisterProcs, T021_RegisterNames, Prm_T021_CreateForm},
