@@ -3,43 +3,22 @@
 #include <chrono>
 #include <ctime>
 
-#include "engine/Numeric.h"
-
 namespace quillon {
 
 int32_t RandomSeed = 0;
 int32_t BlendRandomSeed = 0;
 
-namespace {
-double Table[RandomTableSize + 1];  // slot 0 unused
-}
-
-double RandomStep(int32_t& State) {
-  uint64_t s = static_cast<uint32_t>(State);
-  s = (s * 843314861ull + 453816693ull) & 0x7FFFFFFFull;
-  State = static_cast<int32_t>(s);
-  return static_cast<double>(s) / 2147483648.0;
+namespace detail {
+int32_t RandomTable[RandomTableSize + 1];
 }
 
 void InitRandom(int32_t& State) {
-  for (int i = 1; i <= RandomTableSize; ++i) Table[i] = RandomStep(State);
+  for (int i = 1; i <= RandomTableSize; ++i) detail::RandomTable[i] = detail::StepBits(State);
 }
 
-double Random01(int32_t& State) {
-  double r = RandomStep(State);
-  int64_t j = Round(static_cast<Real>(r) * 97) + 1;
-  if (j < 1 || j > RandomTableSize) j = 1;
-  double v = Table[j];
-  Table[j] = r;
-  return v;
+double RandomTableSlot(int I) {
+  return (I >= 1 && I <= RandomTableSize) ? detail::RandomTable[I] * DrawScale : 0.0;
 }
-
-int32_t RandomInt(int32_t& State, int32_t Lo, int32_t Hi) {
-  Real span = static_cast<Real>(Hi) - static_cast<Real>(Lo);
-  return static_cast<int32_t>(Lo + Round(static_cast<Real>(Random01(State)) * span));
-}
-
-double RandomTableSlot(int I) { return (I >= 1 && I <= RandomTableSize) ? Table[I] : 0.0; }
 
 int32_t MillisecondsSinceMidnight() {
   using namespace std::chrono;

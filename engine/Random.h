@@ -1,8 +1,17 @@
 // The program's random generator: a 31-bit linear congruential generator
 // behind a 97-slot shuffle table shared by every user.
+//
+// Every draw is an integer s over 2^31, and the table only ever holds draws,
+// so it keeps the integers. Round(draw * n) for an integer n is then the
+// integer s * n over 2^31 rounded to nearest with ties to even, which the
+// 80-bit product gives exactly as long as s * n fits its 64-bit mantissa; the
+// calls below compute it on integers there and in 80 bits beyond. The hot
+// calls are inline: the modules draw up to a few million times per picture.
 #pragma once
 
 #include <cstdint>
+
+#include "engine/Numeric.h"
 
 namespace quillon {
 
@@ -13,19 +22,64 @@ extern int32_t RandomSeed;
 extern int32_t BlendRandomSeed;
 
 inline constexpr int RandomTableSize = 97;
+inline constexpr double DrawScale = 1.0 / 2147483648.0;  // a draw is its integer times this
+
+// Round(Bits / 2^31 * Span), to nearest with ties to even, for a draw's
+// integer Bits (0 <= Bits < 2^31) and any Span: on integers when |Span| is at
+// most 2^32 (the product then has at most 63 bits, so the 80-bit product is
+// exact and both round the same value), in 80 bits beyond, as the program
+// computes it there.
+inline int64_t RoundDraw(int64_t Bits, int64_t Span) {
+  if (Span >= -(int64_t{1} << 32) && Span <= (int64_t{1} << 32)) {
+    const int64_t p = Bits * Span;
+    int64_t q = p >> 31;  // floor, also below zero
+    const int64_t rest = p & 0x7FFFFFFF;
+    if (rest > 0x40000000 || (rest == 0x40000000 && (q & 1) != 0)) ++q;
+    return q;
+  }
+  return Round(static_cast<Real>(static_cast<double>(Bits) * DrawScale) * static_cast<Real>(Span));
+}
+
+namespace detail {
+// Slots 1..97 of the shuffle table as the integers s of their draws s / 2^31.
+extern int32_t RandomTable[RandomTableSize + 1];  // slot 0 unused
+
+// One step of the generator; returns the new state, the integer of the draw.
+inline int32_t StepBits(int32_t& State) {
+  const uint64_t s = (static_cast<uint64_t>(static_cast<uint32_t>(State)) * 843314861ull + 453816693ull) & 0x7FFFFFFFull;
+  State = static_cast<int32_t>(s);
+  return State;
+}
+
+// Draws and returns the integer held in the slot Round(r * 97) + 1 (slot 1
+// when that is 98), storing the new draw there.
+inline int32_t NextBits(int32_t& State) {
+  const int32_t r = StepBits(State);
+  const int64_t j = RoundDraw(r, RandomTableSize) + 1;
+  int32_t& slot = RandomTable[j <= RandomTableSize ? j : 1];
+  const int32_t v = slot;
+  slot = r;
+  return v;
+}
+}  // namespace detail
 
 // One step of the generator: returns the draw s / 2^31 in [0, 1).
-double RandomStep(int32_t& State);
+inline double RandomStep(int32_t& State) { return detail::StepBits(State) * DrawScale; }
 
 // Fills slots 1..97 of the shuffle table with 97 successive draws.
 void InitRandom(int32_t& State);
 
 // Draws r, takes slot j = Round(r * 97) + 1 (slot 1 when j is outside 1..97),
 // returns the value held there and stores r in its place.
-double Random01(int32_t& State);
+inline double Random01(int32_t& State) { return detail::NextBits(State) * DrawScale; }
+
+// Round(Random01(State) * Span): one draw, rounded as RoundDraw says.
+inline int64_t RandomRound(int32_t& State, int64_t Span) { return RoundDraw(detail::NextBits(State), Span); }
 
 // Lo + Round(Random01(State) * (Hi - Lo)); exactly one draw, also when Lo = Hi.
-int32_t RandomInt(int32_t& State, int32_t Lo, int32_t Hi);
+inline int32_t RandomInt(int32_t& State, int32_t Lo, int32_t Hi) {
+  return static_cast<int32_t>(Lo + RandomRound(State, static_cast<int64_t>(Hi) - Lo));
+}
 
 // Slot I (1..97) of the shuffle table, for tests.
 double RandomTableSlot(int I);

@@ -67,7 +67,7 @@ class Filler {
     if (CanChange(avg)) possible = true;
     int32_t v[3];
     for (int c = 0; c < 3; ++c) {
-      const int64_t dev = lo_[c] + Round(static_cast<Real>(Random01(RandomSeed)) * static_cast<Real>(hi_[c] - lo_[c]));
+      const int64_t dev = lo_[c] + RandomRound(RandomSeed, hi_[c] - lo_[c]);
       v[c] = Clamp(avg[c] + dev, 0, top_[c]);
     }
     if (v[0] == key_[0] && v[1] == key_[1] && v[2] == key_[2]) return FillResult::KeptKey;
@@ -183,8 +183,8 @@ void RandomColorFill() {
   for (int idle = 0;;) {
     bool changed = false, possible = false;
     for (int64_t i = 0; i < pixels; ++i) {
-      const int x = static_cast<int>(Round(static_cast<Real>(Random01(RandomSeed)) * (W - 1))) + 1;
-      const int y = static_cast<int>(Round(static_cast<Real>(Random01(RandomSeed)) * (H - 1))) + 1;
+      const int x = static_cast<int>(RandomRound(RandomSeed, W - 1)) + 1;
+      const int y = static_cast<int>(RandomRound(RandomSeed, H - 1)) + 1;
       if (fill.IsKey(x, y) && fill.Fill(fill.Mode(), x, y, possible) == FillResult::Changed) changed = true;
     }
     if (fill.KeyCount() < enough) break;

@@ -334,7 +334,7 @@ void T017_Compute() {
   int X, Y;
   while (FindFreePixel(X, Y)) {
     BounceReset(0);
-    const int64_t target = lo + Round(static_cast<Real>(Random01(RandomSeed)) * (static_cast<Real>(hi) - lo));
+    const int64_t target = lo + RandomRound(RandomSeed, hi - lo);
     GrowRegion(X, Y, target, radius);
   }
 }
