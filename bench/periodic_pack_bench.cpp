@@ -1,0 +1,64 @@
+// The periodic texture pack at its defaults on square pictures, on every
+// core. Each run also times the memory floor in the same process: a plain
+// copy of one layer (both spaces, three channels: the bytes a whole-layer
+// pass reads and writes), and reports the texture's time as a multiple of it.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+
+#include "engine/ImageStore.h"
+#include "engine/Instances.h"
+#include "engine/Parallel.h"
+#include "engine/Startup.h"
+#include "modules/textures/Fnc_T015.h"
+#include "modules/textures/Fnc_T021.h"
+#include "modules/textures/Fnc_T022.h"
+
+using namespace quillon;
+
+namespace {
+
+// Seconds per plain copy of the result layer into the backup layer.
+double LayerCopySeconds() {
+  constexpr int Rounds = 20;
+  const size_t column = sizeof(Sample) * static_cast<size_t>(ImageHeight);
+  const auto start = std::chrono::steady_clock::now();
+  for (int r = 0; r < Rounds; ++r)
+    for (int s : {SpaceRGB, SpaceHSL})
+      for (int c = 1; c <= 3; ++c)
+        for (int x = 1; x <= ImageWidth; ++x)
+          std::memcpy(BackupLayer.plane(s, c).column(x), Layer(ResultLayer).plane(s, c).column(x), column);
+  benchmark::ClobberMemory();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / Rounds;
+}
+
+void Pack(benchmark::State& state, int Type, void (*Execute)()) {
+  ResetEngine();
+  SetThreadCount(0);
+  ImageWidth = ImageHeight = static_cast<int32_t>(state.range(0));
+  RunningInstance = CreateInstance(Type);
+  const double floor = LayerCopySeconds();
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : state) {
+    Execute();
+    benchmark::DoNotOptimize(Pixel(CurrentLayer, SpaceRGB, 1, 1, 1));
+  }
+  const double each =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / state.iterations();
+  state.counters["floor_ms"] = floor * 1e3;
+  state.counters["x_floor"] = each / floor;
+  state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(0));
+}
+
+void BM_PackTxA(benchmark::State& state) { Pack(state, T021_Type, T021_Execute); }
+void BM_PackTxB(benchmark::State& state) { Pack(state, T022_Type, T022_Execute); }
+void BM_PackTxC(benchmark::State& state) { Pack(state, T015_Type, T015_Execute); }
+
+}  // namespace
+
+BENCHMARK(BM_PackTxA)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PackTxB)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PackTxC)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
