@@ -8,10 +8,10 @@
 // step.
 #pragma once
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
+#include "engine/FixedTrig.h"
 #include "engine/ImageStore.h"
 #include "engine/Numeric.h"
 
@@ -62,18 +62,12 @@ int64_t ChaosIterations(int32_t Details);
 // extended precision, then kept as a 64-bit real).
 inline double ChaosScale(double Value) { return static_cast<double>(static_cast<Real>(Value) / 50); }
 
-// sin(S) and cos(C). When Same, the caller guarantees S == C and both come
-// from one sincosl, which reduces the argument once and gives, bit for bit,
-// what two separate calls give.
-template <bool Same>
-inline void SinCos(Real S, Real C, Real& SinS, Real& CosC) {
-  if constexpr (Same) {
-    sincosl(S, &SinS, &CosC);
-  } else {
-    SinS = sinl(S);
-    CosC = cosl(C);
-  }
-}
+// The sines and cosines of one step, two at a time: lane 0 feeds x', lane 1
+// y'. Sines(u, v) is (sin u, sin v), Cosines(u, v) is (cos u, cos v) and
+// SinCos(u, v) is (sin u, cos v).
+inline Double2 Sines(double u, double v) { return FixedSinCos2<0b00>(Double2{u, v}); }
+inline Double2 Cosines(double u, double v) { return FixedSinCos2<0b11>(Double2{u, v}); }
+inline Double2 SinCos(double u, double v) { return FixedSinCos2<0b10>(Double2{u, v}); }
 
 // Everything the loop needs besides the map: the window and scales of
 // the value domain, the phase step and the start point, as 64-bit reals.
@@ -95,51 +89,77 @@ ChaosSetup BeginChaosCloud(double Left, double Right, double Top, double Bottom,
 void FinishChaosCloud(const ChaosSetup& S);
 
 // Nearest integer, ties to even, of a value of magnitude below 2^31 (the
-// loop passes only values in (0, ImageWidth + 1)): at 1.5 * 2^63 the 64-bit
-// mantissa of the extended real holds whole numbers only, so adding and
-// taking away that constant rounds in the default mode exactly as Round
-// does, without a library call and without touching the FPU state.
-inline int RoundSmall(Real V) {
-  const Real m = (V + 0x1.8p63L) - 0x1.8p63L;
-  return static_cast<int>(static_cast<double>(m));
+// loop passes only values in (0, ImageWidth + 1)): at 1.5 * 2^52 a 64-bit
+// real holds whole numbers only, so adding and taking away that constant
+// rounds in the default mode exactly as Round does, without a library call.
+inline int RoundSmall(double V) {
+  const double m = (V + 0x1.8p52) - 0x1.8p52;
+  return static_cast<int>(m);
 }
 
-// The iteration. Phase maps take (x, y, t), the others (x, y); both
-// return x' and y' from the values before the step.
+// Hit counts go up a few steps after their pixel is found. The orbit jumps
+// across the whole plane, so nearly every count is a cache miss; waiting
+// for it at once would hold up the sine and cosine work of the next steps.
+// Each hit is prefetched and queued, and counted when it leaves the queue
+// (or at the end). Saturating increments give the same counts in any order.
+class PendingHits {
+ public:
+  PendingHits() {
+    for (Sample*& s : queue_) s = &sink_;
+  }
+  ~PendingHits() {
+    for (Sample* s : queue_) Count(s);
+  }
+  void Add(Sample* s) {
+    __builtin_prefetch(s, 1);
+    Sample*& slot = queue_[next_++ % Depth];
+    Count(slot);
+    slot = s;
+  }
+
+ private:
+  // A pixel hit more than 32767 times stays at 32767: the brightest point
+  // of a settled orbit must not wrap to a negative count.
+  static void Count(Sample* s) {
+    if (*s < 32767) ++*s;
+  }
+  static constexpr unsigned Depth = 8;
+  Sample* queue_[Depth];
+  Sample sink_ = 0;
+  unsigned next_ = 0;
+};
+
+// The iteration, all in 64-bit reals. Phase maps take (x, y, t), the others
+// (x, y); both return (x', y') from the values before the step.
 template <bool Phase, class Map>
 void IterateChaosCloud(const ChaosSetup& S, const Map& map) {
   Plane& counts = LayerPlane(CurrentLayer, SpaceHSL, 3);
   const int w = ImageWidth, h = ImageHeight;
-  const Real xmin = S.XMin, ymin = S.YMin, kx = S.KX, ky = S.KY, dt = S.PhaseStep;
+  const Double2 low{S.XMin, S.YMin}, scale{S.KX, S.KY};
   // A step is tested as a real first: an extreme offset puts it far
   // outside any integer range, and only a value near the picture is
   // rounded and converted.
-  const Real xlimit = static_cast<Real>(w) + 1, ylimit = static_cast<Real>(h) + 1;
-  double x = S.X, y = S.Y, t = 1.0;
+  const double xlimit = w + 1.0, ylimit = h + 1.0;
+  PendingHits hits;
+  Double2 p{S.X, S.Y};
+  double t = 1.0;
   for (int64_t i = 0; i < S.Iterations; ++i) {
-    double nx, ny;
+    Double2 next;
     if constexpr (Phase)
-      map(x, y, t, nx, ny);
+      next = map(p[0], p[1], t);
     else
-      map(x, y, nx, ny);
-    const Real rx = (static_cast<Real>(nx) - xmin) * kx;
-    const Real ry = (static_cast<Real>(ny) - ymin) * ky;
-    if (rx > 0 && rx < xlimit && ry > 0 && ry < ylimit) {
-      const int px = RoundSmall(rx), py = RoundSmall(ry);
-      if (px >= 1 && px <= w && py >= 1 && py <= h) {
-        // A pixel hit more than 32767 times stays at 32767: the brightest
-        // point of a settled orbit must not wrap to a negative count.
-        Sample& c = counts.at(px, py);
-        if (c < 32767) ++c;
-      }
+      next = map(p[0], p[1]);
+    const Double2 r = (next - low) * scale;
+    if (r[0] > 0 && r[0] < xlimit && r[1] > 0 && r[1] < ylimit) {
+      const int px = RoundSmall(r[0]), py = RoundSmall(r[1]);
+      if (px >= 1 && px <= w && py >= 1 && py <= h) hits.Add(&counts.at(px, py));
     }
-    x = nx;
-    y = ny;
-    if constexpr (Phase) t = static_cast<double>(static_cast<Real>(t) + dt);
+    p = next;
+    if constexpr (Phase) t += S.PhaseStep;
   }
 }
 
-// A one-modifier member: Map{a, b} with map(x, y, t, x', y').
+// A one-modifier member: Map{a, b} with map(x, y, t) -> (x', y').
 template <class Map>
 void ChaosCloud1(const ChaosWork1& W) {
   const Map map{ChaosScale(W.WidthEffect), ChaosScale(W.HeightEffect)};
@@ -149,27 +169,15 @@ void ChaosCloud1(const ChaosWork1& W) {
   FinishChaosCloud(s);
 }
 
-// A two-modifier member: Map<AD, BC>{a, b, c, d} with map(x, y, x', y').
-// In every member the x terms take a and d, the y terms b and c; when a
-// equals d (b equals c) the two x (y) terms have one argument, and the map
-// instantiated with AD (BC) takes their sine and cosine from one call.
-// Each member names its map after its code (K2M1Map, ...): GCC gives an
-// instantiation over a template from an anonymous namespace a weak symbol,
-// so maps of one name in different units would be merged by the linker.
-template <template <bool, bool> class Map>
+// A two-modifier member: Map{a, b, c, d} with map(x, y) -> (x', y'). In
+// every member the x terms take a and d, the y terms b and c.
+template <class Map>
 void ChaosCloud2(const ChaosWork2& W) {
-  const double a = ChaosScale(W.WidthEffect1), b = ChaosScale(W.HeightEffect1);
-  const double c = ChaosScale(W.WidthEffect2), d = ChaosScale(W.HeightEffect2);
+  const Map map{ChaosScale(W.WidthEffect1), ChaosScale(W.HeightEffect1), ChaosScale(W.WidthEffect2),
+                ChaosScale(W.HeightEffect2)};
   const ChaosSetup s = BeginChaosCloud(W.LeftOffset, W.RightOffset, W.TopOffset, W.BottomOffset, 0.0, W.Details,
                                        W.Luminosity, W.Seed);
-  if (a == d && b == c)
-    IterateChaosCloud<false>(s, Map<true, true>{a, b, c, d});
-  else if (a == d)
-    IterateChaosCloud<false>(s, Map<true, false>{a, b, c, d});
-  else if (b == c)
-    IterateChaosCloud<false>(s, Map<false, true>{a, b, c, d});
-  else
-    IterateChaosCloud<false>(s, Map<false, false>{a, b, c, d});
+  IterateChaosCloud<false>(s, map);
   FinishChaosCloud(s);
 }
 

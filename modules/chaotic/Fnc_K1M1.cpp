@@ -9,17 +9,10 @@ namespace quillon {
 ChaosWork1 K1M1Work;
 
 namespace {
-// x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(b y) + cos(x + t)) / 2;
-// sin and cos of x + t come from one call.
+// x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(b y) + cos(x + t)) / 2.
 struct K1M1Map {
   double a, b;
-  void operator()(double x, double y, double t, double& nx, double& ny) const {
-    const Real X = x, Y = y, T = t;
-    Real sxt, cxt;
-    SinCos<true>(X + T, X + T, sxt, cxt);
-    nx = (sxt + cosl(a * Y)) / 2;
-    ny = (sinl(b * Y) + cxt) / 2;
-  }
+  Double2 operator()(double x, double y, double t) const { return (Sines(x + t, b * y) + Cosines(a * y, x + t)) / 2; }
 };
 }  // namespace
 

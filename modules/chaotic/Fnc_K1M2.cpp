@@ -9,17 +9,10 @@ namespace quillon {
 ChaosWork1 K1M2Work;
 
 namespace {
-// x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(y + t) + cos(b x)) / 2;
-// sin and cos of y + t come from one call.
+// x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(y + t) + cos(b x)) / 2.
 struct K1M2Map {
   double a, b;
-  void operator()(double x, double y, double t, double& nx, double& ny) const {
-    const Real X = x, Y = y, T = t;
-    Real syt, cyt;
-    SinCos<true>(Y + T, Y + T, syt, cyt);
-    nx = (sinl(a * X) + cyt) / 2;
-    ny = (syt + cosl(b * X)) / 2;
-  }
+  Double2 operator()(double x, double y, double t) const { return (Sines(a * x, y + t) + Cosines(y + t, b * x)) / 2; }
 };
 }  // namespace
 

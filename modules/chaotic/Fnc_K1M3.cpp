@@ -9,15 +9,10 @@ namespace quillon {
 ChaosWork1 K1M3Work;
 
 namespace {
-// x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(b y) + cos(x + t)) / 2;
-// four different arguments.
+// x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(b y) + cos(x + t)) / 2.
 struct K1M3Map {
   double a, b;
-  void operator()(double x, double y, double t, double& nx, double& ny) const {
-    const Real X = x, Y = y, T = t;
-    nx = (sinl(a * X) + cosl(Y + T)) / 2;
-    ny = (sinl(b * Y) + cosl(X + T)) / 2;
-  }
+  Double2 operator()(double x, double y, double t) const { return (Sines(a * x, b * y) + Cosines(y + t, x + t)) / 2; }
 };
 }  // namespace
 

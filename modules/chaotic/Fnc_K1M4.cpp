@@ -9,15 +9,10 @@ namespace quillon {
 ChaosWork1 K1M4Work;
 
 namespace {
-// x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(y + t) + cos(b x)) / 2;
-// four different arguments.
+// x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(y + t) + cos(b x)) / 2.
 struct K1M4Map {
   double a, b;
-  void operator()(double x, double y, double t, double& nx, double& ny) const {
-    const Real X = x, Y = y, T = t;
-    nx = (sinl(X + T) + cosl(a * Y)) / 2;
-    ny = (sinl(Y + T) + cosl(b * X)) / 2;
-  }
+  Double2 operator()(double x, double y, double t) const { return (Sines(x + t, y + t) + Cosines(a * y, b * x)) / 2; }
 };
 }  // namespace
 

@@ -10,17 +10,9 @@ ChaosWork2 K2M1Work;
 
 namespace {
 // x' = (sin(a x) + cos(c y)) / 2, y' = (sin(b y) + cos(d x)) / 2.
-template <bool AD, bool BC>
 struct K2M1Map {
   double a, b, c, d;
-  void operator()(double x, double y, double& nx, double& ny) const {
-    const Real X = x, Y = y;
-    Real sax, cdx, sby, ccy;
-    SinCos<AD>(a * X, d * X, sax, cdx);
-    SinCos<BC>(b * Y, c * Y, sby, ccy);
-    nx = (sax + ccy) / 2;
-    ny = (sby + cdx) / 2;
-  }
+  Double2 operator()(double x, double y) const { return (Sines(a * x, b * y) + Cosines(c * y, d * x)) / 2; }
 };
 }  // namespace
 

@@ -10,17 +10,9 @@ ChaosWork2 K2M2Work;
 
 namespace {
 // x' = sin(a x) cos(c y), y' = sin(b y) cos(d x).
-template <bool AD, bool BC>
 struct K2M2Map {
   double a, b, c, d;
-  void operator()(double x, double y, double& nx, double& ny) const {
-    const Real X = x, Y = y;
-    Real sax, cdx, sby, ccy;
-    SinCos<AD>(a * X, d * X, sax, cdx);
-    SinCos<BC>(b * Y, c * Y, sby, ccy);
-    nx = sax * ccy;
-    ny = sby * cdx;
-  }
+  Double2 operator()(double x, double y) const { return Sines(a * x, b * y) * Cosines(c * y, d * x); }
 };
 }  // namespace
 

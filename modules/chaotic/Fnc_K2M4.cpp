@@ -10,17 +10,9 @@ ChaosWork2 K2M4Work;
 
 namespace {
 // x' = sin(a x) sin(c y), y' = cos(b y) cos(d x).
-template <bool AD, bool BC>
 struct K2M4Map {
   double a, b, c, d;
-  void operator()(double x, double y, double& nx, double& ny) const {
-    const Real X = x, Y = y;
-    Real sax, cdx, scy, cby;
-    SinCos<AD>(a * X, d * X, sax, cdx);
-    SinCos<BC>(c * Y, b * Y, scy, cby);
-    nx = sax * scy;
-    ny = cby * cdx;
-  }
+  Double2 operator()(double x, double y) const { return SinCos(a * x, b * y) * SinCos(c * y, d * x); }
 };
 }  // namespace
 

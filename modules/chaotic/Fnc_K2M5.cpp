@@ -11,17 +11,9 @@ ChaosWork2 K2M5Work;
 namespace {
 // x' = (sin(x + a) + cos(c y)) / 2, y' = (sin(b y) + cos(x + d)) / 2;
 // a and d are added to x, not multiplied.
-template <bool AD, bool BC>
 struct K2M5Map {
   double a, b, c, d;
-  void operator()(double x, double y, double& nx, double& ny) const {
-    const Real X = x, Y = y;
-    Real sxa, cxd, sby, ccy;
-    SinCos<AD>(X + a, X + d, sxa, cxd);
-    SinCos<BC>(b * Y, c * Y, sby, ccy);
-    nx = (sxa + ccy) / 2;
-    ny = (sby + cxd) / 2;
-  }
+  Double2 operator()(double x, double y) const { return (Sines(x + a, b * y) + Cosines(c * y, x + d)) / 2; }
 };
 }  // namespace
 

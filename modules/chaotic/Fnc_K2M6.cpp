@@ -11,17 +11,9 @@ ChaosWork2 K2M6Work;
 namespace {
 // x' = (sin(a x) + cos(y + c)) / 2, y' = (sin(y + b) + cos(d x)) / 2;
 // b and c are added to y, not multiplied.
-template <bool AD, bool BC>
 struct K2M6Map {
   double a, b, c, d;
-  void operator()(double x, double y, double& nx, double& ny) const {
-    const Real X = x, Y = y;
-    Real sax, cdx, syb, cyc;
-    SinCos<AD>(a * X, d * X, sax, cdx);
-    SinCos<BC>(Y + b, Y + c, syb, cyc);
-    nx = (sax + cyc) / 2;
-    ny = (syb + cdx) / 2;
-  }
+  Double2 operator()(double x, double y) const { return (Sines(a * x, y + b) + Cosines(y + c, d * x)) / 2; }
 };
 }  // namespace
 

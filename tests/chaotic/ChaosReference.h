@@ -1,13 +1,14 @@
 // A plain transcription of the chaotic functions, step by step and with no
-// shortcut: every sine and cosine is its own library call, every pixel is
-// rounded with Round and bounds-checked as an integer. The modules must give
-// exactly its pictures; the benchmark measures it beside them.
+// shortcut: every sine and cosine is its own call of the one-lane FixedSin or
+// FixedCos, all reals are 64-bit, every pixel is rounded with Round and
+// bounds-checked as an integer. The modules must give exactly its pictures;
+// the benchmark measures it beside them.
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 
 #include "engine/Color.h"
+#include "engine/FixedTrig.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Numeric.h"
@@ -16,45 +17,44 @@
 
 namespace quillon::reference {
 
-// Out of line, so the compiler cannot merge a sine and a cosine of one
-// argument into one call behind our back.
-[[gnu::noinline]] inline Real Sin(Real v) { return std::sin(v); }
-[[gnu::noinline]] inline Real Cos(Real v) { return std::cos(v); }
+// Out of line, so each one is its own call.
+[[gnu::noinline]] inline double Sin(double v) { return FixedSin(v); }
+[[gnu::noinline]] inline double Cos(double v) { return FixedCos(v); }
 
 // The ten maps: (x, y, t, a, b, c, d) -> (x', y'); the one-modifier maps take
 // t and ignore c, d; the two-modifier maps ignore t.
 struct Step {
-  Real x, y;
+  double x, y;
 };
-using MapFn = Step (*)(Real x, Real y, Real t, Real a, Real b, Real c, Real d);
+using MapFn = Step (*)(double x, double y, double t, double a, double b, double c, double d);
 
 inline const MapFn Maps[] = {
     // K1M1 .. K1M4
-    [](Real x, Real y, Real t, Real a, Real b, Real, Real) {
+    [](double x, double y, double t, double a, double b, double, double) {
       return Step{(Sin(x + t) + Cos(a * y)) / 2, (Sin(b * y) + Cos(x + t)) / 2};
     },
-    [](Real x, Real y, Real t, Real a, Real b, Real, Real) {
+    [](double x, double y, double t, double a, double b, double, double) {
       return Step{(Sin(a * x) + Cos(y + t)) / 2, (Sin(y + t) + Cos(b * x)) / 2};
     },
-    [](Real x, Real y, Real t, Real a, Real b, Real, Real) {
+    [](double x, double y, double t, double a, double b, double, double) {
       return Step{(Sin(a * x) + Cos(y + t)) / 2, (Sin(b * y) + Cos(x + t)) / 2};
     },
-    [](Real x, Real y, Real t, Real a, Real b, Real, Real) {
+    [](double x, double y, double t, double a, double b, double, double) {
       return Step{(Sin(x + t) + Cos(a * y)) / 2, (Sin(y + t) + Cos(b * x)) / 2};
     },
     // K2M1 .. K2M6
-    [](Real x, Real y, Real, Real a, Real b, Real c, Real d) {
+    [](double x, double y, double, double a, double b, double c, double d) {
       return Step{(Sin(a * x) + Cos(c * y)) / 2, (Sin(b * y) + Cos(d * x)) / 2};
     },
-    [](Real x, Real y, Real, Real a, Real b, Real c, Real d) { return Step{Sin(a * x) * Cos(c * y), Sin(b * y) * Cos(d * x)}; },
-    [](Real x, Real y, Real, Real a, Real b, Real c, Real d) {
+    [](double x, double y, double, double a, double b, double c, double d) { return Step{Sin(a * x) * Cos(c * y), Sin(b * y) * Cos(d * x)}; },
+    [](double x, double y, double, double a, double b, double c, double d) {
       return Step{(Sin(a * x) + Sin(c * y)) / 2, (Cos(b * y) + Cos(d * x)) / 2};
     },
-    [](Real x, Real y, Real, Real a, Real b, Real c, Real d) { return Step{Sin(a * x) * Sin(c * y), Cos(b * y) * Cos(d * x)}; },
-    [](Real x, Real y, Real, Real a, Real b, Real c, Real d) {
+    [](double x, double y, double, double a, double b, double c, double d) { return Step{Sin(a * x) * Sin(c * y), Cos(b * y) * Cos(d * x)}; },
+    [](double x, double y, double, double a, double b, double c, double d) {
       return Step{(Sin(x + a) + Cos(c * y)) / 2, (Sin(b * y) + Cos(x + d)) / 2};
     },
-    [](Real x, Real y, Real, Real a, Real b, Real c, Real d) {
+    [](double x, double y, double, double a, double b, double c, double d) {
       return Step{(Sin(a * x) + Cos(y + c)) / 2, (Sin(y + b) + Cos(d * x)) / 2};
     },
 };
@@ -84,14 +84,14 @@ inline void Cloud(int Member, const Array1<int32_t, ParamCount>& P) {
   double t = 1.0;
   for (int64_t i = 0; i < n; ++i) {
     const Step s = Maps[Member](x, y, t, a, b, c, d);
-    const double nx = static_cast<double>(s.x), ny = static_cast<double>(s.y);
-    const int64_t px = Round((static_cast<Real>(nx) - xmin) * kx);
-    const int64_t py = Round((static_cast<Real>(ny) - ymin) * ky);
+    const double nx = s.x, ny = s.y;
+    const double rx = (nx - xmin) * kx, ry = (ny - ymin) * ky;
+    const int64_t px = Round(rx), py = Round(ry);
     if (px >= 1 && px <= ImageWidth && py >= 1 && py <= ImageHeight && Pixel(CurrentLayer, SpaceHSL, 3, px, py) < 32767)
       AddToPixel(CurrentLayer, SpaceHSL, 3, px, py, 1);
     x = nx;
     y = ny;
-    t = static_cast<double>(static_cast<Real>(t) + dt);
+    t = t + dt;
   }
   StretchChannel(CurrentLayer, SpaceHSL, 3, 0, 1000);
   ClampChannel(SpaceHSL, 3, Clamp(clip, -32768, 32767));

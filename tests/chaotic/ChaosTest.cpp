@@ -337,8 +337,8 @@ TEST(ChaosIterations, DetailsAreBoundedToTheirDocumentedMaximum) {
 
 // Rounding of a step to its pixel: to nearest, ties to even.
 TEST(ChaosIterations, StepsRoundTiesToEven) {
-  for (Real v : {0.5L, 1.5L, 2.5L, 1024.5L, 1023.5L, 0.49999999999999999L, 3.0000000001L, 7.75L})
-    EXPECT_EQ(RoundSmall(v), Round(v)) << static_cast<double>(v);
+  for (double v : {0.5, 1.5, 2.5, 1024.5, 1023.5, 0.49999999999999994, 2.5000000000000004, 3.0000000001, 7.75})
+    EXPECT_EQ(RoundSmall(v), Round(v)) << v;
 }
 
 // The chain copies the module's picture into the result layer at position 1.

@@ -1,0 +1,129 @@
+// Sine and cosine of 64-bit reals that give the same bits on every machine
+// and in every build: plain IEEE additions and multiplications in a fixed
+// order, on the two-lane vectors every x86-64 processor has, no fused
+// multiply-add and no code chosen per processor. The error is below one unit
+// in the last place for every finite argument.
+//
+// Method: k := nearest integer to x * 2/pi; r := x - k * pi/2 as a sum of two
+// doubles, with pi/2 split into two 24-bit parts (exact products for
+// |k| < 2^29) and a 53-bit tail; then sin r or cos r from a polynomial on
+// |r| <= pi/4 that takes the low part of r into account, chosen and signed by
+// k mod 4 (a cosine is the sine a quarter turn on: k + 1). An argument of
+// magnitude 2^29 or more, one whose r is so small that the tail of pi/2
+// could matter, and an infinite or NaN argument take the careful path
+// instead, out of line.
+//
+// FixedSinCos2 evaluates two sines or cosines at once, one per lane of a
+// vector register, so the four of one step of an iterated map cost about
+// what one costs; FixedSin and FixedCos are the same computation on one lane
+// and give the same bits.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace quillon {
+
+// The careful path of one lane: sin x (or cos x when Cos) from the 80-bit
+// library functions, which reduce any argument exactly and are plain
+// software, the same on every machine, rounded to the nearest 64-bit real;
+// NaN for an infinite or NaN x.
+double FixedSinCosCareful(double x, bool Cos);
+
+namespace trig {
+
+using V2 = double __attribute__((vector_size(16)));
+using U2 = uint64_t __attribute__((vector_size(16)));
+
+inline constexpr double TwoOverPi = 0x1.45f306dc9c883p-1;
+// pi/2 = P1 + P2 + P3 + (less than 2^-101): P1 and P2 hold 24 bits each.
+inline constexpr double P1 = 0x1.921fb4p+0;
+inline constexpr double P2 = 0x1.4442d0p-24;
+inline constexpr double P3 = 0x1.8469898cc5170p-48;
+// Adding and taking away 1.5 * 2^52 rounds a value below 2^51 to the nearest
+// integer, ties to even, and leaves that integer in the low mantissa bits.
+inline constexpr double RoundMagic = 0x1.8p52;
+// Beyond this the products k * P1 and k * P2 are no longer exact.
+inline constexpr double FastLimit = 0x1p29;
+// The reduction's error is below |k| * 2^-98; r must be at least 2^56 times
+// that for it to stay far below an ulp. (At |k| < 2^29 the careful path is
+// then taken for less than one argument in 2^12, and for almost none in the
+// range of the two-modifier maps.)
+inline constexpr double SmallR = 0x1p-42;
+
+// Polynomials on |r| <= pi/4: sin r = r + r^3 (S1 + r^2 (S2 + ...)) and
+// cos r = 1 - r^2 / 2 + r^4 (C1 + r^2 (C2 + ...)), minimax fits.
+inline constexpr double S1 = -0x1.5555555555549p-3, S2 = 0x1.111111110f8a6p-7, S3 = -0x1.a01a019c161d5p-13,
+                        S4 = 0x1.71de357b1fe7dp-19, S5 = -0x1.ae5e68a2b9cebp-26, S6 = 0x1.5d93a5acfd57cp-33;
+inline constexpr double C1 = 0x1.555555555554cp-5, C2 = -0x1.6c16c16c15177p-10, C3 = 0x1.a01a019cb1590p-16,
+                        C4 = -0x1.27e4f809c52adp-22, C5 = 0x1.1ee9ebdb4b1c4p-29, C6 = -0x1.8fae9be8838d4p-37;
+
+inline V2 Splat(double v) { return V2{v, v}; }
+inline U2 SplatU(uint64_t v) { return U2{v, v}; }
+inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7fffffffffffffffull)); }
+
+// sin or cos of each lane; CosLane holds 1 for a cosine lane, 0 for a sine.
+// Careful gets all-ones in a lane whose result must come from the careful
+// path instead. The order of operations keeps the high part of r early:
+// the polynomials start from it while its low part is still being formed.
+[[gnu::always_inline]] inline V2 SinOrCos(V2 x, U2 CosLane, U2& Careful) {
+  const V2 q = x * TwoOverPi + RoundMagic;
+  const V2 k = q - Splat(RoundMagic);
+  // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1;
+  // the two subtractions after it keep their rounding errors (two-sum) in
+  // the low part rl, which stays within about an ulp of rh.
+  const V2 r1 = x - k * P1;
+  const V2 p2 = k * P2, p3 = k * P3;
+  const V2 h1 = r1 - p2;
+  const V2 rh = h1 - p3;
+  const V2 b1 = h1 - r1, b2 = rh - h1;
+  const V2 rl = ((r1 - (h1 - b1)) - (p2 + b1)) + ((h1 - (rh - b2)) - (p3 + b2));
+
+  const V2 z = rh * rh;
+  const V2 z2 = z * z;
+  const V2 z4 = z2 * z2;
+  const V2 hz = 0.5 * z;
+  const V2 one = Splat(1.0);
+  // sin(rh + rl) = rh + rh^3 Ps(z) + rl (1 - z / 2)
+  const V2 ps = ((S1 + z * S2) + z2 * (S3 + z * S4)) + z4 * (S5 + z * S6);
+  const V2 sinr = rh + ((z * rh) * ps + rl * (one - hz));
+  // cos(rh + rl) = 1 - z / 2 + z^2 Pc(z) - rh rl, with 1 - z / 2 split so
+  // that its rounding error is kept
+  const V2 pc = ((C1 + z * C2) + z2 * (C3 + z * C4)) + z4 * (C5 + z * C6);
+  const V2 c1 = one - hz;
+  const V2 cosr = c1 + (((one - c1) - hz) + (z2 * pc - rh * rl));
+
+  // Quadrant n = k (+ 1 for a cosine): odd n takes the cosine of r, n with
+  // bit 1 set the negative.
+  const U2 n = std::bit_cast<U2>(q) + CosLane;
+  const U2 odd = SplatU(0) - (n & 1);
+  const U2 sign = (n & 2) << 62;
+  const U2 pick = (std::bit_cast<U2>(sinr) & ~odd) | (std::bit_cast<U2>(cosr) & odd);
+  const U2 bits = pick ^ sign;
+
+  Careful = std::bit_cast<U2>(~(Abs(x) < Splat(FastLimit)) | (Abs(rh) < Abs(k) * SmallR));
+  return std::bit_cast<V2>(bits);
+}
+
+}  // namespace trig
+
+// Two lanes of 64-bit reals, as one SSE2 register.
+using Double2 = trig::V2;
+
+// sin of each lane, or cos where bit i of CosLanes is set (bit 0: lane 0).
+template <unsigned CosLanes>
+[[gnu::always_inline]] inline Double2 FixedSinCos2(Double2 Args) {
+  using namespace trig;
+  U2 careful;
+  Double2 out = SinOrCos(Args, U2{CosLanes & 1, (CosLanes >> 1) & 1}, careful);
+  if (__builtin_expect((careful[0] | careful[1]) != 0, 0)) {
+    for (int i = 0; i < 2; ++i)
+      if (careful[i]) out[i] = FixedSinCosCareful(Args[i], (CosLanes >> i) & 1);
+  }
+  return out;
+}
+
+inline double FixedSin(double x) { return FixedSinCos2<0>(Double2{x, x})[0]; }
+inline double FixedCos(double x) { return FixedSinCos2<1>(Double2{x, x})[0]; }
+
+}  // namespace quillon
