@@ -1,6 +1,6 @@
 // Numeric rules shared by every unit: rounding (of reals and of integer
 // quotients), extended-precision reals, the program's pi, the MulDiv of the
-// colour conversion, clamping and wrapping into a range.
+// colour conversion, clamping, wrapping into a range and wrapping 32-bit sums.
 #pragma once
 
 #include <cmath>
@@ -65,6 +65,14 @@ inline int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
   uint64_t q = (up + ud / 2) / ud;
   if (q > 0x7FFFFFFFull + (negative ? 1u : 0u)) return -1;
   return negative ? static_cast<int32_t>(-static_cast<int64_t>(q)) : static_cast<int32_t>(q);
+}
+
+// a + b in 32-bit two's complement, wrapping past the ends of the range as
+// the program's plain integer arithmetic does (2147483647 + 1 gives
+// -2147483648): an offset added to a stored parameter, such as a second seed
+// taken as the seed plus a constant, stays defined for every stored value.
+inline int32_t WrappingAdd(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 
 inline int32_t Clamp(int64_t v, int32_t lo, int32_t hi) {

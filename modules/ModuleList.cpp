@@ -5,6 +5,8 @@
 // Composite textures
 #include "modules/textures/Fnc_T001.h"
 #include "modules/textures/Prm_T001.h"
+#include "modules/textures/Fnc_T004.h"
+#include "modules/textures/Prm_T004.h"
 #include "modules/textures/Fnc_T012.h"
 #include "modules/textures/Prm_T012.h"
 #include "modules/textures/Fnc_T003.h"
@@ -40,6 +42,7 @@ const std::vector<ModuleUnit>& ModuleUnits() {
   static const std::vector<ModuleUnit> units = {
       // Composite textures
       {T001_RegisterProcs, T001_RegisterNames, Prm_T001_CreateForm},
+      {T004_RegisterProcs, T004_RegisterNames, Prm_T004_CreateForm},
       {T012_RegisterProcs, T012_RegisterNames, Prm_T012_CreateForm},
       {T003_RegisterProcs, T003_RegisterNames, Prm_T003_CreateForm},
 

@@ -5,6 +5,7 @@
 #include "engine/Instances.h"
 #include "engine/Numeric.h"
 #include "shell/Main.h"
+#include "shell/ParamControls.h"
 #include "shell/Sliders.h"
 #include "shell/Synthe.h"
 
@@ -54,6 +55,11 @@ void TParamBoxes::Load() {
 }
 
 void TParamBoxes::Draw() { DrawListBoxes(*Image, Value, Min, Max); }
+void TParamColorPanel::Wire() {
+  Panel->OnClick = [this] { PickColorParam(CurrentInstance, Slot, *Panel); };
+}
+
+void TParamColorPanel::Load() { ShowColorParam(CurrentInstance, Slot, *Panel); }
 
 void TParamSplitSlider::Limits(int32_t& Min, int32_t& Max) const {
   Min = FormLimits ? FormMin : SelectedInstance().ParamMin[Param];

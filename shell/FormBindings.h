@@ -52,6 +52,17 @@ struct TParamBoxes {
   void Draw();
 };
 
+// A colour panel showing colour parameter Slot of the selected instance; a
+// click opens the colour dialog (PickColorParam, which marks the texture
+// changed).
+struct TParamColorPanel {
+  int Slot = 0;
+  TPanel* Panel = nullptr;
+
+  void Wire();
+  void Load();
+};
+
 // A two-bar slider of a value split into units (a plain slider 0..99) and
 // hundreds (a scaled slider of 0..MaxHundreds, Step pixels per hundred, with
 // a centre tick when TickMode is 2). The value is kept within FormMin..FormMax
