@@ -9,6 +9,8 @@
 #include "modules/textures/Prm_T004.h"
 #include "modules/textures/Fnc_T012.h"
 #include "modules/textures/Prm_T012.h"
+#include "modules/textures/Fnc_T013.h"
+#include "modules/textures/Prm_T013.h"
 #include "modules/textures/Fnc_T003.h"
 #include "modules/textures/Prm_T003.h"
 
@@ -44,6 +46,7 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       {T001_RegisterProcs, T001_RegisterNames, Prm_T001_CreateForm},
       {T004_RegisterProcs, T004_RegisterNames, Prm_T004_CreateForm},
       {T012_RegisterProcs, T012_RegisterNames, Prm_T012_CreateForm},
+      {T013_RegisterProcs, T013_RegisterNames, Prm_T013_CreateForm},
       {T003_RegisterProcs, T003_RegisterNames, Prm_T003_CreateForm},
 
       // Periodic texture pack

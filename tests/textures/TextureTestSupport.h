@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,25 +40,37 @@ std::vector<int32_t> Fields(const Record& record) {
 }
 
 // The work image just before phase k of a composite texture runs and just
-// after it, taken from the status marks as they are painted: the mark of
-// phase k is shown before its work record is filled, that of phase k + 1
-// after phase k and its copy or compose.
+// after it, and the current layer just after it (the drawing of a generator
+// phase), taken from the status marks as they are painted: the mark of phase
+// k is shown before its work record is filled, that of phase k + 1 after
+// phase k and its copy or compose. AtNext runs at the mark of phase k + 1.
 struct PhaseCapture {
-  explicit PhaseCapture(int k)
-      : Before(std::make_unique<LayerData>()), After(std::make_unique<LayerData>()) {
+  explicit PhaseCapture(int k, std::function<void()> AtNext = nullptr)
+      : Before(std::make_unique<LayerData>()),
+        After(std::make_unique<LayerData>()),
+        Drawn(std::make_unique<LayerData>()) {
     const std::string mark = " [phase " + std::to_string(k) + "]";
     const std::string next = " [phase " + std::to_string(k + 1) + "]";
     auto endsWith = [](const std::string& t, const std::string& e) {
       return t.size() >= e.size() && t.compare(t.size() - e.size(), e.size(), e) == 0;
     };
-    F_Synthe->StatusBar1.OnPaint = [this, mark, next, endsWith](const PaintedText& t) {
+    previous_ = F_Synthe->StatusBar1.OnPaint;
+    F_Synthe->StatusBar1.OnPaint = [this, mark, next, endsWith, AtNext](const PaintedText& t) {
+      if (previous_) previous_(t);
       if (t.Panel != 1) return;
       if (endsWith(t.Text, mark)) CopyPicture(Layer(ResultLayer), *Before);
-      if (endsWith(t.Text, next)) CopyPicture(Layer(ResultLayer), *After);
+      if (endsWith(t.Text, next)) {
+        CopyPicture(Layer(ResultLayer), *After);
+        CopyPicture(Layer(CurrentLayer), *Drawn);
+        if (AtNext) AtNext();
+      }
     };
   }
-  ~PhaseCapture() { F_Synthe->StatusBar1.OnPaint = nullptr; }
-  std::unique_ptr<LayerData> Before, After;
+  ~PhaseCapture() { F_Synthe->StatusBar1.OnPaint = previous_; }
+  std::unique_ptr<LayerData> Before, After, Drawn;
+
+ private:
+  std::function<void(const PaintedText&)> previous_;  // captures of other phases
 };
 
 // The texts painted into the progress panel since the last ClearPainted.
