@@ -301,19 +301,7 @@ void BlurPixel(int X, int Y, int64_t R) {
   Plane& h = LayerPlane(CurrentLayer, SpaceHSL, 1);
   Plane& s = LayerPlane(CurrentLayer, SpaceHSL, 2);
   Plane& l = LayerPlane(CurrentLayer, SpaceHSL, 3);
-  __int128 sum[4] = {0, 0, 0, 0};  // hue, saturation, luminosity, count
-  if (Sums.InUse) {
-    const WindowCover xs = CoverOf(X, R, Map.W), ys = CoverOf(Y, R, Map.H);
-    for (int i = 0; i < xs.Count; ++i)
-      for (int j = 0; j < ys.Count; ++j) {
-        const __int128 times = static_cast<__int128>(xs.Times[i]) * ys.Times[j];
-        Sums.AddPrefix(xs.Hi[i], ys.Hi[j], times, sum);
-        Sums.AddPrefix(xs.Lo[i] - 1, ys.Hi[j], -times, sum);
-        Sums.AddPrefix(xs.Hi[i], ys.Lo[j] - 1, -times, sum);
-        Sums.AddPrefix(xs.Lo[i] - 1, ys.Lo[j] - 1, times, sum);
-      }
-    AddToSums(X, Y, -1);
-  } else {
+  if (!Sums.InUse) {
     int ys[2 * DirectBlurRadius + 1];
     for (int k = 0; k <= 2 * R; ++k) ys[k] = WrapY(Y - R + k) - 1;
     int64_t hs = 0, ss = 0, ls = 0, count = 0;
@@ -331,12 +319,26 @@ void BlurPixel(int X, int Y, int64_t R) {
         count += in;
       }
     }
-    sum[0] = hs, sum[1] = ss, sum[2] = ls, sum[3] = count;
+    h.at(X, Y) = static_cast<Sample>(RoundDiv(hs, count));
+    s.at(X, Y) = static_cast<Sample>(RoundDiv(ss, count));
+    l.at(X, Y) = static_cast<Sample>(RoundDiv(ls, count));
+    return;
   }
+  __int128 sum[4] = {0, 0, 0, 0};  // hue, saturation, luminosity, count
+  const WindowCover xs = CoverOf(X, R, Map.W), ys = CoverOf(Y, R, Map.H);
+  for (int i = 0; i < xs.Count; ++i)
+    for (int j = 0; j < ys.Count; ++j) {
+      const __int128 times = static_cast<__int128>(xs.Times[i]) * ys.Times[j];
+      Sums.AddPrefix(xs.Hi[i], ys.Hi[j], times, sum);
+      Sums.AddPrefix(xs.Lo[i] - 1, ys.Hi[j], -times, sum);
+      Sums.AddPrefix(xs.Hi[i], ys.Lo[j] - 1, -times, sum);
+      Sums.AddPrefix(xs.Lo[i] - 1, ys.Lo[j] - 1, times, sum);
+    }
+  AddToSums(X, Y, -1);
   h.at(X, Y) = static_cast<Sample>(RoundDiv(sum[0], sum[3]));
   s.at(X, Y) = static_cast<Sample>(RoundDiv(sum[1], sum[3]));
   l.at(X, Y) = static_cast<Sample>(RoundDiv(sum[2], sum[3]));
-  if (Sums.InUse) AddToSums(X, Y, +1);
+  AddToSums(X, Y, +1);
 }
 
 // Grows one region from the free pixel (X, Y): at most Target + 1 pixels,
