@@ -67,6 +67,7 @@ class TLabel : public TControl {
   std::string Caption;
   int32_t Color = clCream;    // background
   int32_t FontColor = clBlack;
+  bool FontBold = false;
   TNotifyEvent OnClick;
   void Click();
 };
