@@ -13,6 +13,10 @@
 #include "modules/textures/Prm_T013.h"
 #include "modules/textures/Fnc_T003.h"
 #include "modules/textures/Prm_T003.h"
+#include "modules/textures/Fnc_T002.h"
+#include "modules/textures/Prm_T002.h"
+#include "modules/textures/Fnc_T007.h"
+#include "modules/textures/Prm_T007.h"
 
 // Periodic texture pack
 #include "modules/textures/Fnc_T015.h"
@@ -48,6 +52,8 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       {T012_RegisterProcs, T012_RegisterNames, Prm_T012_CreateForm},
       {T013_RegisterProcs, T013_RegisterNames, Prm_T013_CreateForm},
       {T003_RegisterProcs, T003_RegisterNames, Prm_T003_CreateForm},
+      {T002_RegisterProcs, T002_RegisterNames, Prm_T002_CreateForm},
+      {T007_RegisterProcs, T007_RegisterNames, Prm_T007_CreateForm},
 
       // Periodic texture pack
       {T021_RegisterProcs, T021_RegisterNames, Prm_T021_CreateForm},

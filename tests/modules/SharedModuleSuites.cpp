@@ -84,7 +84,7 @@ void ExpectConsistent(int layer, int type) {
 // so the suite stays quick (their own tests cover the large values).
 const std::map<int, std::vector<int>>& CostParameters() {
   static const std::map<int, std::vector<int>> cost = {
-      {33, {3}},
+      {30, {5, 6}}, {33, {3}},
       {67, {7}}, {68, {7}}, {69, {7}}, {70, {7}}, {71, {7}}, {72, {7}},
       {50, {6}},  // Bark: the number of second twigs grows with the variant
       {92, {7}}, {93, {7}}, {94, {7}}, {95, {7}},

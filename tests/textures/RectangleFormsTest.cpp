@@ -8,8 +8,12 @@
 
 #include "engine/Instances.h"
 #include "engine/Numeric.h"
+#include "modules/textures/Fnc_T002.h"
 #include "modules/textures/Fnc_T003.h"
+#include "modules/textures/Fnc_T007.h"
+#include "modules/textures/Prm_T002.h"
 #include "modules/textures/Prm_T003.h"
+#include "modules/textures/Prm_T007.h"
 #include "shell/Application.h"
 #include "shell/Main.h"
 #include "shell/Synthe.h"
@@ -177,6 +181,132 @@ TEST_F(RectangleForms, MicrobesHelpTexts) {
                         {&f->Lbl_LV1, "Luminosity variant", "Variante de luminosité"},
                         {&f->Lbl_LV2, "Luminosity variant", "Variante de luminosité"},
                         {&f->Lbl_Rnd, "Random generator initial value.", "Valeur initiale du générateur de nombre aléatoire."}});
+}
+
+TEST_F(RectangleForms, NeuroneFormSitsAtTheBottomLeftBehindTheHiddenMenu) {
+  TMenuItem* fx = FindMenuItem(F_Synthe->MainMenu1, "Fx");
+  ASSERT_NE(fx, nullptr);
+  EXPECT_FALSE(fx->Visible);
+  AddThroughMenu("Fx > Textures > Neurones", T002_Type);
+  TP_T002* f = P_T002;
+  EXPECT_EQ(F_Synthe->ShownForm, f);
+  EXPECT_EQ(TypeForm[T002_Type], f);
+  EXPECT_TRUE(f->Visible);
+  EXPECT_TRUE(f->StayOnTop);
+  EXPECT_EQ(f->Caption, "Fx > Textures > Internal Neurons");
+  EXPECT_EQ(f->Width, 421);
+  EXPECT_EQ(f->Height, 406);
+  EXPECT_EQ(f->Left, Form1->Left + 4);
+  EXPECT_EQ(f->Top + f->Height + 4, Form1->Top + Form1->Height);
+  EXPECT_EQ(f->Lbl_Title.Caption, "Parameters");
+  EXPECT_TRUE(f->Lbl_Title.FontBold);
+
+  const struct {
+    const char* Label;
+    int32_t Value, Min, Max;
+  } rows[TP_T002::Rows] = {{"X Factor 1", 26, 5, 500},
+                           {"Y Factor 1", 21, 5, 500},
+                           {"X Factor 2", 22, 5, 500},
+                           {"Y Factor 2", 31, 5, 500},
+                           {"Density 1", 2000, 100, 5000},
+                           {"Density 2", 2000, 100, 5000},
+                           {"X Effect", 2, 1, 100},
+                           {"Y Effect", 2, 1, 100},
+                           {"Hue Range", 5, 0, 50},
+                           {"Hue Variant 1", 60, 0, 359},
+                           {"Hue Variant 2", 227, 0, 359},
+                           {"Luminosity Variant 1", 152, 0, 255},
+                           {"Luminosity Variant 2", 149, 0, 255},
+                           {"Random Seed", 500, 0, 1000}};
+  for (int r = 0; r < TP_T002::Rows; ++r) {
+    SCOPED_TRACE(rows[r].Label);
+    EXPECT_EQ(f->Labels[r].Caption, rows[r].Label);
+    EXPECT_EQ(f->ScrollBars[r].Name, "ScrollBar" + std::to_string(r + 1));
+    EXPECT_EQ(f->ScrollBars[r].Width, 246);
+    EXPECT_EQ(f->ScrollBars[r].Min(), rows[r].Min);
+    EXPECT_EQ(f->ScrollBars[r].Max(), rows[r].Max);
+    EXPECT_EQ(f->ScrollBars[r].Position(), rows[r].Value);
+    EXPECT_EQ(f->Edits[r].Text, std::to_string(rows[r].Value));
+  }
+  EXPECT_EQ(TextureDirty, 0);
+}
+
+// Unlike the other texture forms, every change on this one marks the texture
+// changed, and only a change does.
+TEST_F(RectangleForms, NeuroneScrollBarsAndEditsStoreAndMarkTheTexture) {
+  AddThroughMenu("Fx > Textures > Neurones", T002_Type);
+  TP_T002* f = P_T002;
+  f->Hide();
+  f->Show();
+  EXPECT_EQ(TextureDirty, 0);
+
+  const struct {
+    int K;
+    const char* Typed;  // nullptr: the scroll bar is moved to Scroll
+    int32_t Scroll, Stored;
+    uint8_t Dirty;
+  } steps[] = {
+      {5, nullptr, 4321, 4321, 1},  {14, nullptr, 7, 7, 1},   {1, "9999", 0, 500, 1},
+      {9, "-3", 0, 0, 1},           {12, "200", 0, 200, 1},   {8, "2x", 0, 2, 0},
+  };
+  for (const auto& st : steps) {
+    SCOPED_TRACE(st.K);
+    TextureDirty = 0;
+    if (st.Typed)
+      f->Edits[st.K - 1].TypeAndLeave(st.Typed);
+    else
+      f->ScrollBars[st.K - 1].Scroll(st.Scroll);
+    EXPECT_EQ(Param(st.K), st.Stored);
+    EXPECT_EQ(f->ScrollBars[st.K - 1].Position(), st.Stored);
+    EXPECT_EQ(TextureDirty, st.Dirty);
+  }
+  EXPECT_EQ(f->Edits[0].Text, "500");
+  EXPECT_EQ(MessageLog().size(), 1u);  // "2x" is not a number
+}
+
+TEST_F(RectangleForms, NeuronsFormShowsStoresAndHelps) {
+  AddThroughMenu("Textures > Misc > Neurons", T007_Type);
+  TP_T007* f = P_T007;
+  EXPECT_EQ(TypeForm[T007_Type], f);
+  EXPECT_EQ(f->Caption, "Textures > Misc > Neurons");
+  EXPECT_EQ(f->Width, 398);
+  EXPECT_EQ(f->Height, 430);
+  EXPECT_TRUE(f->StayOnTop);
+  EXPECT_EQ(f->Left, Round(Form1->Left + Form1->Width / 2.0L - 199));
+  EXPECT_EQ(f->Top, Round(Form1->Top + Form1->Height / 2.0L - 215));
+  EXPECT_EQ(f->Aide1.Caption, "Neurons texture ?!?");
+  EXPECT_EQ(f->Ed_HV2.Text, "227");
+  EXPECT_TRUE(MarkerAt(f->Img_V1, 32 - 1 + 10));
+  EXPECT_TRUE(MarkerAt(f->Img_Hue_Rng, 5 * 7 + 10));
+  EXPECT_EQ(f->Seed.MaxHundreds, 10);
+
+  Drag(f->Img_Hue_Rng, 45, 45 + 24);  // position 59: 8.43 units
+  EXPECT_EQ(Param(4), 8);
+  EXPECT_TRUE(MarkerAt(f->Img_Hue_Rng, 8 * 7 + 10));
+  Drag(f->Img_V2, 41, 500);
+  EXPECT_EQ(Param(10), 120);
+  f->Ed_WE.TypeAndLeave("0");
+  EXPECT_EQ(Param(1), 1);
+  Drag(f->Img_Rnd2, 10, 10 + 4 * 23);
+  EXPECT_EQ(Param(11), 400);
+  f->Ed_Rnd.TypeAndLeave("1999");
+  EXPECT_EQ(Param(11), 1050);
+  EXPECT_EQ(TextureDirty, 0);
+
+  ExpectHelp(f->Aide1, {{&f->Lbl_WE, "Unforeseeable effect - just try it !!!", "Effet imprévisible - à essayer !!!"},
+                        {&f->Lbl_HE, "Unforeseeable effect - just try it !!!", "Effet imprévisible - à essayer !!!"},
+                        {&f->Lbl_Hue_Rng, "Hue range (depends on variant 1,2 and 3)",
+                         "Fourchette de teintes (dépend des variantes 1,2 et 3)"},
+                        {&f->Lbl_HV1, "Hue variant", "Variante de teinte"},
+                        {&f->Lbl_HV2, "Hue variant", "Variante de teinte"},
+                        {&f->Lbl_HV3, "Hue variant", "Variante de teinte"},
+                        {&f->Lbl_V1, "Slightly modify texture appearance", "Modifie légérement l'aspect de la texture"},
+                        {&f->Lbl_V2, "Slightly modify texture appearance", "Modifie légérement l'aspect de la texture"},
+                        {&f->Lbl_Rnd, "Random generator initial value.", "Valeur initiale du générateur de nombre aléatoire."}});
+  LanguageFlag = 2;
+  f->Hide();
+  f->Show();
+  EXPECT_EQ(f->Aide1.Caption, "Texture de neurones ?!?");
 }
 
 }  // namespace
