@@ -65,7 +65,7 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
 // sin or cos of each lane; CosLane holds 1 for a cosine lane, 0 for a sine.
 // Careful gets all-ones in a lane whose result must come from the careful
 // path instead. The order of operations keeps the high part of r early:
-// the polynomials start from it while its low part is still being formed.
+// the polynomial starts from it while its low part is still being formed.
 [[gnu::always_inline]] inline V2 SinOrCos(V2 x, U2 CosLane, U2& Careful) {
   const V2 q = x * TwoOverPi + RoundMagic;
   const V2 k = q - Splat(RoundMagic);
@@ -79,30 +79,40 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
   const V2 b1 = h1 - r1, b2 = rh - h1;
   const V2 rl = ((r1 - (h1 - b1)) - (p2 + b1)) + ((h1 - (rh - b2)) - (p3 + b2));
 
+  // Quadrant n = k (+ 1 for a cosine): odd n takes the cosine of r, n with
+  // bit 1 set the negative. Both are known long before r, so each lane picks
+  // its polynomial's terms and signs them first, and only one polynomial is
+  // evaluated:
+  //   sin(rh + rl) = rh + ((z rh) Ps(z) + rl (1 - z / 2))
+  //   cos(rh + rl) = c1 + (((1 - c1) - z / 2) + (z^2 Pc(z) - rh rl))
+  // with c1 = 1 - z / 2 rounded (its rounding error is the second term).
+  const U2 n = std::bit_cast<U2>(q) + CosLane;
+  const U2 odd = SplatU(0) - (n & 1);
+  const U2 sign = (n & 2) << 62;
+  auto choose = [&](V2 ifCos, V2 ifSin) {
+    return (std::bit_cast<U2>(ifCos) & odd) | (std::bit_cast<U2>(ifSin) & ~odd);
+  };
+  auto pick = [&](V2 ifCos, V2 ifSin) { return std::bit_cast<V2>(choose(ifCos, ifSin) ^ sign); };
+  auto coefficient = [&](double ifCos, double ifSin) { return pick(Splat(ifCos), Splat(ifSin)); };
+
   const V2 z = rh * rh;
   const V2 z2 = z * z;
   const V2 z4 = z2 * z2;
   const V2 hz = 0.5 * z;
   const V2 one = Splat(1.0);
-  // sin(rh + rl) = rh + rh^3 Ps(z) + rl (1 - z / 2)
-  const V2 ps = ((S1 + z * S2) + z2 * (S3 + z * S4)) + z4 * (S5 + z * S6);
-  const V2 sinr = rh + ((z * rh) * ps + rl * (one - hz));
-  // cos(rh + rl) = 1 - z / 2 + z^2 Pc(z) - rh rl, with 1 - z / 2 split so
-  // that its rounding error is kept
-  const V2 pc = ((C1 + z * C2) + z2 * (C3 + z * C4)) + z4 * (C5 + z * C6);
   const V2 c1 = one - hz;
-  const V2 cosr = c1 + (((one - c1) - hz) + (z2 * pc - rh * rl));
-
-  // Quadrant n = k (+ 1 for a cosine): odd n takes the cosine of r, n with
-  // bit 1 set the negative.
-  const U2 n = std::bit_cast<U2>(q) + CosLane;
-  const U2 odd = SplatU(0) - (n & 1);
-  const U2 sign = (n & 2) << 62;
-  const U2 pick = (std::bit_cast<U2>(sinr) & ~odd) | (std::bit_cast<U2>(cosr) & odd);
-  const U2 bits = pick ^ sign;
+  const V2 head = pick(c1, rh);
+  const V2 low = pick((one - c1) - hz, rl * (one - hz));
+  const V2 m = std::bit_cast<V2>(choose(z2, z * rh));
+  const V2 w = pick(rh * rl, Splat(0.0));
+  const V2 poly = ((coefficient(C1, S1) + z * coefficient(C2, S2)) + z2 * (coefficient(C3, S3) + z * coefficient(C4, S4))) +
+                  z4 * (coefficient(C5, S5) + z * coefficient(C6, S6));
+  // Every term carries the sign (m through the coefficients): rounding to
+  // nearest is symmetric, so the result is the signed one exactly.
+  const V2 result = head + (low + (m * poly - w));
 
   Careful = std::bit_cast<U2>(~(Abs(x) < Splat(FastLimit)) | (Abs(rh) < Abs(k) * SmallR));
-  return std::bit_cast<V2>(bits);
+  return result;
 }
 
 }  // namespace trig
