@@ -7,6 +7,12 @@
 #include "modules/textures/Prm_T001.h"
 #include "modules/textures/Fnc_T004.h"
 #include "modules/textures/Prm_T004.h"
+#include "modules/textures/Fnc_T005.h"
+#include "modules/textures/Prm_T005.h"
+#include "modules/textures/Fnc_T008.h"
+#include "modules/textures/Prm_T008.h"
+#include "modules/textures/Fnc_T009.h"
+#include "modules/textures/Prm_T009.h"
 #include "modules/textures/Fnc_T012.h"
 #include "modules/textures/Prm_T012.h"
 #include "modules/textures/Fnc_T013.h"
@@ -49,6 +55,9 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       // Composite textures
       {T001_RegisterProcs, T001_RegisterNames, Prm_T001_CreateForm},
       {T004_RegisterProcs, T004_RegisterNames, Prm_T004_CreateForm},
+      {T005_RegisterProcs, T005_RegisterNames, Prm_T005_CreateForm},
+      {T008_RegisterProcs, T008_RegisterNames, Prm_T008_CreateForm},
+      {T009_RegisterProcs, T009_RegisterNames, Prm_T009_CreateForm},
       {T012_RegisterProcs, T012_RegisterNames, Prm_T012_CreateForm},
       {T013_RegisterProcs, T013_RegisterNames, Prm_T013_CreateForm},
       {T003_RegisterProcs, T003_RegisterNames, Prm_T003_CreateForm},

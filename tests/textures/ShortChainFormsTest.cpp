@@ -11,6 +11,12 @@
 #include "engine/Instances.h"
 #include "modules/textures/Fnc_T004.h"
 #include "modules/textures/Prm_T004.h"
+#include "modules/textures/Fnc_T005.h"
+#include "modules/textures/Prm_T005.h"
+#include "modules/textures/Fnc_T008.h"
+#include "modules/textures/Prm_T008.h"
+#include "modules/textures/Fnc_T009.h"
+#include "modules/textures/Prm_T009.h"
 #include "shell/Application.h"
 #include "shell/Main.h"
 #include "shell/Synthe.h"
@@ -64,6 +70,11 @@ struct FormCase {
 const std::vector<FormCase>& Forms() {
   static const std::vector<FormCase> table = {
       {"Textures > Nature > Grass", T004_Type, 403, 215, 3, 10, 1750, 14, {"Grass texture", "Texture d'herbe"}},
+      {"Textures > Skin > Snake Skin", T005_Type, 405, 213, 3, 10, 1750, 14,
+       {"Could be a kind of snake skin ???", "Pourrait être une espèce de peau de serpent ???"}},
+      {"Textures > Materials > Cloth", T008_Type, 404, 167, 1, 3, 1050, 23, {"Cloth texture", "Texture de tissu"}},
+      {"Textures > Materials > Rough Paper", T009_Type, 405, 167, 1, 3, 1050, 10,
+       {"Rough paper texture", "Texture de papier froissé"}},
   };
   return table;
 }
@@ -134,92 +145,185 @@ TEST_F(ShortChainForms, HueAndSeedSlidersLoadAndStoreWithinTheirLimits) {
   }
 }
 
-// --- Grass ------------------------------------------------------------------
+// --- Size sliders, colour panels and help texts ------------------------------
 
-TEST_F(ShortChainForms, GrassSizeSliderSnapsToWholeUnitsOfTwentyFourPixels) {
-  auto* f = static_cast<TP_T004*>(Open("Textures > Nature > Grass", T004_Type));
-  ASSERT_NE(f, nullptr);
-  Param(1) = 4;
-  Reactivate(f);
-  EXPECT_EQ(f->Ed_Size.Text, "4");
-  EXPECT_EQ(f->Size.Position, 72);
-  EXPECT_TRUE(MarkerAt(f->Img_Size, 82));
+struct SizeCase {
+  const char* Menu;
+  int Type;
+  TLabel& (*Label)(TTextureForm*);
+  TImage& (*Image)(TTextureForm*);
+  TEdit& (*Edit)(TTextureForm*);
+  TParamScaledSlider& (*Slider)(TTextureForm*);
+};
 
-  struct Move {
-    int To;            // mouse x while dragging
-    int32_t Value;     // value shown and stored
-    int32_t Position;  // marker position after mouse up
+template <typename Form>
+SizeCase SizeOf(const char* Menu, int Type) {
+  return {Menu, Type, [](TTextureForm* f) -> TLabel& { return static_cast<Form*>(f)->Lbl_Size; },
+          [](TTextureForm* f) -> TImage& { return static_cast<Form*>(f)->Img_Size; },
+          [](TTextureForm* f) -> TEdit& { return static_cast<Form*>(f)->Ed_Size; },
+          [](TTextureForm* f) -> TParamScaledSlider& { return static_cast<Form*>(f)->Size; }};
+}
+
+TEST_F(ShortChainForms, SizeSlidersSnapToWholeUnitsOfTwentyFourPixels) {
+  const SizeCase cases[] = {SizeOf<TP_T004>("Textures > Nature > Grass", T004_Type),
+                            SizeOf<TP_T005>("Textures > Skin > Snake Skin", T005_Type)};
+  for (const SizeCase& c : cases) {
+    SCOPED_TRACE(c.Menu);
+    StartApplication();
+    TTextureForm* f = Open(c.Menu, c.Type);
+    ASSERT_NE(f, nullptr);
+    TImage& image = c.Image(f);
+    TEdit& edit = c.Edit(f);
+    EXPECT_EQ(c.Label(f).Caption, "Size");
+    Param(1) = 4;
+    Reactivate(f);
+    EXPECT_EQ(edit.Text, "4");
+    EXPECT_EQ(c.Slider(f).Position, 72);
+    EXPECT_TRUE(MarkerAt(image, 82));
+
+    struct Move {
+      int To;            // mouse x while dragging
+      int32_t Value;     // value shown and stored
+      int32_t Position;  // marker position after mouse up
+    };
+    // Half units (36 and 60 pixels, 1.5 and 2.5 units) round to even.
+    const Move moves[] = {{10 + 36, 3, 48}, {10 + 60, 3, 48},    {10 + 61, 4, 72}, {10 + 11, 1, 0},
+                          {10 + 12, 1, 0},  {10 + 500, 10, 216}, {0, 1, 0}};
+    int32_t at = 72;
+    for (const Move& m : moves) {
+      SCOPED_TRACE(m.To);
+      image.MouseDown(TMouseButton::Left, at + 10, 3);
+      image.MouseMove(TMouseButton::Left, m.To, 3);
+      EXPECT_EQ(Param(1), m.Value);
+      EXPECT_EQ(edit.Text, std::to_string(m.Value));
+      image.MouseUp(TMouseButton::Left, m.To, 3);
+      EXPECT_EQ(c.Slider(f).Position, m.Position);
+      EXPECT_TRUE(MarkerAt(image, m.Position + 10));
+      at = m.Position;
+    }
+    // Too far from the marker: no drag.
+    image.MouseDown(TMouseButton::Left, at + 15, 3);
+    image.MouseMove(TMouseButton::Left, 200, 3);
+    EXPECT_EQ(Param(1), 1);
+
+    const std::pair<const char*, int32_t> typed[] = {{"0", 1}, {"11", 10}, {"6", 6}, {"x6", 6}};
+    for (const auto& [text, value] : typed) {
+      edit.TypeAndLeave(text);
+      EXPECT_EQ(Param(1), value) << text;
+    }
+    EXPECT_EQ(c.Slider(f).Position, 120);
+    EXPECT_EQ(edit.Text, "x6");  // the failed conversion leaves the box as typed
+    EXPECT_EQ(MessageLog().size(), 1u);
+    EXPECT_EQ(TextureDirty, 0);
+  }
+}
+
+TEST_F(ShortChainForms, ColourPanelsShowAndPickTheirColours) {
+  struct PanelCase {
+    const char* Menu;
+    int Type;
+    int Slot;
+    int32_t Default;
+    const char* Hint;
+    TPanel& (*Panel)(TTextureForm*);
   };
-  // Half units (36 and 60 pixels, 1.5 and 2.5 units) round to even.
-  const Move moves[] = {{10 + 36, 3, 48}, {10 + 60, 3, 48},    {10 + 61, 4, 72}, {10 + 11, 1, 0},
-                        {10 + 12, 1, 0},  {10 + 500, 10, 216}, {0, 1, 0}};
-  int32_t at = 72;
-  for (const Move& m : moves) {
-    SCOPED_TRACE(m.To);
-    f->Img_Size.MouseDown(TMouseButton::Left, at + 10, 3);
-    f->Img_Size.MouseMove(TMouseButton::Left, m.To, 3);
-    EXPECT_EQ(Param(1), m.Value);
-    EXPECT_EQ(f->Ed_Size.Text, std::to_string(m.Value));
-    f->Img_Size.MouseUp(TMouseButton::Left, m.To, 3);
-    EXPECT_EQ(f->Size.Position, m.Position);
-    EXPECT_TRUE(MarkerAt(f->Img_Size, m.Position + 10));
-    at = m.Position;
+  const PanelCase cases[] = {
+      {"Textures > Nature > Grass", T004_Type, 1, 32768, "R:0 G:128 B:0",
+       [](TTextureForm* f) -> TPanel& { return static_cast<TP_T004*>(f)->Panel_Color1; }},
+      {"Textures > Nature > Grass", T004_Type, 2, 0, "R:0 G:0 B:0",
+       [](TTextureForm* f) -> TPanel& { return static_cast<TP_T004*>(f)->Panel_Color2; }},
+      {"Textures > Skin > Snake Skin", T005_Type, 1, 32768, "R:0 G:128 B:0",
+       [](TTextureForm* f) -> TPanel& { return static_cast<TP_T005*>(f)->Panel_Color1; }},
+      {"Textures > Materials > Rough Paper", T009_Type, 1, 65535, "R:255 G:255 B:0",
+       [](TTextureForm* f) -> TPanel& { return static_cast<TP_T009*>(f)->Panel_Color1; }},
+  };
+  for (const PanelCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Menu) + " colour " + std::to_string(c.Slot));
+    StartApplication();
+    TTextureForm* f = Open(c.Menu, c.Type);
+    ASSERT_NE(f, nullptr);
+    TPanel& panel = c.Panel(f);
+    EXPECT_EQ(panel.Color, c.Default);
+    EXPECT_EQ(panel.Hint, c.Hint);
+    const auto& colors = ModuleParams[CurrentInstance].ParamColor;
+    const auto before = colors;
+    QueueColorAnswer(PackRGB(1, 2, 3));
+    panel.Click();
+    for (int k = 1; k <= 5; ++k)
+      EXPECT_EQ(colors[k], k == c.Slot ? PackRGB(1, 2, 3) : before[k]) << "colour " << k;
+    EXPECT_EQ(panel.Hint, "R:1 G:2 B:3");
+    EXPECT_EQ(TextureDirty, 1);
   }
-  // Too far from the marker: no drag.
-  f->Img_Size.MouseDown(TMouseButton::Left, at + 15, 3);
-  f->Img_Size.MouseMove(TMouseButton::Left, 200, 3);
-  EXPECT_EQ(Param(1), 1);
+}
 
-  const std::pair<const char*, int32_t> typed[] = {{"0", 1}, {"11", 10}, {"6", 6}, {"x6", 6}};
-  for (const auto& [text, value] : typed) {
-    f->Ed_Size.TypeAndLeave(text);
-    EXPECT_EQ(Param(1), value) << text;
+struct HelpCase {
+  const char* Menu;
+  int Type;
+  TLabel& (*Label)(TTextureForm*);
+  const char* Caption;
+  const char* English;
+  const char* French;
+};
+
+template <typename Form, TLabel Form::*Member>
+TLabel& LabelOf(TTextureForm* f) {
+  return static_cast<Form*>(f)->*Member;
+}
+TLabel& HueLabel(TTextureForm* f) { return f->Lbl_Hue; }
+TLabel& SeedLabel(TTextureForm* f) { return f->Lbl_RndA; }
+
+TEST_F(ShortChainForms, LabelsShowTheirHelpInBothLanguages) {
+  const char* const grass = "Textures > Nature > Grass";
+  const char* const snake = "Textures > Skin > Snake Skin";
+  const char* const cloth = "Textures > Materials > Cloth";
+  const char* const paper = "Textures > Materials > Rough Paper";
+  const char* const seedEn = "Random generator initial value.";
+  const char* const seedFr = "Valeur initiale du générateur de nombre aléatoire.";
+  const HelpCase cases[] = {
+      {grass, T004_Type, LabelOf<TP_T004, &TP_T004::Lbl_Size>, "Size", "Size", "Taille"},
+      {grass, T004_Type, LabelOf<TP_T004, &TP_T004::Lbl_Color1>, "Main Color", "Main color", "Couleur principale"},
+      {grass, T004_Type, LabelOf<TP_T004, &TP_T004::Lbl_Color2>, "Secondary Color", "Background color",
+       "Couleur de fond"},
+      {grass, T004_Type, HueLabel, "Hue Variant", "Hue variant", "Variante de teinte"},
+      {grass, T004_Type, SeedLabel, "Random Seed", seedEn, seedFr},
+      {snake, T005_Type, LabelOf<TP_T005, &TP_T005::Lbl_Size>, "Size", "Scale size", "Taille des écailles"},
+      {snake, T005_Type, LabelOf<TP_T005, &TP_T005::Lbl_Color1>, "Base color", "Base color", "Couleur de base"},
+      {snake, T005_Type, HueLabel, "Hue Variant", "Makes a circular shift of the final hue channel",
+       "Effectue un décalage circulaire du canal teinte final"},
+      {snake, T005_Type, SeedLabel, "Random Seed", seedEn, seedFr},
+      {cloth, T008_Type, HueLabel, "Hue Variant", "Hue variant", "Variante de teinte"},
+      {cloth, T008_Type, SeedLabel, "Random Seed", seedEn, seedFr},
+      {paper, T009_Type, LabelOf<TP_T009, &TP_T009::Lbl_Color1>, "Color", "Rough paper color", "Couleur du papier"},
+      {paper, T009_Type, HueLabel, "Hue Variant", "Hue variant", "Variante de teinte"},
+      {paper, T009_Type, SeedLabel, "Random Seed", seedEn, seedFr},
+  };
+  for (const HelpCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Menu) + ": " + c.Caption);
+    StartApplication();
+    TTextureForm* f = Open(c.Menu, c.Type);
+    ASSERT_NE(f, nullptr);
+    TLabel& label = c.Label(f);
+    EXPECT_EQ(label.Caption, c.Caption);
+    f->Aide1.Caption = "stale";
+    label.Click();
+    EXPECT_EQ(f->Aide1.Caption, c.English);
+    LanguageFlag = 2;
+    label.Click();
+    EXPECT_EQ(f->Aide1.Caption, c.French);
   }
-  EXPECT_EQ(f->Size.Position, 120);
-  EXPECT_EQ(f->Ed_Size.Text, "x6");  // the failed conversion leaves the box as typed
-  EXPECT_EQ(MessageLog().size(), 1u);
-  EXPECT_EQ(TextureDirty, 0);
 }
 
-TEST_F(ShortChainForms, GrassColourPanelsShowAndPickTheirColours) {
-  auto* f = static_cast<TP_T004*>(Open("Textures > Nature > Grass", T004_Type));
-  ASSERT_NE(f, nullptr);
-  EXPECT_EQ(f->Panel_Color1.Color, 32768);
-  EXPECT_EQ(f->Panel_Color1.Hint, "R:0 G:128 B:0");
-  EXPECT_EQ(f->Panel_Color2.Color, 0);
-  QueueColorAnswer(PackRGB(1, 2, 3));
-  f->Panel_Color2.Click();
-  EXPECT_EQ(ModuleParams[CurrentInstance].ParamColor[2], PackRGB(1, 2, 3));
-  EXPECT_EQ(ModuleParams[CurrentInstance].ParamColor[1], 32768);
-  EXPECT_EQ(TextureDirty, 1);
-}
-
-void ExpectHelp(TTextureForm* f, TLabel& label, const char* English, const char* French) {
-  SCOPED_TRACE(label.Caption);
-  f->Aide1.Caption = "stale";
-  LanguageFlag = 1;
-  label.Click();
-  EXPECT_EQ(f->Aide1.Caption, English);
-  LanguageFlag = 2;
-  label.Click();
-  EXPECT_EQ(f->Aide1.Caption, French);
-}
-
-TEST_F(ShortChainForms, GrassHelpTextsInBothLanguages) {
-  auto* f = static_cast<TP_T004*>(Open("Textures > Nature > Grass", T004_Type));
-  ASSERT_NE(f, nullptr);
-  EXPECT_EQ(f->Lbl_Size.Caption, "Size");
-  EXPECT_EQ(f->Lbl_Color1.Caption, "Main Color");
-  EXPECT_EQ(f->Lbl_Color2.Caption, "Secondary Color");
-  ExpectHelp(f, f->Lbl_Size, "Size", "Taille");
-  ExpectHelp(f, f->Lbl_Color1, "Main color", "Couleur principale");
-  ExpectHelp(f, f->Lbl_Color2, "Background color", "Couleur de fond");
-  ExpectHelp(f, f->Lbl_Hue, "Hue variant", "Variante de teinte");
-  ExpectHelp(f, f->Lbl_RndA, "Random generator initial value.",
-             "Valeur initiale du générateur de nombre aléatoire.");
-  LanguageFlag = 2;
-  Reactivate(f);
-  EXPECT_EQ(f->Aide1.Caption, "Texture d'herbe");
+TEST_F(ShortChainForms, ActivationShowsTheModuleHelpInFrench) {
+  for (const FormCase& c : Forms()) {
+    SCOPED_TRACE(c.Menu);
+    StartApplication();
+    TTextureForm* f = Open(c.Menu, c.Type);
+    ASSERT_NE(f, nullptr);
+    LanguageFlag = 2;
+    f->Aide1.Caption = "stale";
+    Reactivate(f);
+    EXPECT_EQ(f->Aide1.Caption, c.Help[1]);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -14,7 +15,16 @@
 #include "engine/Pixels.h"
 #include "modules/filters/HueShift.h"
 #include "modules/generators/Twig.h"
+#include "modules/filters/BufferMoves.h"
+#include "modules/filters/ConditionalAverage.h"
+#include "modules/filters/MatrixFilter.h"
+#include "modules/filters/RandomFill.h"
+#include "modules/filters/ValueReplace.h"
+#include "modules/generators/Noise.h"
 #include "modules/textures/Fnc_T004.h"
+#include "modules/textures/Fnc_T005.h"
+#include "modules/textures/Fnc_T008.h"
+#include "modules/textures/Fnc_T009.h"
 #include "shell/Application.h"
 #include "shell/Synthe.h"
 
@@ -65,6 +75,9 @@ struct Identity {
 const std::vector<Identity>& Identities() {
   static const std::vector<Identity> table = {
       {T004_Type, "Grass", "T004", 2, {{1, 1, 1, 10}, {3, 0, 0, 359}, {10, 500, 0, 1000}}, {32768, 0, 0, 0, 0}},
+      {T005_Type, "Snake Skin", "T005", 6, {{1, 1, 1, 10}, {3, 0, 0, 359}, {10, 500, 0, 1000}}, {32768, 0, 0, 0, 0}},
+      {T008_Type, "Cloth", "T008", 4, {{1, 170, 0, 359}, {3, 0, 0, 1000}}, {0, 0, 0, 0, 0}},
+      {T009_Type, "Rough Paper", "T009", 4, {{1, 0, 0, 359}, {3, 128, 0, 1000}}, {65535, 0, 0, 0, 0}},
   };
   return table;
 }
@@ -113,7 +126,7 @@ TEST_F(ShortChainTextures, ShowTheirNameAndEveryPhaseMark) {
 }
 
 TEST_F(ShortChainTextures, EqualParametersGiveEqualPicturesAndAnotherSeedAnother) {
-  const int seedParam[][2] = {{T004_Type, 10}};
+  const int seedParam[][2] = {{T004_Type, 10}, {T005_Type, 10}, {T008_Type, 3}, {T009_Type, 3}};
   for (const auto& [type, seed] : seedParam) {
     SCOPED_TRACE(TypeName[type]);
     StartApplication();
@@ -189,6 +202,199 @@ TEST_F(ShortChainTextures, GrassLuminosityStepWrapsAtTheTopOfTheRange) {
   ModuleParams[i].ParamValue[1] = Int32Min;
   ComputeChain();
   EXPECT_EQ(TWIGWork.LumVariation, Int32Min + 9);
+}
+
+// A work record as its sequence of 32-bit fields.
+template <typename Record>
+std::vector<int32_t> Fields(const Record& r) {
+  std::vector<int32_t> v(sizeof(Record) / sizeof(int32_t));
+  std::memcpy(v.data(), &r, sizeof(Record));
+  return v;
+}
+
+// Sets channel values of a pixel of the current or result layer in one space.
+void Put(int layer, int space, int x, int y, int32_t a, int32_t b, int32_t c) {
+  SetLayerPixel3(layer, space, x, y, a, b, c);
+}
+
+std::vector<int32_t> Get(int layer, int space, int x, int y) {
+  return {Pixel(layer, space, 1, x, y), Pixel(layer, space, 2, x, y), Pixel(layer, space, 3, x, y)};
+}
+
+// --- Snake Skin -------------------------------------------------------------
+
+TEST_F(ShortChainTextures, SnakeSkinTwigLengthsFollowThePictureSize) {
+  // The longest twig is Round((W + H) / 4), halves to even; there are
+  // (W + H) * 2 of them.
+  const int32_t sizes[][3] = {{64, 66, 32}, {64, 70, 34}, {65, 64, 32}, {67, 64, 33}, {1024, 1024, 512}};
+  const int i = CreateInstance(T005_Type);
+  auto& m = ModuleParams[i];
+  m.ParamValue[1] = 3;
+  m.ParamValue[10] = 77;
+  m.ParamColor[1] = PackRGB(9, 8, 7);
+  for (const auto& [w, h, longest] : sizes) {
+    SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+    ImageWidth = w;
+    ImageHeight = h;
+    T005Work = {3, 0, 77, PackRGB(9, 8, 7)};
+    T005_Phases()[0].FillWork();
+    EXPECT_EQ(Fields(TWIGWork),
+              (std::vector<int32_t>{20, longest, (w + h) * 2, 0, 0, 100, 5, 100, 7, 4, 0, PackRGB(9, 8, 7), 77}));
+  }
+}
+
+TEST_F(ShortChainTextures, SnakeSkinLeavesItsTwigsInBufferOneAndFillsEveryRecord) {
+  const int i = CreateInstance(T005_Type);
+  auto& m = ModuleParams[i];
+  m.ParamValue[1] = 2;
+  m.ParamValue[3] = 45;
+  m.ParamValue[10] = 901;
+  m.ParamColor[1] = PackRGB(30, 160, 90);
+  TWIGWork = {20, 28, 224, 0, 0, 100, 5, 100, 6, 4, 0, PackRGB(30, 160, 90), 901};
+  TWIG_Compute();
+  const auto twigs = Snapshot(Layers[CurrentLayer - 1]);
+
+  ComputeChain();
+  EXPECT_EQ(Snapshot(Buffers[0]), twigs);
+  EXPECT_EQ(Fields(T005Work), (std::vector<int32_t>{2, 45, 901, PackRGB(30, 160, 90)}));
+  EXPECT_EQ(MVBFWork.Buffer, 1);
+  EXPECT_EQ(RCBFWork.Buffer, 1);
+  EXPECT_EQ(Fields(FMTCWork), (std::vector<int32_t>{SpaceHSL, 5, 1, 5, 1, 5, 1}));
+  EXPECT_EQ(Fields(VRGHWork), (std::vector<int32_t>{SpaceHSL, 359, 255, 80, 0, 0, 1, 0, 0, 1}));
+  EXPECT_EQ(HSHFWork.Shift, 45);
+}
+
+TEST_F(ShortChainTextures, SnakeSkinSubtractsItsTwigsClampingAtZero) {
+  const std::vector<Phase> phases = T005_Phases();
+  const TBlendParams& b = phases[4].Compose;
+  ASSERT_EQ(phases[4].After, AfterPhase::Compose);
+  EXPECT_EQ(b.BlendSpace, 1);
+  EXPECT_EQ(b.ResultWeight, 1.0);
+  EXPECT_EQ(b.CurrentWeight, 1.0);
+  EXPECT_EQ((std::vector<int32_t>{b.Function[0], b.Function[1], b.Function[2]}), (std::vector<int32_t>{4, 4, 4}));
+  EXPECT_EQ(b.TransparencyColor, 0);
+  EXPECT_EQ(b.ApplyTransparency, 0);
+
+  // Softened image (result) minus twigs (current), channel by channel in HSL.
+  ImageWidth = 3;
+  ImageHeight = 1;
+  const int32_t cases[3][9] = {
+      // result H, S, L; current H, S, L; expected H, S, L
+      {100, 50, 200, 120, 30, 100, 0, 20, 100},
+      {300, 255, 80, 0, 0, 0, 300, 255, 80},  // black twig pixel: nothing subtracted
+      {10, 10, 10, 359, 255, 255, 0, 0, 0},
+  };
+  for (int x = 1; x <= 3; ++x) {
+    const int32_t* c = cases[x - 1];
+    Put(ResultLayer, SpaceHSL, x, 1, c[0], c[1], c[2]);
+    Put(CurrentLayer, SpaceHSL, x, 1, c[3], c[4], c[5]);
+  }
+  BlendParams = b;
+  BlendCurrentIntoResult();
+  for (int x = 1; x <= 3; ++x) {
+    const int32_t* c = cases[x - 1];
+    EXPECT_EQ(Get(ResultLayer, SpaceHSL, x, 1), (std::vector<int32_t>{c[6], c[7], c[8]})) << "x = " << x;
+    int32_t r, g, bl;
+    HSLToRGB(c[6], c[7], c[8], r, g, bl);
+    EXPECT_EQ(Get(ResultLayer, SpaceRGB, x, 1), (std::vector<int32_t>{r, g, bl})) << "x = " << x;
+  }
+}
+
+// --- Cloth ------------------------------------------------------------------
+
+TEST_F(ShortChainTextures, ClothFillsEveryRecordAndSeedsTheFill) {
+  const int i = CreateInstance(T008_Type);
+  ModuleParams[i].ParamValue[1] = 12;
+  ModuleParams[i].ParamValue[3] = 345;
+  ComputeChain();
+  EXPECT_EQ(Fields(T008Work), (std::vector<int32_t>{12, 345}));
+  EXPECT_EQ(Fields(NoiseWork), (std::vector<int32_t>{SpaceHSL, 0, 50, 0, 255, 0, 255, 2, 345}));
+  EXPECT_EQ(Fields(RNCCWork), (std::vector<int32_t>{SpaceHSL, 2, 0, 0, 10, 10, 10, 10, 0, 0, 0}));
+  EXPECT_EQ(Fields(CAV1Work), (std::vector<int32_t>{0, 50, 5, 0, 50, 5, 1, 50, 5}));
+  EXPECT_EQ(HSHFWork.Shift, 12);
+  const std::vector<Phase> phases = T008_Phases();
+  EXPECT_EQ(phases[1].Seed, 345);
+  for (size_t k : {0, 2, 3}) EXPECT_FALSE(phases[k].Seed) << "phase " << k + 1;
+}
+
+TEST_F(ShortChainTextures, ClothHuesStayWithinTheNoiseRangeTurnedByTheShift) {
+  // Noise hues are 0..50 and the fill adds no deviation to hue, so after a
+  // shift of 330 every hue lies in 330..359 or 0..20, and both parts occur.
+  const int i = CreateInstance(T008_Type);
+  ModuleParams[i].ParamValue[1] = 330;
+  ModuleParams[i].ParamValue[3] = 5;
+  ComputeChain();
+  int low = 0, high = 0;
+  for (int x = 1; x <= ImageWidth; ++x)
+    for (int y = 1; y <= ImageHeight; ++y) {
+      const int h = Pixel(ResultLayer, SpaceHSL, 1, x, y);
+      ASSERT_TRUE(h >= 330 || h <= 20) << h << " at " << x << ", " << y;
+      (h >= 330 ? high : low) += 1;
+    }
+  EXPECT_GT(low, 0);
+  EXPECT_GT(high, 0);
+}
+
+// --- Rough Paper ------------------------------------------------------------
+
+TEST_F(ShortChainTextures, RoughPaperSecondTwigsAreSeededOneHundredTwentyThreeOnWrapping) {
+  const int32_t seeds[][2] = {{0, 123},        {128, 251}, {1000, 1123}, {Int32Max - 123, Int32Max}, {Int32Max - 122, Int32Min},
+                              {Int32Max, Int32Min + 122}, {-123, 0}, {Int32Min, Int32Min + 123}};
+  for (const auto& [seed, second] : seeds) {
+    SCOPED_TRACE(seed);
+    T009Work = {0, seed, PackRGB(255, 255, 0)};
+    const std::vector<Phase> phases = T009_Phases();
+    phases[0].FillWork();
+    EXPECT_EQ(Fields(TWIGWork),
+              (std::vector<int32_t>{20, 112, 112, 0, 0, 100, 4, 100, 3, 4, 0, PackRGB(255, 255, 0), seed}));
+    phases[1].FillWork();
+    EXPECT_EQ(Fields(TWIGWork),
+              (std::vector<int32_t>{20, 112, 112, 0, 0, 100, 4, 100, 2, 4, 0, PackRGB(255, 255, 0), second}));
+  }
+  // The whole chain at the seed's maximum.
+  ImageWidth = ImageHeight = 16;
+  const int i = CreateInstance(T009_Type);
+  ModuleParams[i].ParamValue[3] = Int32Max;
+  ComputeChain();
+  EXPECT_EQ(TWIGWork.Seed, Int32Min + 122);
+  EXPECT_EQ(Fields(FMTCWork), (std::vector<int32_t>{SpaceHSL, 5, 1, 1, 1, 1, 1}));
+}
+
+TEST_F(ShortChainTextures, RoughPaperLaysTheSecondTwigsOverTheFirstWithBlackTransparent) {
+  const std::vector<Phase> phases = T009_Phases();
+  const TBlendParams& b = phases[1].Compose;
+  ASSERT_EQ(phases[1].After, AfterPhase::Compose);
+  EXPECT_EQ(b.BlendSpace, 0);
+  EXPECT_EQ(b.ResultWeight, 1.0);
+  EXPECT_EQ(b.CurrentWeight, 1.0);
+  EXPECT_EQ((std::vector<int32_t>{b.Function[0], b.Function[1], b.Function[2]}), (std::vector<int32_t>{1, 1, 1}));
+  EXPECT_EQ(b.TransparencyColor, 0);
+  EXPECT_EQ(b.ApplyTransparency, 1);
+
+  // A hand-made pair of layers: every result pixel under a black current
+  // pixel stays; any other current pixel, however dark, replaces it.
+  ImageWidth = 4;
+  ImageHeight = 2;
+  const int32_t current[4][3] = {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, {200, 150, 20}};
+  for (int x = 1; x <= 4; ++x)
+    for (int y = 1; y <= 2; ++y) {
+      Put(ResultLayer, SpaceRGB, x, y, 10 * x, 20 * y, 99);
+      Put(CurrentLayer, SpaceRGB, x, y, current[x - 1][0], current[x - 1][1], current[x - 1][2]);
+    }
+  SyncColorSpace(SpaceRGB);
+  SyncCurrentColorSpace(SpaceRGB);
+  // Weights below 1.0 would read the mask instead: make sure it plays no part.
+  for (int x = 1; x <= 4; ++x)
+    for (int y = 1; y <= 2; ++y) BlendMask.at(x, y) = 50;
+  BlendParams = b;
+  BlendCurrentIntoResult();
+  for (int x = 1; x <= 4; ++x)
+    for (int y = 1; y <= 2; ++y) {
+      const std::vector<int32_t> expected =
+          x == 1 ? std::vector<int32_t>{10 * x, 20 * y, 99}
+                 : std::vector<int32_t>{current[x - 1][0], current[x - 1][1], current[x - 1][2]};
+      EXPECT_EQ(Get(ResultLayer, SpaceRGB, x, y), expected) << x << ", " << y;
+    }
 }
 
 }  // namespace
