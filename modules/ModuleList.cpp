@@ -17,6 +17,8 @@
 #include "modules/textures/Prm_T012.h"
 #include "modules/textures/Fnc_T013.h"
 #include "modules/textures/Prm_T013.h"
+#include "modules/textures/Fnc_T014.h"
+#include "modules/textures/Prm_T014.h"
 #include "modules/textures/Fnc_T003.h"
 #include "modules/textures/Prm_T003.h"
 #include "modules/textures/Fnc_T002.h"
@@ -60,6 +62,7 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       {T009_RegisterProcs, T009_RegisterNames, Prm_T009_CreateForm},
       {T012_RegisterProcs, T012_RegisterNames, Prm_T012_CreateForm},
       {T013_RegisterProcs, T013_RegisterNames, Prm_T013_CreateForm},
+      {T014_RegisterProcs, T014_RegisterNames, Prm_T014_CreateForm},
       {T003_RegisterProcs, T003_RegisterNames, Prm_T003_CreateForm},
       {T002_RegisterProcs, T002_RegisterNames, Prm_T002_CreateForm},
       {T007_RegisterProcs, T007_RegisterNames, Prm_T007_CreateForm},
