@@ -31,11 +31,12 @@ inline constexpr double DrawScale = 1.0 / 2147483648.0;  // a draw is its intege
 // computes it there.
 inline int64_t RoundDraw(int64_t Bits, int64_t Span) {
   if (Span >= -(int64_t{1} << 32) && Span <= (int64_t{1} << 32)) {
+    // p = q * 2^31 + rest with 0 <= rest < 2^31 (q the floor, also below
+    // zero). Adding 2^30 - 1, and one more when q is odd, carries into q
+    // exactly when rest is above one half, or is one half and q is odd. No
+    // branch: whether a draw rounds up is as good as random.
     const int64_t p = Bits * Span;
-    int64_t q = p >> 31;  // floor, also below zero
-    const int64_t rest = p & 0x7FFFFFFF;
-    if (rest > 0x40000000 || (rest == 0x40000000 && (q & 1) != 0)) ++q;
-    return q;
+    return (p + (0x3FFFFFFF + ((p >> 31) & 1))) >> 31;
   }
   return Round(static_cast<Real>(static_cast<double>(Bits) * DrawScale) * static_cast<Real>(Span));
 }

@@ -5,6 +5,7 @@
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
 #include "engine/Numeric.h"
+#include "engine/Parallel.h"
 #include "engine/Random.h"
 #include "modules/filters/FilterSupport.h"
 
@@ -26,6 +27,71 @@ constexpr int IdleSweepLimit = 4096;
 
 enum class FillResult { NoSource, KeptKey, Changed };
 
+// A bit per pixel, line by line (a line is a column, or a row for the row
+// map), each line padded to whole 64-bit words. Positions count from 1.
+class BitMap {
+ public:
+  void Reset(int lines, int length) {
+    length_ = length;
+    words_ = (length + 63) / 64;
+    bits_.assign(static_cast<size_t>(lines) * words_, 0);
+  }
+  bool Get(int line, int pos) const { return (Word(line, pos) >> Bit(pos)) & 1; }
+  void Set(int line, int pos) { WordRef(line, pos) |= uint64_t{1} << Bit(pos); }
+  void Clear(int line, int pos) { WordRef(line, pos) &= ~(uint64_t{1} << Bit(pos)); }
+  const uint64_t* Line(int line) const { return &bits_[static_cast<size_t>(line - 1) * words_]; }
+
+  // The first position of from..last whose bit is clear, or 0.
+  int FirstClear(int line, int from, int last) const {
+    const uint64_t* w = Line(line);
+    for (int p = from; p <= last;) {
+      const uint64_t clear = ~w[(p - 1) >> 6] >> Bit(p);
+      if (clear != 0) {
+        const int found = p + __builtin_ctzll(clear);
+        return found <= last ? found : 0;
+      }
+      p = (((p - 1) >> 6) + 1) * 64 + 1;
+    }
+    return 0;
+  }
+  // The last position of first..from whose bit is clear, or 0.
+  int LastClear(int line, int first, int from) const {
+    const uint64_t* w = Line(line);
+    for (int p = from; p >= first;) {
+      const uint64_t clear = ~w[(p - 1) >> 6] << (63 - Bit(p));
+      if (clear != 0) {
+        const int found = p - __builtin_clzll(clear);
+        return found >= first ? found : 0;
+      }
+      p = ((p - 1) >> 6) * 64;
+    }
+    return 0;
+  }
+
+ private:
+  static int Bit(int pos) { return (pos - 1) & 63; }
+  uint64_t Word(int line, int pos) const { return bits_[static_cast<size_t>(line - 1) * words_ + ((pos - 1) >> 6)]; }
+  uint64_t& WordRef(int line, int pos) { return bits_[static_cast<size_t>(line - 1) * words_ + ((pos - 1) >> 6)]; }
+  int length_ = 0, words_ = 0;
+  std::vector<uint64_t> bits_;
+};
+
+// The three channels of a pixel in one word, 21 bits each, a sample v held
+// as v + 32768: the fill reads eight neighbours at random places of the
+// picture, and one word is one memory access where three planes are three;
+// and eight words add up in one sum without a lane running into the next.
+constexpr int LaneBits = 21;
+constexpr int64_t LaneOffset = 32768;
+inline uint64_t PackChannels(Sample a, Sample b, Sample c) {
+  return static_cast<uint64_t>(a + LaneOffset) | static_cast<uint64_t>(b + LaneOffset) << LaneBits |
+         static_cast<uint64_t>(c + LaneOffset) << (2 * LaneBits);
+}
+// Lane c of a word or of a sum of words.
+inline int64_t LaneOf(uint64_t word, int c) {
+  return static_cast<int64_t>((word >> (LaneBits * c)) & ((uint64_t{1} << LaneBits) - 1));
+}
+inline Sample ChannelOf(uint64_t word, int c) { return static_cast<Sample>(LaneOf(word, c) - LaneOffset); }
+
 class Filler {
  public:
   explicit Filler(const TRNCCWork& w)
@@ -37,46 +103,62 @@ class Filler {
       hi_[c] = w.Deviation[c].Plus;
       top_[c] = ChannelTop(space_, c + 1);
     }
-    keyAt_.assign(static_cast<size_t>(W_) * H_, 0);
-    if (mode_ == 2) keyInRow_.assign(static_cast<size_t>(W_) * H_, 0);
-    othersInColumn_.assign(W_ + 1, 0);
-    othersInRow_.assign(H_ + 1, 0);
-    for (int x = 1; x <= W_; ++x)
-      for (int y = 1; y <= H_; ++y)
-        if (plane_[0]->at(x, y) == key_[0] && plane_[1]->at(x, y) == key_[1] && plane_[2]->at(x, y) == key_[2]) {
-          keyAt_[Index(x, y)] = 1;
-          if (mode_ == 2) keyInRow_[RowIndex(x, y)] = 1;
-          ++keyCount_;
-        } else {
-          ++othersInColumn_[x];
-          ++othersInRow_[y];
-        }
+    keyKey_ = PackChannels(static_cast<Sample>(key_[0]), static_cast<Sample>(key_[1]), static_cast<Sample>(key_[2]));
+    const bool keyIsSample = key_[0] == ChannelOf(keyKey_, 0) && key_[1] == ChannelOf(keyKey_, 1) &&
+                             key_[2] == ChannelOf(keyKey_, 2);
+    keyAt_.Reset(W_, H_);
+    if (mode_ == 2) keyInRow_.Reset(H_, W_);
+    Pixels().resize(static_cast<size_t>(W_) * H_);
+    px_ = Pixels().data();
+    std::vector<int64_t> keysInColumn(W_ + 1, 0);
+    // Columns are disjoint in the pixel words and in the column map.
+    ParallelColumns(1, W_, [&](int x0, int x1) {
+      for (int x = x0; x <= x1; ++x) {
+        uint64_t* px = px_ + Index(x, 1);
+        const Sample* a = plane_[0]->column(x);
+        const Sample* b = plane_[1]->column(x);
+        const Sample* c = plane_[2]->column(x);
+        for (int y = 0; y < H_; ++y) px[y] = PackChannels(a[y], b[y], c[y]);
+        if (!keyIsSample) continue;  // a key no sample can hold marks nothing
+        for (int y = 1; y <= H_; ++y)
+          if (px[y - 1] == keyKey_) {
+            keyAt_.Set(x, y);
+            ++keysInColumn[x];
+          }
+      }
+    });
+    for (int x = 1; x <= W_; ++x) keyCount_ += keysInColumn[x];
+    if (mode_ == 2)
+      for (int x = 1; x <= W_; ++x)
+        for (int y = 1; y <= H_; ++y)
+          if (keyAt_.Get(x, y)) keyInRow_.Set(y, x);
   }
 
   int64_t KeyCount() const { return keyCount_; }
   int Mode() const { return mode_; }
-  bool IsKey(int x, int y) const { return keyAt_[Index(x, y)] != 0; }
+  bool IsKey(int x, int y) const { return keyAt_.Get(x, y); }
+  // The key pixels of column x as words of bits, bit y - 1 for row y.
+  const uint64_t* KeyColumn(int x) const { return keyAt_.Line(x); }
 
   // Fills key pixel (x, y) with the given mode: the rounded average of the
   // sources plus one deviation draw per channel (channels 1, 2, 3), clamped.
-  // Draws nothing when the mode finds no source. Sets possible when the
-  // deviation ranges allow a result other than the key colour.
+  // Draws nothing when the mode finds no source. When it keeps the key
+  // colour, sets possible if the deviation ranges allow another result.
   FillResult Fill(int mode, int x, int y, bool& possible) {
     int64_t avg[3];
     if (!Sources(mode, x, y, avg)) return FillResult::NoSource;
-    if (CanChange(avg)) possible = true;
     int32_t v[3];
-    for (int c = 0; c < 3; ++c) {
-      const int64_t dev = lo_[c] + RandomRound(RandomSeed, hi_[c] - lo_[c]);
-      v[c] = Clamp(avg[c] + dev, 0, top_[c]);
+    for (int c = 0; c < 3; ++c) v[c] = Clamp(avg[c] + lo_[c] + RandomRound(RandomSeed, hi_[c] - lo_[c]), 0, top_[c]);
+    if (v[0] == key_[0] && v[1] == key_[1] && v[2] == key_[2]) {
+      // Whether a change was possible matters only to a round or sweep
+      // that changed nothing, so only a pixel left as it was asks.
+      if (CanChange(avg)) possible = true;
+      return FillResult::KeptKey;
     }
-    if (v[0] == key_[0] && v[1] == key_[1] && v[2] == key_[2]) return FillResult::KeptKey;
-    for (int c = 0; c < 3; ++c) plane_[c]->at(x, y) = static_cast<Sample>(v[c]);
-    keyAt_[Index(x, y)] = 0;
-    if (mode_ == 2) keyInRow_[RowIndex(x, y)] = 0;
+    px_[Index(x, y)] = PackChannels(static_cast<Sample>(v[0]), static_cast<Sample>(v[1]), static_cast<Sample>(v[2]));
+    keyAt_.Clear(x, y);
+    if (mode_ == 2) keyInRow_.Clear(y, x);
     --keyCount_;
-    ++othersInColumn_[x];
-    ++othersInRow_[y];
     return FillResult::Changed;
   }
 
@@ -90,9 +172,27 @@ class Filler {
     return false;
   }
 
+  // Writes the pixels back into the three planes.
+  void Finish() {
+    ParallelColumns(1, W_, [&](int x0, int x1) {
+      for (int x = x0; x <= x1; ++x) {
+        const uint64_t* px = px_ + Index(x, 1);
+        for (int c = 0; c < 3; ++c) {
+          Sample* out = plane_[c]->column(x);
+          for (int y = 0; y < H_; ++y) out[y] = ChannelOf(px[y], c);
+        }
+      }
+    });
+  }
+
  private:
+  // The pixel words, [x - 1][y - 1]; kept from call to call, so a fill does
+  // not ask the system for fresh pages every time.
+  static std::vector<uint64_t>& Pixels() {
+    static std::vector<uint64_t> words;
+    return words;
+  }
   size_t Index(int x, int y) const { return static_cast<size_t>(x - 1) * H_ + (y - 1); }
-  size_t RowIndex(int x, int y) const { return static_cast<size_t>(y - 1) * W_ + (x - 1); }
 
   // The rounded source averages of channels 1..3, or false when the mode
   // finds nothing to fill from.
@@ -100,47 +200,55 @@ class Filler {
     int64_t sum[3] = {0, 0, 0};
     int count = 0;
     auto add = [&](int sx, int sy) {
-      for (int c = 0; c < 3; ++c) sum[c] += plane_[c]->at(sx, sy);
+      const uint64_t word = px_[Index(sx, sy)];
+      for (int c = 0; c < 3; ++c) sum[c] += ChannelOf(word, c);
       ++count;
     };
     if (mode == 2) {
       // The nearest non-key pixel to the right, left, below and above, each
-      // search wrapping and giving up when it comes back to the start. The
-      // pixel itself is a key pixel, so all four exist exactly when its row
-      // and its column hold another pixel; the counts say so at once.
-      if (othersInRow_[y] == 0 || othersInColumn_[x] == 0) return false;
-      int found[4][2];
-      for (int d = 0; d < 4; ++d) {
-        const bool alongRow = d < 2;
-        const int step = (d % 2 == 0) ? 1 : -1, side = alongRow ? W_ : H_;
-        int pos = alongRow ? x : y, hit = 0;
-        for (int k = 1; k < side; ++k) {
-          pos += step;
-          if (pos > side) pos = 1;
-          if (pos < 1) pos = side;
-          const bool key = alongRow ? keyInRow_[RowIndex(pos, y)] != 0 : keyAt_[Index(x, pos)] != 0;
-          if (!key) {
-            hit = pos;
-            break;
-          }
-        }
-        if (hit == 0) return false;
-        found[d][0] = alongRow ? hit : x;
-        found[d][1] = alongRow ? y : hit;
-      }
-      for (auto& f : found) add(f[0], f[1]);
+      // search wrapping and giving up when it comes back to the start (the
+      // pixel itself is a key pixel, so a search that finds nothing on its
+      // way around finds nothing at all).
+      int right = x < W_ ? keyInRow_.FirstClear(y, x + 1, W_) : 0;
+      if (right == 0) right = keyInRow_.FirstClear(y, 1, x - 1);
+      int left = x > 1 ? keyInRow_.LastClear(y, 1, x - 1) : 0;
+      if (left == 0) left = keyInRow_.LastClear(y, x + 1, W_);
+      int down = y < H_ ? keyAt_.FirstClear(x, y + 1, H_) : 0;
+      if (down == 0) down = keyAt_.FirstClear(x, 1, y - 1);
+      int up = y > 1 ? keyAt_.LastClear(x, 1, y - 1) : 0;
+      if (up == 0) up = keyAt_.LastClear(x, y + 1, H_);
+      if (right == 0 || left == 0 || down == 0 || up == 0) return false;
+      add(right, y);
+      add(left, y);
+      add(x, down);
+      add(x, up);
     } else {
-      for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy) {
-          if (dx == 0 && dy == 0) continue;
-          int sx = x + dx, sy = y + dy;
-          sx = sx < 1 ? sx + W_ : (sx > W_ ? sx - W_ : sx);
-          sy = sy < 1 ? sy + H_ : (sy > H_ ? sy - H_ : sy);
-          if (!IsKey(sx, sy)) add(sx, sy);
-        }
+      // The eight wrapped neighbours (with W or H below 3 some of them are
+      // the same pixel, counted as often as it is a neighbour). Key pixels
+      // hold the key colour, so the sources' sum is the sum of all eight
+      // words less the key colour once per key pixel among them: no branch
+      // on whether a neighbour is a source, which is as good as random.
+      const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
+      const int ys[3] = {y > 1 ? y - 2 : H_ - 1, y - 1, y < H_ ? y : 0};  // from 0
+      const uint64_t* column[3];
+      const uint64_t* keyColumn[3];
+      for (int i = 0; i < 3; ++i) {
+        column[i] = px_ + Index(xs[i], 1);
+        keyColumn[i] = keyAt_.Line(xs[i]);
+      }
+      uint64_t total = 0;
+      int keys = 0;
+      auto add8 = [&](int i, int j) {
+        total += column[i][ys[j]];
+        keys += static_cast<int>((keyColumn[i][ys[j] >> 6] >> (ys[j] & 63)) & 1);
+      };
+      add8(0, 0), add8(0, 1), add8(0, 2), add8(1, 0), add8(1, 2), add8(2, 0), add8(2, 1), add8(2, 2);
+      count = 8 - keys;
       if (count == 0) return false;
+      for (int c = 0; c < 3; ++c)
+        sum[c] = LaneOf(total, c) - 8 * LaneOffset - static_cast<int64_t>(keys) * ChannelOf(keyKey_, c);
     }
-    for (int c = 0; c < 3; ++c) avg[c] = RoundDiv(sum[c], count);
+    for (int c = 0; c < 3; ++c) avg[c] = RoundQuotient(sum[c], count);
     return true;
   }
 
@@ -157,10 +265,11 @@ class Filler {
   int W_, H_, space_, mode_;
   Plane* plane_[3];
   int32_t key_[3], top_[3];
+  uint64_t keyKey_;
+  uint64_t* px_;  // the pixel words
   int64_t lo_[3], hi_[3];
-  std::vector<uint8_t> keyAt_;     // [x - 1][y - 1], 1 = key colour
-  std::vector<uint8_t> keyInRow_;  // the same, [y - 1][x - 1], for the row searches of mode 2
-  std::vector<int32_t> othersInColumn_, othersInRow_;  // non-key pixels of column x, of row y
+  BitMap keyAt_;     // column x, bit y: 1 = key colour
+  BitMap keyInRow_;  // the same by rows, for the row searches of mode 2
   int64_t keyCount_ = 0;
 };
 
@@ -185,7 +294,8 @@ void RandomColorFill() {
     for (int64_t i = 0; i < pixels; ++i) {
       const int x = static_cast<int>(RandomRound(RandomSeed, W - 1)) + 1;
       const int y = static_cast<int>(RandomRound(RandomSeed, H - 1)) + 1;
-      if (fill.IsKey(x, y) && fill.Fill(fill.Mode(), x, y, possible) == FillResult::Changed) changed = true;
+      if (!fill.IsKey(x, y)) continue;
+      if (fill.Fill(fill.Mode(), x, y, possible) == FillResult::Changed) changed = true;
     }
     if (fill.KeyCount() < enough) break;
     if (changed) {
@@ -195,11 +305,20 @@ void RandomColorFill() {
     if (!fill.AnyCanChange(fill.Mode()) || ++idle >= IdleRoundLimit) break;
   }
 
+  // A sweep visits the key pixels column by column, from the words of the key
+  // map; a fill clears only the bit of the pixel it fills, so each word read
+  // before its pixels are filled still lists the key pixels after them.
+  const int words = (H + 63) / 64;
   for (int idle = 0; fill.KeyCount() > 0;) {
     bool changed = false, possible = false;
-    for (int x = 1; x <= W; ++x)
-      for (int y = 1; y <= H; ++y)
-        if (fill.IsKey(x, y) && fill.Fill(1, x, y, possible) == FillResult::Changed) changed = true;
+    for (int x = 1; x <= W; ++x) {
+      const uint64_t* column = fill.KeyColumn(x);
+      for (int k = 0; k < words; ++k)
+        for (uint64_t bits = column[k]; bits != 0; bits &= bits - 1) {
+          const int y = k * 64 + __builtin_ctzll(bits) + 1;
+          if (fill.Fill(1, x, y, possible) == FillResult::Changed) changed = true;
+        }
+    }
     if (changed) {
       idle = 0;
       continue;
@@ -207,6 +326,7 @@ void RandomColorFill() {
     if (!possible || ++idle >= IdleSweepLimit) break;
   }
 
+  fill.Finish();
   SyncColorSpace(SpaceOf(work.Space));
 }
 
