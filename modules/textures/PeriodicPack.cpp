@@ -41,39 +41,36 @@ int32_t PeriodicPack_HueBound(int32_t Value) {
 
 std::vector<Phase> PeriodicPack_Phases(int32_t Wave, const TPeriodicPackWork& w) {
   // Every status mark is "(n) " + display name + " [phase k]".
-  auto phase = [](std::function<void()> fill, void (*operation)(), AfterPhase after = AfterPhase::Nothing) {
-    return Phase{std::move(fill), operation, {}, after, {}, ""};
-  };
   const int32_t hueLow = PeriodicPack_HueBound(w.HueLow), hueHigh = PeriodicPack_HueBound(w.HueHigh);
   return {
       // 1: the red periodic pattern (hue 0, saturation 255, luminosity 0..255).
-      phase(Fill(SIN1Work, {w.WidthPeriod, w.WidthPhase, w.WidthCoef, w.HeightPeriod, w.HeightPhase, w.HeightCoef,
-                            0, 255, 0, 255, Wave, w.Variant}),
-            SinX_ComputeLum, AfterPhase::Copy),
+      {Fill(SIN1Work, {w.WidthPeriod, w.WidthPhase, w.WidthCoef, w.HeightPeriod, w.HeightPhase, w.HeightCoef, 0,
+                      255, 0, 255, Wave, w.Variant}),
+       SinX_ComputeLum, {}, AfterPhase::Copy},
       // 2, 3: rotational sampling of R, G and B (space 0: RGB).
-      phase(Fill(FXC1Work, {0, 1, w.DX1, w.DY1, w.Combination1, 1, w.DX1, w.DY1, w.Combination1, 1, w.DX1, w.DY1,
-                            w.Combination1}),
-            FXC1_Compute),
-      phase(Fill(FXC1Work, {0, 1, w.DX2, w.DY2, w.Combination2, 1, w.DX2, w.DY2, w.Combination2, 1, w.DX2, w.DY2,
-                            w.Combination2}),
-            FXC1_Compute),
+      {Fill(FXC1Work, {0, 1, w.DX1, w.DY1, w.Combination1, 1, w.DX1, w.DY1, w.Combination1, 1, w.DX1, w.DY1,
+                      w.Combination1}),
+       FXC1_Compute},
+      {Fill(FXC1Work, {0, 1, w.DX2, w.DY2, w.Combination2, 1, w.DX2, w.DY2, w.Combination2, 1, w.DX2, w.DY2,
+                      w.Combination2}),
+       FXC1_Compute},
       // 4: R, G, B stretched to 0..255.
-      phase(Fill(LevelsWork, {SpaceRGB, 1, 0, 255, 1, 0, 255, 1, 0, 255}), NRMC_Run),
+      {Fill(LevelsWork, {SpaceRGB, 1, 0, 255, 1, 0, 255, 1, 0, 255}), NRMC_Run},
       // 5: offset effect with the neighbour at (x + 1, y - 1).
-      phase(Fill(COL1Work, {1, -1, w.Offset1}), COL1_Compute),
+      {Fill(COL1Work, {1, -1, w.Offset1}), COL1_Compute},
       // 6: R, G, B stretched again.
-      phase(Fill(LevelsWork, {SpaceRGB, 1, 0, 255, 1, 0, 255, 1, 0, 255}), NRMC_Run),
+      {Fill(LevelsWork, {SpaceRGB, 1, 0, 255, 1, 0, 255, 1, 0, 255}), NRMC_Run},
       // 7: luminosity cut at p15 and stretched; hue and saturation stay.
-      phase(Fill(LevellingWork, {SpaceHSL, 359, 255, w.LumMax, 0, 0, 0, 1, 1, 0}), LVLH_Run),
+      {Fill(LevellingWork, {SpaceHSL, 359, 255, w.LumMax, 0, 0, 0, 1, 1, 0}), LVLH_Run},
       // 8: the luminosity becomes the hue.
-      phase(Fill(MVLHWork, {3, 1}), MVLH_Compute),
+      {Fill(MVLHWork, {3, 1}), MVLH_Compute},
       // 9: the hue mirrored left to right.
-      phase(Fill(MIRRWork, {4}), MIRR_Compute),
+      {Fill(MIRRWork, {4}), MIRR_Compute},
       // 10: the hue stretched between the two bounds; a low bound above the
       // high one maps the lowest hue to the higher bound.
-      phase(Fill(LevelsWork, {SpaceHSL, 1, hueLow, hueHigh, 0, 0, 255, 0, 0, 255}), NRMC_Run),
+      {Fill(LevelsWork, {SpaceHSL, 1, hueLow, hueHigh, 0, 0, 255, 0, 0, 255}), NRMC_Run},
       // 11: offset effect again.
-      phase(Fill(COL1Work, {1, -1, w.Offset2}), COL1_Compute),
+      {Fill(COL1Work, {1, -1, w.Offset2}), COL1_Compute},
   };
 }
 

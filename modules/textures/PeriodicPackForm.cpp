@@ -26,27 +26,26 @@ TP_PeriodicPack::TP_PeriodicPack(std::span<const TPackValues> Presets) : presets
                               &Img_Dst_X_A, &Img_Dst_Y_A, &Img_Dst_X_B, &Img_Dst_Y_B, &Img_LL};
   TEdit* sliderEdits[11] = {&Ed_WP, &Ed_WH, &Ed_WC, &Ed_HP, &Ed_HH, &Ed_HC,
                             &Ed_Dst_X_A, &Ed_Dst_Y_A, &Ed_Dst_X_B, &Ed_Dst_Y_B, &Ed_LL};
+  // Each record is known by its parameter number.
+  auto keep = [this](auto& record) {
+    record.Wire();
+    value_[record.Param] = &record.Value;
+    min_[record.Param] = &record.Min;
+    max_[record.Param] = &record.Max;
+  };
   const int sliderParams[11] = {1, 2, 3, 4, 5, 6, 8, 9, 11, 12, 15};
   for (int i = 0; i < 11; ++i) {
-    TParamSlider& s = Sliders[i];
-    s.Param = sliderParams[i];
-    s.Image = sliderImages[i];
-    s.Edit = sliderEdits[i];
-    s.Wire();
-    value_[s.Param] = &s.Value;
-    min_[s.Param] = &s.Min;
-    max_[s.Param] = &s.Max;
+    Sliders[i].Param = sliderParams[i];
+    Sliders[i].Image = sliderImages[i];
+    Sliders[i].Edit = sliderEdits[i];
+    keep(Sliders[i]);
   }
   TImage* boxImages[5] = {&Img_Vrnt, &Img_AlgoA, &Img_AlgoB, &Img_Off1, &Img_Off2};
   const int boxParams[5] = {7, 10, 13, 14, 18};
   for (int i = 0; i < 5; ++i) {
-    TParamBoxes& b = Boxes[i];
-    b.Param = boxParams[i];
-    b.Image = boxImages[i];
-    b.Wire();
-    value_[b.Param] = &b.Value;
-    min_[b.Param] = &b.Min;
-    max_[b.Param] = &b.Max;
+    Boxes[i].Param = boxParams[i];
+    Boxes[i].Image = boxImages[i];
+    keep(Boxes[i]);
   }
   // Both markers of the bar are bounded by the range of p16.
   HueRange.Param = 16;

@@ -44,6 +44,8 @@ const std::vector<TypeSettings>& KnownTypes() {
       {"T001", 10, {}},        {"T017", 14, {}},        {"K1M1", 10, {{7, 1}}}, {"K1M2", 10, {{7, 1}}},
       {"K1M3", 10, {{7, 1}}},  {"K1M4", 10, {{7, 1}}},  {"K2M1", 10, {{7, 1}}}, {"K2M2", 10, {{7, 1}}},
       {"K2M3", 10, {{7, 1}}},  {"K2M4", 10, {{7, 1}}},  {"K2M5", 10, {{7, 1}}}, {"K2M6", 10, {{7, 1}}},
+      // The periodic pack draws nothing at random: its unused p19 takes the seed.
+      {"T021", 19, {}},        {"T022", 19, {}},        {"T015", 19, {}},
   };
   return types;
 }
@@ -71,6 +73,9 @@ const std::vector<Digests>& Expected() {
       {"K2M4", 128, {0x59af41fb000c3403ull, 0x608f789935ece1a3ull, 0x02ffc74e55c72703ull}},
       {"K2M5", 128, {0x708cd5151c029703ull, 0x9c52b0387cccae63ull, 0x8e2c191c8c8a3543ull}},
       {"K2M6", 128, {0xf7f7ee24d0117383ull, 0xc22f0ab3f8a19d63ull, 0xc6ae56b0e9507383ull}},
+      {"T021", 128, {0x15b4d4fe56c10383ull, 0x15b4d4fe56c10383ull, 0x15b4d4fe56c10383ull}},
+      {"T022", 128, {0x2f5325b9a28df8e7ull, 0x2f5325b9a28df8e7ull, 0x2f5325b9a28df8e7ull}},
+      {"T015", 128, {0x4e1d8e4bdbc6cf03ull, 0x4e1d8e4bdbc6cf03ull, 0x4e1d8e4bdbc6cf03ull}},
       {"chain", 128, {0xc292a56cb8ba45a3ull, 0xd8f2056fb796774dull, 0x6f73991ebf27a51aull}},
       {"T001", 256, {0xa70683d502314bccull, 0xec6b74e6a370b6a7ull, 0x64d2674fa6b79674ull}},
       {"T017", 256, {0x9823246219949d5dull, 0xbdddd6dc7eca954bull, 0x590fe225acee5b79ull}},
@@ -84,6 +89,9 @@ const std::vector<Digests>& Expected() {
       {"K2M4", 256, {0xe0955c246d48c3a3ull, 0x4dc85b425f23a483ull, 0x4b53e99fa7fcf883ull}},
       {"K2M5", 256, {0x068086f2db940763ull, 0x79ff498a495c0ac3ull, 0x3d442565ba917ac3ull}},
       {"K2M6", 256, {0x449ad90e1f245103ull, 0x88a6b4a95f8d4023ull, 0xda5e8c00c4ce6383ull}},
+      {"T021", 256, {0x06210a8141cea34bull, 0x06210a8141cea34bull, 0x06210a8141cea34bull}},
+      {"T022", 256, {0x08f62a5d911bf9b7ull, 0x08f62a5d911bf9b7ull, 0x08f62a5d911bf9b7ull}},
+      {"T015", 256, {0x41a1240e64204003ull, 0x41a1240e64204003ull, 0x41a1240e64204003ull}},
       {"chain", 256, {0xb76eab20a0d610cdull, 0x834ba772cdb3d302ull, 0x7bbcce7db911b267ull}},
       {"T001", 1024, {0xd20dbe53bcd6681dull, 0x9dff9f01c4a4e4fcull, 0x1e765daa2ceab920ull}},
       {"T017", 1024, {0xf4c1bc742179aa4aull, 0x958dd21b06054a18ull, 0x3e0551b0a0610b09ull}},
@@ -97,6 +105,9 @@ const std::vector<Digests>& Expected() {
       {"K2M4", 1024, {0x1f583f0675d71783ull, 0x2368cd5d02772783ull, 0x6da8cac0d97feb83ull}},
       {"K2M5", 1024, {0x5d8c12f3bcce78c3ull, 0xf2d0511d681e89a3ull, 0x028c1e84b8838b83ull}},
       {"K2M6", 1024, {0x9e4a5b6b0c2f13e3ull, 0xcab515c4138b7f43ull, 0x4484f855f99c6383ull}},
+      {"T021", 1024, {0x1602d44cdb4e419bull, 0x1602d44cdb4e419bull, 0x1602d44cdb4e419bull}},
+      {"T022", 1024, {0x98917edc8ab6697full, 0x98917edc8ab6697full, 0x98917edc8ab6697full}},
+      {"T015", 1024, {0x650cbb7b9bad9303ull, 0x650cbb7b9bad9303ull, 0x650cbb7b9bad9303ull}},
       {"chain", 1024, {0xbaef3ebf46ecbdf5ull, 0xc9af57021234f939ull, 0x96003b5ec173832full}},
   };
   return rows;
