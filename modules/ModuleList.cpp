@@ -34,6 +34,12 @@
 #include "modules/textures/Prm_T021.h"
 #include "modules/textures/Prm_T022.h"
 
+// Periodic texture pack 2
+#include "modules/textures/Fnc_T010.h"
+#include "modules/textures/Fnc_T011.h"
+#include "modules/textures/Prm_T010.h"
+#include "modules/textures/Prm_T011.h"
+
 // Region-growing texture
 #include "modules/textures/Fnc_T017.h"
 #include "modules/textures/Prm_T017.h"
@@ -71,6 +77,10 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       {T021_RegisterProcs, T021_RegisterNames, Prm_T021_CreateForm},
       {T022_RegisterProcs, T022_RegisterNames, Prm_T022_CreateForm},
       {T015_RegisterProcs, T015_RegisterNames, Prm_T015_CreateForm},
+
+      // Periodic texture pack 2
+      {T010_RegisterProcs, T010_RegisterNames, Prm_T010_CreateForm},
+      {T011_RegisterProcs, T011_RegisterNames, Prm_T011_CreateForm},
 
       // Region-growing texture
       {T017_RegisterProcs, T017_RegisterNames, Prm_T017_CreateForm},
