@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstring>
 
+#include "LayerFloor.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Parallel.h"
@@ -16,22 +16,9 @@
 #include "modules/textures/Fnc_T022.h"
 
 using namespace quillon;
+using quillon::bench::LayerCopySeconds;
 
 namespace {
-
-// Seconds per plain copy of the result layer into the backup layer.
-double LayerCopySeconds() {
-  constexpr int Rounds = 20;
-  const size_t column = sizeof(Sample) * static_cast<size_t>(ImageHeight);
-  const auto start = std::chrono::steady_clock::now();
-  for (int r = 0; r < Rounds; ++r)
-    for (int s : {SpaceRGB, SpaceHSL})
-      for (int c = 1; c <= 3; ++c)
-        for (int x = 1; x <= ImageWidth; ++x)
-          std::memcpy(BackupLayer.plane(s, c).column(x), Layer(ResultLayer).plane(s, c).column(x), column);
-  benchmark::ClobberMemory();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / Rounds;
-}
 
 void Pack(benchmark::State& state, int Type, void (*Execute)()) {
   ResetEngine();

@@ -43,6 +43,10 @@ TP_T012::TP_T012()
   }
   PlaceSplitPanel(y, 8, Lbl_RndA, "Random Seed 1", Ed_RndA, Img_RndA1, Img_RndA2);
   PlaceSplitPanel(y, 8, Lbl_RndB, "Random Seed 2", Ed_RndB, Img_RndB1, Img_RndB2);
+  ParamCaptions = {{1, Lbl_Hue_Min.Caption}, {2, Lbl_Hue_Max.Caption}, {3, Lbl_Sat_Min.Caption},
+                   {4, Lbl_Sat_Max.Caption}, {5, Lbl_Lum_Min.Caption}, {6, Lbl_Lum_Max.Caption},
+                   {8, Lbl_V1.Caption},      {9, Lbl_V2.Caption},      {10, Lbl_V3.Caption},
+                   {11, Lbl_RndA.Caption},   {12, Lbl_RndB.Caption}};
   Place(Aide1, 8, y, 464, 30);
   Width = 484;
   Height = y + 30 + 40;  // the help label and the window frame

@@ -40,6 +40,9 @@ TP_T013::TP_T013()
   Place(Panel_Seeds, 250, y, 146, 2 * (24 + Img_RndA1.Height) + 10);
   PlaceSplitPanel(y, 8, Lbl_RndA, "Random Seed 1", Ed_RndA, Img_RndA1, Img_RndA2);
   PlaceSplitPanel(y, 8, Lbl_RndB, "Random Seed 2", Ed_RndB, Img_RndB1, Img_RndB2);
+  ParamCaptions = {{1, Lbl_Hue_Min.Caption}, {2, Lbl_Hue_Max.Caption},     {3, Lbl_Sat_Min.Caption},
+                   {4, Lbl_Sat_Max.Caption}, {6, Lbl_Variant.Caption},     {7, Lbl_Orientation.Caption},
+                   {9, Lbl_RndA.Caption},    {10, Lbl_RndB.Caption}};
   Panel_Help.Color = clNavy;
   Place(Panel_Help, 8, y, 388, 34);
   Place(Aide1, 10, y + 2, 384, 30);

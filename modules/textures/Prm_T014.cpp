@@ -36,6 +36,8 @@ TP_T014::TP_T014()
   PlaceSplitPanel(y, 8, Lbl_RndA, "Random Seed 1", Ed_RndA, Img_RndA1, Img_RndA2);
   PlaceSplitPanel(y, 8, Lbl_RndB, "Random Seed 2", Ed_RndB, Img_RndB1, Img_RndB2);
   Place(Panel_Right, 250, rightTop, 146, y - 10 - rightTop);
+  ParamCaptions = {{1, Lbl_Hue_Min.Caption}, {2, Lbl_Hue_Max.Caption}, {4, Lbl_Orientation.Caption},
+                   {6, Lbl_RndA.Caption},    {7, Lbl_RndB.Caption}};
   Panel_Help.Color = clNavy;
   Place(Panel_Help, 8, y, 388, 34);
   Place(Aide1, 10, y + 2, 384, 30);

@@ -36,6 +36,7 @@ class BarkForm : public ::testing::Test {
 TEST_F(BarkForm, MenuItemShowsTheFormLoadedFromTheInstance) {
   EXPECT_EQ(TypeForm[T013_Type], f);
   EXPECT_TRUE(f->Visible);
+  EXPECT_EQ(f->ParamCaptions.at(7), "Orientation");  // listed by the command line
   EXPECT_EQ(f->Caption, "Textures > Wood > Bark");
   EXPECT_EQ(2 * (f->Left - Form1->Left) + f->Width, Form1->Width);  // centred (even sizes)
   EXPECT_EQ(2 * (f->Top - Form1->Top) + f->Height, Form1->Height);

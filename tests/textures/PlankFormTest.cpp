@@ -37,6 +37,7 @@ class PlankForm : public ::testing::Test {
 TEST_F(PlankForm, MenuItemShowsTheFormLoadedFromTheInstance) {
   EXPECT_EQ(TypeForm[T014_Type], f);
   EXPECT_TRUE(f->Visible);
+  EXPECT_EQ(f->ParamCaptions.at(7), "Random Seed 2");  // listed by the command line
   EXPECT_EQ(f->Caption, "Textures > Wood > Plank");
   EXPECT_EQ(2 * (f->Left - Form1->Left) + f->Width, Form1->Width);  // centred
   // An odd height leaves half a pixel, rounded to the even top.

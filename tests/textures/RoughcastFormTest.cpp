@@ -36,6 +36,7 @@ class RoughcastForm : public ::testing::Test {
 TEST_F(RoughcastForm, MenuItemShowsTheFormLoadedFromTheInstance) {
   EXPECT_EQ(TypeForm[T012_Type], f);
   EXPECT_TRUE(f->Visible);
+  EXPECT_EQ(f->ParamCaptions.at(10), "Variant 3");  // listed by the command line
   EXPECT_EQ(f->Caption, "Textures > Materials > Roughcast");
   EXPECT_EQ(2 * (f->Left - Form1->Left) + f->Width, Form1->Width);  // centred (even sizes)
   EXPECT_EQ(2 * (f->Top - Form1->Top) + f->Height, Form1->Height);
