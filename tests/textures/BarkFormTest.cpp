@@ -17,20 +17,9 @@ using namespace quillon::test;
 
 namespace {
 
-class BarkForm : public ::testing::Test {
+class BarkForm : public FormTest<TP_T013, T013_Type> {
  protected:
-  void SetUp() override {
-    StartApplication();
-    TMenuItem* item = FindMenuItem(F_Synthe->MainMenu1, "Textures > Wood > Bark");
-    ASSERT_NE(item, nullptr);
-    item->Click();
-    ASSERT_EQ(ModuleParams[1].ModuleType, T013_Type);
-    TextureDirty = 0;
-    f = P_T013;
-  }
-  void TearDown() override { ResetEngine(); }
-  int32_t Param(int k) const { return ModuleParams[1].ParamValue[k]; }
-  TP_T013* f = nullptr;
+  BarkForm() : FormTest("Textures > Wood > Bark", P_T013) {}
 };
 
 TEST_F(BarkForm, MenuItemShowsTheFormLoadedFromTheInstance) {
@@ -53,8 +42,7 @@ TEST_F(BarkForm, MenuItemShowsTheFormLoadedFromTheInstance) {
 
   ModuleParams[1].ParamValue[9] = 537;  // units 37, hundreds 5 at 8 pixels
   ModuleParams[1].ParamValue[6] = 4;
-  f->Hide();
-  f->Show();
+  Reactivate();
   EXPECT_TRUE(MarkerAt(f->Img_RndA1, 47));
   EXPECT_TRUE(MarkerAt(f->Img_RndA2, 50));
   EXPECT_TRUE(MarkerAt(f->Img_Variant, 64));  // (4 - 1) x 18
@@ -95,29 +83,21 @@ TEST_F(BarkForm, SlidersStoreWithinTheirLimits) {
 }
 
 TEST_F(BarkForm, HelpTextsInBothLanguages) {
-  const struct {
-    TLabel& label;
-    const char *english, *french;
-  } table[] = {
-      {f->Lbl_Hue_Min, "Minimum hue channel value", "Valeur minimale du canal teinte"},
-      {f->Lbl_Hue_Max, "Maximum hue channel value", "Valeur maximale du canal teinte"},
-      {f->Lbl_Sat_Min, "Minimum saturation channel value", "Valeur minimale du canal saturation"},
-      {f->Lbl_Sat_Max, "Maximum saturation channel value", "Valeur maximale du canal saturation"},
-      {f->Lbl_Orientation, "Bark orientation", "Orientation de l'\u00e9corce"},
-      {f->Lbl_Variant, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
-      {f->Lbl_RndA, "Random generator initial value.", "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
-      {f->Lbl_RndB, "Random generator initial value.", "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
-  };
-  for (int language : {1, 2}) {
-    LanguageFlag = language;
-    for (auto& t : table) {
-      t.label.Click();
-      EXPECT_EQ(f->Aide1.Caption, language == 1 ? t.english : t.french) << t.label.Caption;
-    }
-  }
-  f->Hide();
-  f->Show();
-  EXPECT_EQ(f->Aide1.Caption, "Texture d'\u00e9corce");
+  ExpectHelpTexts(
+      *f,
+      {
+          {f->Lbl_Hue_Min, "Minimum hue channel value", "Valeur minimale du canal teinte"},
+          {f->Lbl_Hue_Max, "Maximum hue channel value", "Valeur maximale du canal teinte"},
+          {f->Lbl_Sat_Min, "Minimum saturation channel value", "Valeur minimale du canal saturation"},
+          {f->Lbl_Sat_Max, "Maximum saturation channel value", "Valeur maximale du canal saturation"},
+          {f->Lbl_Orientation, "Bark orientation", "Orientation de l'\u00e9corce"},
+          {f->Lbl_Variant, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
+          {f->Lbl_RndA, "Random generator initial value.",
+           "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
+          {f->Lbl_RndB, "Random generator initial value.",
+           "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
+      },
+      "Texture d'\u00e9corce");
 }
 
 }  // namespace

@@ -28,40 +28,23 @@ namespace {
 constexpr int32_t Int32Max = std::numeric_limits<int32_t>::max();
 constexpr int32_t Int32Min = std::numeric_limits<int32_t>::min();
 
-class Bark : public ::testing::Test {
- protected:
-  void SetUp() override {
-    StartApplication();
-    UseSize(64, 48);
-  }
-  void TearDown() override { StartApplication(); }
-  static void UseSize(int W, int H) {
-    ImageWidth = W;
-    ImageHeight = H;
-  }
-  // A new instance at chain position 1, its values set, computed alone.
-  static void Run(std::initializer_list<std::pair<int, int32_t>> values = {}) {
-    NextInstance = 1;
-    const int i = CreateInstance(T013_Type);
-    for (auto [k, v] : values) ModuleParams[i].ParamValue[k] = v;
-    ComputeChain();
-  }
-};
+class Bark : public TextureTest<T013_Type> {};
 
 TEST_F(Bark, RegistersWithItsDefaultsAndRanges) {
-  const int i = CreateInstance(T013_Type);
   EXPECT_EQ(TypeName[50], "Bark");
   EXPECT_EQ(TypeCode[50], "T013");
   EXPECT_EQ(TypeGenerator[50], 1);
-  // {k, default, minimum, maximum}
-  const int32_t table[][4] = {{1, 0, 0, 359}, {2, 39, 0, 359}, {3, 0, 0, 255},    {4, 222, 0, 255},
-                              {5, 0, 0, 0},   {6, 1, 1, 10},   {7, 3, 0, 0},      {8, 0, 0, 0},
-                              {9, 0, 0, 1000}, {10, 0, 0, 1000}, {11, 0, 0, 0}};
-  for (auto& t : table) {
-    EXPECT_EQ(ModuleParams[i].ParamValue[t[0]], t[1]) << "p" << t[0];
-    EXPECT_EQ(ModuleParams[i].ParamMin[t[0]], t[2]) << "p" << t[0];
-    EXPECT_EQ(ModuleParams[i].ParamMax[t[0]], t[3]) << "p" << t[0];
-  }
+  ExpectDefaultsAndRanges({{1, 0, 0, 359},
+                           {2, 39, 0, 359},
+                           {3, 0, 0, 255},
+                           {4, 222, 0, 255},
+                           {5, 0, 0, 0},
+                           {6, 1, 1, 10},
+                           {7, 3, 0, 0},
+                           {8, 0, 0, 0},
+                           {9, 0, 0, 1000},
+                           {10, 0, 0, 1000},
+                           {11, 0, 0, 0}});
 }
 
 TEST_F(Bark, FillsEachPhaseFromItsFieldsAndShowsEveryPhase) {
@@ -96,13 +79,13 @@ TEST_F(Bark, TwigCountsAtRoundingTies) {
     int W, H;
     int32_t variant, longest, secondLongest, secondCount;
   } table[] = {
-      {256, 256, 1, 256, 128, 563},  // Round(563.2)
-      {256, 255, 1, 256, 128, 562},  // 255.5 -> 256
-      {255, 254, 1, 254, 127, 560},  // 254.5 -> 254, 127.25
-      {255, 255, 5, 255, 128, 765},  // 127.5 -> 128
+      {256, 256, 1, 256, 128, 563},    // Round(563.2)
+      {256, 255, 1, 256, 128, 562},    // 255.5 -> 256
+      {255, 254, 1, 254, 127, 560},    // 254.5 -> 254, 127.25
+      {255, 255, 5, 255, 128, 765},    // 127.5 -> 128
       {257, 257, 10, 257, 128, 1028},  // 128.5 -> 128; 2 x (W + H)
-      {30, 25, 1, 28, 14, 60},       // 27.5 -> 28, 13.75; 60.5 -> 60
-      {50, 45, 3, 48, 24, 123},      // 47.5 -> 48, 23.75; just below 123.5
+      {30, 25, 1, 28, 14, 60},         // 27.5 -> 28, 13.75; 60.5 -> 60
+      {50, 45, 3, 48, 24, 123},        // 47.5 -> 48, 23.75; just below 123.5
   };
   for (auto& t : table) {
     SCOPED_TRACE(testing::Message() << t.W << " x " << t.H << ", variant " << t.variant);

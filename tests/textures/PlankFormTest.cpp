@@ -18,20 +18,9 @@ using namespace quillon::test;
 
 namespace {
 
-class PlankForm : public ::testing::Test {
+class PlankForm : public FormTest<TP_T014, T014_Type> {
  protected:
-  void SetUp() override {
-    StartApplication();
-    TMenuItem* item = FindMenuItem(F_Synthe->MainMenu1, "Textures > Wood > Plank");
-    ASSERT_NE(item, nullptr);
-    item->Click();
-    ASSERT_EQ(ModuleParams[1].ModuleType, T014_Type);
-    TextureDirty = 0;
-    f = P_T014;
-  }
-  void TearDown() override { ResetEngine(); }
-  int32_t Param(int k) const { return ModuleParams[1].ParamValue[k]; }
-  TP_T014* f = nullptr;
+  PlankForm() : FormTest("Textures > Wood > Plank", P_T014) {}
 };
 
 TEST_F(PlankForm, MenuItemShowsTheFormLoadedFromTheInstance) {
@@ -56,8 +45,7 @@ TEST_F(PlankForm, MenuItemShowsTheFormLoadedFromTheInstance) {
 
   ModuleParams[1].ParamValue[4] = 1;
   ModuleParams[1].ParamValue[7] = 1050;  // units 50, hundreds 10 at 8 pixels
-  f->Hide();
-  f->Show();
+  Reactivate();
   EXPECT_EQ(f->ComboBox1.Text(), "Horizontal");
   EXPECT_TRUE(MarkerAt(f->Img_RndB1, 60));
   EXPECT_TRUE(MarkerAt(f->Img_RndB2, 90));
@@ -87,26 +75,17 @@ TEST_F(PlankForm, ControlsStoreWhatAPersonChooses) {
 }
 
 TEST_F(PlankForm, HelpTextsInBothLanguages) {
-  const struct {
-    TLabel& label;
-    const char *english, *french;
-  } table[] = {
-      {f->Lbl_Hue_Min, "Minimum hue channel value", "Valeur minimale du canal teinte"},
-      {f->Lbl_Hue_Max, "Maximum hue channel value", "Valeur maximale du canal teinte"},
-      {f->Lbl_Orientation, "Plank orientation", "Orientation de la planche"},
-      {f->Lbl_RndA, "Random generator initial value.", "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
-      {f->Lbl_RndB, "Random generator initial value.", "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
-  };
-  for (int language : {1, 2}) {
-    LanguageFlag = language;
-    for (auto& t : table) {
-      t.label.Click();
-      EXPECT_EQ(f->Aide1.Caption, language == 1 ? t.english : t.french) << t.label.Caption;
-    }
-  }
-  f->Hide();
-  f->Show();
-  EXPECT_EQ(f->Aide1.Caption, "Texture de planche");
+  ExpectHelpTexts(*f,
+                  {
+                      {f->Lbl_Hue_Min, "Minimum hue channel value", "Valeur minimale du canal teinte"},
+                      {f->Lbl_Hue_Max, "Maximum hue channel value", "Valeur maximale du canal teinte"},
+                      {f->Lbl_Orientation, "Plank orientation", "Orientation de la planche"},
+                      {f->Lbl_RndA, "Random generator initial value.",
+                       "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
+                      {f->Lbl_RndB, "Random generator initial value.",
+                       "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
+                  },
+                  "Texture de planche");
 }
 
 }  // namespace

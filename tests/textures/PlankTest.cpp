@@ -30,24 +30,8 @@ using namespace quillon::test;
 
 namespace {
 
-class Plank : public ::testing::Test {
+class Plank : public TextureTest<T014_Type> {
  protected:
-  void SetUp() override {
-    StartApplication();
-    UseSize(64, 48);
-  }
-  void TearDown() override { StartApplication(); }
-  static void UseSize(int W, int H) {
-    ImageWidth = W;
-    ImageHeight = H;
-  }
-  // A new instance at chain position 1, its values set, computed alone.
-  static void Run(std::initializer_list<std::pair<int, int32_t>> values = {}) {
-    NextInstance = 1;
-    const int i = CreateInstance(T014_Type);
-    for (auto [k, v] : values) ModuleParams[i].ParamValue[k] = v;
-    ComputeChain();
-  }
   static std::pair<int, int> HueRange(LayerData& picture) {
     int lo = 1000, hi = -1;
     for (int x = 1; x <= ImageWidth; ++x)
@@ -60,18 +44,17 @@ class Plank : public ::testing::Test {
 };
 
 TEST_F(Plank, RegistersWithItsDefaultsAndRanges) {
-  const int i = CreateInstance(T014_Type);
   EXPECT_EQ(TypeName[53], "Plank");
   EXPECT_EQ(TypeCode[53], "T014");
   EXPECT_EQ(TypeGenerator[53], 1);
-  // {k, default, minimum, maximum}
-  const int32_t table[][4] = {{1, 20, 0, 359}, {2, 50, 0, 359},  {3, 0, 0, 0}, {4, 0, 0, 0},
-                              {5, 0, 0, 0},    {6, 4, 0, 1000}, {7, 4, 0, 1000}, {8, 0, 0, 0}};
-  for (auto& t : table) {
-    EXPECT_EQ(ModuleParams[i].ParamValue[t[0]], t[1]) << "p" << t[0];
-    EXPECT_EQ(ModuleParams[i].ParamMin[t[0]], t[2]) << "p" << t[0];
-    EXPECT_EQ(ModuleParams[i].ParamMax[t[0]], t[3]) << "p" << t[0];
-  }
+  ExpectDefaultsAndRanges({{1, 20, 0, 359},
+                           {2, 50, 0, 359},
+                           {3, 0, 0, 0},
+                           {4, 0, 0, 0},
+                           {5, 0, 0, 0},
+                           {6, 4, 0, 1000},
+                           {7, 4, 0, 1000},
+                           {8, 0, 0, 0}});
 }
 
 // Distinct values in every used parameter show where each one lands. The

@@ -17,20 +17,9 @@ using namespace quillon::test;
 
 namespace {
 
-class RoughcastForm : public ::testing::Test {
+class RoughcastForm : public FormTest<TP_T012, T012_Type> {
  protected:
-  void SetUp() override {
-    StartApplication();
-    TMenuItem* item = FindMenuItem(F_Synthe->MainMenu1, "Textures > Materials > Roughcast");
-    ASSERT_NE(item, nullptr);
-    item->Click();
-    ASSERT_EQ(ModuleParams[1].ModuleType, T012_Type);
-    TextureDirty = 0;
-    f = P_T012;
-  }
-  void TearDown() override { ResetEngine(); }
-  int32_t Param(int k) const { return ModuleParams[1].ParamValue[k]; }
-  TP_T012* f = nullptr;
+  RoughcastForm() : FormTest("Textures > Materials > Roughcast", P_T012) {}
 };
 
 TEST_F(RoughcastForm, MenuItemShowsTheFormLoadedFromTheInstance) {
@@ -58,8 +47,7 @@ TEST_F(RoughcastForm, MenuItemShowsTheFormLoadedFromTheInstance) {
   EXPECT_EQ(f->Ed_V1.Text, "10");
 
   ModuleParams[1].ParamValue[12] = 537;  // units 37, hundreds 5 at 23 pixels
-  f->Hide();
-  f->Show();
+  Reactivate();
   EXPECT_TRUE(MarkerAt(f->Img_RndB1, 47));
   EXPECT_TRUE(MarkerAt(f->Img_RndB2, 125));
   EXPECT_EQ(f->Ed_RndB.Text, "537");
@@ -112,32 +100,24 @@ TEST_F(RoughcastForm, RangeBarsAndSeedsStoreWithinTheirLimits) {
 }
 
 TEST_F(RoughcastForm, HelpTextsInBothLanguages) {
-  const struct {
-    TLabel& label;
-    const char *english, *french;
-  } table[] = {
-      {f->Lbl_Hue_Min, "Minimum hue channel value", "Valeur minimale du canal teinte"},
-      {f->Lbl_Hue_Max, "Maximum hue channel value", "Valeur maximale du canal teinte"},
-      {f->Lbl_Sat_Min, "Minimum saturation channel value", "Valeur minimale du canal saturation"},
-      {f->Lbl_Sat_Max, "Maximum saturation channel value", "Valeur maximale du canal saturation"},
-      {f->Lbl_Lum_Min, "Minimum luminosity channel value", "Valeur minimale du canal luminosit\u00e9"},
-      {f->Lbl_Lum_Max, "Maximum luminosity channel value", "Valeur maximale du canal luminosit\u00e9"},
-      {f->Lbl_V1, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
-      {f->Lbl_V2, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
-      {f->Lbl_V3, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
-      {f->Lbl_RndA, "Random generator initial value.", "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
-      {f->Lbl_RndB, "Random generator initial value.", "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
-  };
-  for (int language : {1, 2}) {
-    LanguageFlag = language;
-    for (auto& t : table) {
-      t.label.Click();
-      EXPECT_EQ(f->Aide1.Caption, language == 1 ? t.english : t.french) << t.label.Caption;
-    }
-  }
-  f->Hide();
-  f->Show();
-  EXPECT_EQ(f->Aide1.Caption, "Texture de cr\u00e9pis");
+  ExpectHelpTexts(
+      *f,
+      {
+          {f->Lbl_Hue_Min, "Minimum hue channel value", "Valeur minimale du canal teinte"},
+          {f->Lbl_Hue_Max, "Maximum hue channel value", "Valeur maximale du canal teinte"},
+          {f->Lbl_Sat_Min, "Minimum saturation channel value", "Valeur minimale du canal saturation"},
+          {f->Lbl_Sat_Max, "Maximum saturation channel value", "Valeur maximale du canal saturation"},
+          {f->Lbl_Lum_Min, "Minimum luminosity channel value", "Valeur minimale du canal luminosit\u00e9"},
+          {f->Lbl_Lum_Max, "Maximum luminosity channel value", "Valeur maximale du canal luminosit\u00e9"},
+          {f->Lbl_V1, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
+          {f->Lbl_V2, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
+          {f->Lbl_V3, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
+          {f->Lbl_RndA, "Random generator initial value.",
+           "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
+          {f->Lbl_RndB, "Random generator initial value.",
+           "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
+      },
+      "Texture de cr\u00e9pis");
 }
 
 }  // namespace

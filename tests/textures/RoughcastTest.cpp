@@ -30,25 +30,8 @@ namespace {
 constexpr int32_t Int32Max = std::numeric_limits<int32_t>::max();
 constexpr int32_t Int32Min = std::numeric_limits<int32_t>::min();
 
-class Roughcast : public ::testing::Test {
+class Roughcast : public TextureTest<T012_Type> {
  protected:
-  void SetUp() override {
-    StartApplication();
-    UseSize(64, 48);
-  }
-  void TearDown() override { StartApplication(); }
-  static void UseSize(int W, int H) {
-    ImageWidth = W;
-    ImageHeight = H;
-  }
-  // A new instance at chain position 1, its values set, computed alone.
-  static int Run(std::initializer_list<std::pair<int, int32_t>> values = {}) {
-    NextInstance = 1;
-    const int i = CreateInstance(T012_Type);
-    for (auto [k, v] : values) ModuleParams[i].ParamValue[k] = v;
-    ComputeChain();
-    return i;
-  }
   static bool AllBlack() {
     for (int s = SpaceRGB; s <= SpaceHSL; ++s)
       for (int c = 1; c <= 3; ++c)
@@ -60,20 +43,23 @@ class Roughcast : public ::testing::Test {
 };
 
 TEST_F(Roughcast, RegistersWithItsDefaultsAndRanges) {
-  const int i = CreateInstance(T012_Type);
   EXPECT_EQ(TypeName[45], "Roughcast");
   EXPECT_EQ(TypeCode[45], "T012");
   EXPECT_EQ(TypeGenerator[45], 1);
-  // {k, default, minimum, maximum}
-  const int32_t table[][4] = {{1, 0, 0, 359},  {2, 30, 0, 359},  {3, 0, 0, 255},   {4, 255, 0, 255},
-                              {5, 0, 0, 255},  {6, 255, 0, 255}, {7, 0, 0, 0},     {8, 10, 1, 10},
-                              {9, 1, 1, 2},    {10, 0, 0, 20},   {11, 0, 0, 1000}, {12, 0, 0, 1000},
-                              {13, 0, 0, 0},   {33, 0, 0, 0}};
-  for (auto& t : table) {
-    EXPECT_EQ(ModuleParams[i].ParamValue[t[0]], t[1]) << "p" << t[0];
-    EXPECT_EQ(ModuleParams[i].ParamMin[t[0]], t[2]) << "p" << t[0];
-    EXPECT_EQ(ModuleParams[i].ParamMax[t[0]], t[3]) << "p" << t[0];
-  }
+  ExpectDefaultsAndRanges({{1, 0, 0, 359},
+                           {2, 30, 0, 359},
+                           {3, 0, 0, 255},
+                           {4, 255, 0, 255},
+                           {5, 0, 0, 255},
+                           {6, 255, 0, 255},
+                           {7, 0, 0, 0},
+                           {8, 10, 1, 10},
+                           {9, 1, 1, 2},
+                           {10, 0, 0, 20},
+                           {11, 0, 0, 1000},
+                           {12, 0, 0, 1000},
+                           {13, 0, 0, 0},
+                           {33, 0, 0, 0}});
 }
 
 // Distinct values in every used parameter show where each one lands; every

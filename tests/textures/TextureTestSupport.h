@@ -3,21 +3,60 @@
 // written, to hold the fill of the engine against.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/Chain.h"
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
+#include "engine/Instances.h"
 #include "engine/Numeric.h"
 #include "engine/Random.h"
 #include "modules/filters/RandomFill.h"
+#include "shell/Application.h"
 #include "shell/Synthe.h"
 
 namespace quillon::test {
+
+// A composite texture of module type Type on a fresh application, at 64 x 48
+// unless a test chooses another size.
+template <int Type>
+class TextureTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StartApplication();
+    UseSize(64, 48);
+  }
+  void TearDown() override { StartApplication(); }
+  static void UseSize(int W, int H) {
+    ImageWidth = W;
+    ImageHeight = H;
+  }
+  // A new instance at chain position 1, its values set, computed alone.
+  static void Run(std::initializer_list<std::pair<int, int32_t>> values = {}) {
+    NextInstance = 1;
+    const int i = CreateInstance(Type);
+    for (auto [k, v] : values) ModuleParams[i].ParamValue[k] = v;
+    ComputeChain();
+  }
+  // Parameter k's default and range: {k, default, minimum, maximum} rows.
+  static void ExpectDefaultsAndRanges(std::initializer_list<std::array<int32_t, 4>> rows) {
+    const int i = CreateInstance(Type);
+    for (auto& t : rows) {
+      EXPECT_EQ(ModuleParams[i].ParamValue[t[0]], t[1]) << "p" << t[0];
+      EXPECT_EQ(ModuleParams[i].ParamMin[t[0]], t[2]) << "p" << t[0];
+      EXPECT_EQ(ModuleParams[i].ParamMax[t[0]], t[3]) << "p" << t[0];
+    }
+  }
+};
 
 // Both spaces of a picture over the ImageWidth x ImageHeight corner.
 inline std::vector<Sample> Snapshot(LayerData& picture) {
