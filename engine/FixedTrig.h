@@ -19,6 +19,8 @@
 // and give the same bits.
 #pragma once
 
+#include <emmintrin.h>
+
 #include <bit>
 #include <cstdint>
 
@@ -58,6 +60,27 @@ inline constexpr double S1 = -0x1.5555555555549p-3, S2 = 0x1.111111110f8a6p-7, S
 inline constexpr double C1 = 0x1.555555555554cp-5, C2 = -0x1.6c16c16c15177p-10, C3 = 0x1.a01a019cb1590p-16,
                         C4 = -0x1.27e4f809c52adp-22, C5 = 0x1.1ee9ebdb4b1c4p-29, C6 = -0x1.8fae9be8838d4p-37;
 
+// The polynomial's coefficients for every combination of the lanes'
+// quadrants: index bit i (lane i) set for a cosine, bit 2 + i for a negative
+// result. A row holds the six coefficient pairs, signed.
+struct CoefficientRows {
+  alignas(16) V2 Row[16][6];
+  constexpr CoefficientRows() : Row{} {
+    const double sine[6] = {S1, S2, S3, S4, S5, S6}, cosine[6] = {C1, C2, C3, C4, C5, C6};
+    for (int index = 0; index < 16; ++index)
+      for (int j = 0; j < 6; ++j) {
+        double lane[2];
+        for (int i = 0; i < 2; ++i) {
+          const double v = (index >> i) & 1 ? cosine[j] : sine[j];
+          lane[i] = (index >> (2 + i)) & 1 ? -v : v;
+        }
+        Row[index][j] = V2{lane[0], lane[1]};
+      }
+  }
+  const V2* operator[](int Index) const { return Row[Index]; }
+};
+inline constexpr CoefficientRows CoefficientTable;
+
 inline V2 Splat(double v) { return V2{v, v}; }
 inline U2 SplatU(uint64_t v) { return U2{v, v}; }
 inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7fffffffffffffffull)); }
@@ -93,7 +116,8 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
     return (std::bit_cast<U2>(ifCos) & odd) | (std::bit_cast<U2>(ifSin) & ~odd);
   };
   auto pick = [&](V2 ifCos, V2 ifSin) { return std::bit_cast<V2>(choose(ifCos, ifSin) ^ sign); };
-  auto coefficient = [&](double ifCos, double ifSin) { return pick(Splat(ifCos), Splat(ifSin)); };
+  const V2* c = CoefficientTable[_mm_movemask_pd(std::bit_cast<__m128d>(n << 63)) |
+                                 _mm_movemask_pd(std::bit_cast<__m128d>(n << 62)) << 2];
 
   const V2 z = rh * rh;
   const V2 z2 = z * z;
@@ -105,8 +129,7 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
   const V2 low = pick((one - c1) - hz, rl * (one - hz));
   const V2 m = std::bit_cast<V2>(choose(z2, z * rh));
   const V2 w = pick(rh * rl, Splat(0.0));
-  const V2 poly = ((coefficient(C1, S1) + z * coefficient(C2, S2)) + z2 * (coefficient(C3, S3) + z * coefficient(C4, S4))) +
-                  z4 * (coefficient(C5, S5) + z * coefficient(C6, S6));
+  const V2 poly = ((c[0] + z * c[1]) + z2 * (c[2] + z * c[3])) + z4 * (c[4] + z * c[5]);
   // Every term carries the sign (m through the coefficients): rounding to
   // nearest is symmetric, so the result is the signed one exactly.
   const V2 result = head + (low + (m * poly - w));
@@ -126,7 +149,7 @@ template <unsigned CosLanes>
   using namespace trig;
   U2 careful;
   Double2 out = SinOrCos(Args, U2{CosLanes & 1, (CosLanes >> 1) & 1}, careful);
-  if (__builtin_expect((careful[0] | careful[1]) != 0, 0)) {
+  if (__builtin_expect(_mm_movemask_pd(std::bit_cast<__m128d>(careful)) != 0, 0)) {
     for (int i = 0; i < 2; ++i)
       if (careful[i]) out[i] = FixedSinCosCareful(Args[i], (CosLanes >> i) & 1);
   }
