@@ -104,8 +104,8 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
 
   // Quadrant n = k (+ 1 for a cosine): odd n takes the cosine of r, n with
   // bit 1 set the negative. Both are known long before r, so each lane picks
-  // its polynomial's terms and signs them first, and only one polynomial is
-  // evaluated:
+  // its terms and signs them first (the coefficients as one signed row of the
+  // table), and only one polynomial is evaluated:
   //   sin(rh + rl) = rh + ((z rh) Ps(z) + rl (1 - z / 2))
   //   cos(rh + rl) = c1 + (((1 - c1) - z / 2) + (z^2 Pc(z) - rh rl))
   // with c1 = 1 - z / 2 rounded (its rounding error is the second term).
