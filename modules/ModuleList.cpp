@@ -46,15 +46,25 @@
 
 // Chaotic functions
 #include "modules/chaotic/Fnc_K1M1.h"
+#include "modules/chaotic/Prm_K1M1.h"
 #include "modules/chaotic/Fnc_K1M2.h"
+#include "modules/chaotic/Prm_K1M2.h"
 #include "modules/chaotic/Fnc_K1M3.h"
+#include "modules/chaotic/Prm_K1M3.h"
 #include "modules/chaotic/Fnc_K1M4.h"
+#include "modules/chaotic/Prm_K1M4.h"
 #include "modules/chaotic/Fnc_K2M1.h"
+#include "modules/chaotic/Prm_K2M1.h"
 #include "modules/chaotic/Fnc_K2M2.h"
+#include "modules/chaotic/Prm_K2M2.h"
 #include "modules/chaotic/Fnc_K2M3.h"
+#include "modules/chaotic/Prm_K2M3.h"
 #include "modules/chaotic/Fnc_K2M4.h"
+#include "modules/chaotic/Prm_K2M4.h"
 #include "modules/chaotic/Fnc_K2M5.h"
+#include "modules/chaotic/Prm_K2M5.h"
 #include "modules/chaotic/Fnc_K2M6.h"
+#include "modules/chaotic/Prm_K2M6.h"
 
 namespace quillon {
 
@@ -86,18 +96,18 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       {T017_RegisterProcs, T017_RegisterNames, Prm_T017_CreateForm},
 
       // Chaotic functions, one modifier
-      {K1M1_RegisterProcs, K1M1_RegisterNames, nullptr},
-      {K1M2_RegisterProcs, K1M2_RegisterNames, nullptr},
-      {K1M3_RegisterProcs, K1M3_RegisterNames, nullptr},
-      {K1M4_RegisterProcs, K1M4_RegisterNames, nullptr},
+      {K1M1_RegisterProcs, K1M1_RegisterNames, Prm_K1M1_CreateForm},
+      {K1M2_RegisterProcs, K1M2_RegisterNames, Prm_K1M2_CreateForm},
+      {K1M3_RegisterProcs, K1M3_RegisterNames, Prm_K1M3_CreateForm},
+      {K1M4_RegisterProcs, K1M4_RegisterNames, Prm_K1M4_CreateForm},
 
       // Chaotic functions, two modifiers
-      {K2M1_RegisterProcs, K2M1_RegisterNames, nullptr},
-      {K2M2_RegisterProcs, K2M2_RegisterNames, nullptr},
-      {K2M3_RegisterProcs, K2M3_RegisterNames, nullptr},
-      {K2M4_RegisterProcs, K2M4_RegisterNames, nullptr},
-      {K2M5_RegisterProcs, K2M5_RegisterNames, nullptr},
-      {K2M6_RegisterProcs, K2M6_RegisterNames, nullptr},
+      {K2M1_RegisterProcs, K2M1_RegisterNames, Prm_K2M1_CreateForm},
+      {K2M2_RegisterProcs, K2M2_RegisterNames, Prm_K2M2_CreateForm},
+      {K2M3_RegisterProcs, K2M3_RegisterNames, Prm_K2M3_CreateForm},
+      {K2M4_RegisterProcs, K2M4_RegisterNames, Prm_K2M4_CreateForm},
+      {K2M5_RegisterProcs, K2M5_RegisterNames, Prm_K2M5_CreateForm},
+      {K2M6_RegisterProcs, K2M6_RegisterNames, Prm_K2M6_CreateForm},
 
   };
   return units;

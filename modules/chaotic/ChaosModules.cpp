@@ -2,8 +2,8 @@
 
 namespace quillon {
 
-void RegisterChaosNames(int32_t Type, const char* Name, const char* Code) {
-  StoreTypeNames(Type, Name, Code, 1, nullptr);
+void RegisterChaosNames(int32_t Type, const char* Name, const char* Code, TForm* Form) {
+  StoreTypeNames(Type, Name, Code, 1, Form);
   TypeNormalGlyphs[Type] = 0;  // drawn with the red glyphs
 }
 

@@ -12,9 +12,9 @@
 namespace quillon {
 
 // The catalog names of a chaotic function (its procedures go in through
-// StoreTypeProcs): a generator, drawn with the red glyphs; the parameter form
-// is not there yet.
-void RegisterChaosNames(int32_t Type, const char* Name, const char* Code);
+// StoreTypeProcs): a generator with its parameter form, drawn with the red
+// glyphs.
+void RegisterChaosNames(int32_t Type, const char* Name, const char* Code, TForm* Form);
 
 // One modifier: the member's effects, phase step and luminosity; every
 // member has "Details" 1000, seed 0 and the window -52, 52, -52, 52.

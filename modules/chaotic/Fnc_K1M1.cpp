@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K1M1.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct K1M1Map {
 
 void K1M1_RegisterProcs() { StoreTypeProcs(K1M1_Type, K1M1_SetDefaults, K1M1_SetRanges, K1M1_Execute); }
 
-void K1M1_RegisterNames() { RegisterChaosNames(K1M1_Type, "Chaotic Fx 1 A", "K1M1"); }
+void K1M1_RegisterNames() { RegisterChaosNames(K1M1_Type, "Chaotic Fx 1 A", "K1M1", P_K1M1); }
 
 void K1M1_SetDefaults(int Instance) { SetChaos1Defaults(Instance, 150, 250, 5, 920); }
 

@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K1M2.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct K1M2Map {
 
 void K1M2_RegisterProcs() { StoreTypeProcs(K1M2_Type, K1M2_SetDefaults, K1M2_SetRanges, K1M2_Execute); }
 
-void K1M2_RegisterNames() { RegisterChaosNames(K1M2_Type, "Chaotic Fx 1 B", "K1M2"); }
+void K1M2_RegisterNames() { RegisterChaosNames(K1M2_Type, "Chaotic Fx 1 B", "K1M2", P_K1M2); }
 
 void K1M2_SetDefaults(int Instance) { SetChaos1Defaults(Instance, -560, 540, 3, 910); }
 

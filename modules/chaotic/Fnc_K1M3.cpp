@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K1M3.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct K1M3Map {
 
 void K1M3_RegisterProcs() { StoreTypeProcs(K1M3_Type, K1M3_SetDefaults, K1M3_SetRanges, K1M3_Execute); }
 
-void K1M3_RegisterNames() { RegisterChaosNames(K1M3_Type, "Chaotic Fx 1 C", "K1M3"); }
+void K1M3_RegisterNames() { RegisterChaosNames(K1M3_Type, "Chaotic Fx 1 C", "K1M3", P_K1M3); }
 
 void K1M3_SetDefaults(int Instance) { SetChaos1Defaults(Instance, 150, 250, 4, 940); }
 

@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K1M4.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct K1M4Map {
 
 void K1M4_RegisterProcs() { StoreTypeProcs(K1M4_Type, K1M4_SetDefaults, K1M4_SetRanges, K1M4_Execute); }
 
-void K1M4_RegisterNames() { RegisterChaosNames(K1M4_Type, "Chaotic Fx 1 D", "K1M4"); }
+void K1M4_RegisterNames() { RegisterChaosNames(K1M4_Type, "Chaotic Fx 1 D", "K1M4", P_K1M4); }
 
 void K1M4_SetDefaults(int Instance) { SetChaos1Defaults(Instance, 650, -500, 5, 940); }
 

@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K2M1.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct K2M1Map {
 
 void K2M1_RegisterProcs() { StoreTypeProcs(K2M1_Type, K2M1_SetDefaults, K2M1_SetRanges, K2M1_Execute); }
 
-void K2M1_RegisterNames() { RegisterChaosNames(K2M1_Type, "Chaotic Fx 2 A", "K2M1"); }
+void K2M1_RegisterNames() { RegisterChaosNames(K2M1_Type, "Chaotic Fx 2 A", "K2M1", P_K2M1); }
 
 void K2M1_SetDefaults(int Instance) { SetChaos2Defaults(Instance, 150, 250, 200, 300, 940); }
 

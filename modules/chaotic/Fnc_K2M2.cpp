@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K2M2.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct K2M2Map {
 
 void K2M2_RegisterProcs() { StoreTypeProcs(K2M2_Type, K2M2_SetDefaults, K2M2_SetRanges, K2M2_Execute); }
 
-void K2M2_RegisterNames() { RegisterChaosNames(K2M2_Type, "Chaotic Fx 2 B", "K2M2"); }
+void K2M2_RegisterNames() { RegisterChaosNames(K2M2_Type, "Chaotic Fx 2 B", "K2M2", P_K2M2); }
 
 void K2M2_SetDefaults(int Instance) { SetChaos2Defaults(Instance, 260, 290, -260, -290, 890); }
 

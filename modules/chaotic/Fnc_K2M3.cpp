@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K2M3.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct K2M3Map {
 
 void K2M3_RegisterProcs() { StoreTypeProcs(K2M3_Type, K2M3_SetDefaults, K2M3_SetRanges, K2M3_Execute); }
 
-void K2M3_RegisterNames() { RegisterChaosNames(K2M3_Type, "Chaotic Fx 2 C", "K2M3"); }
+void K2M3_RegisterNames() { RegisterChaosNames(K2M3_Type, "Chaotic Fx 2 C", "K2M3", P_K2M3); }
 
 void K2M3_SetDefaults(int Instance) { SetChaos2Defaults(Instance, -990, -300, 120, 990, 780); }
 

@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K2M4.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct K2M4Map {
 
 void K2M4_RegisterProcs() { StoreTypeProcs(K2M4_Type, K2M4_SetDefaults, K2M4_SetRanges, K2M4_Execute); }
 
-void K2M4_RegisterNames() { RegisterChaosNames(K2M4_Type, "Chaotic Fx 2 D", "K2M4"); }
+void K2M4_RegisterNames() { RegisterChaosNames(K2M4_Type, "Chaotic Fx 2 D", "K2M4", P_K2M4); }
 
 void K2M4_SetDefaults(int Instance) { SetChaos2Defaults(Instance, 150, 250, 64, 300, 960); }
 

@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K2M5.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -19,7 +20,7 @@ struct K2M5Map {
 
 void K2M5_RegisterProcs() { StoreTypeProcs(K2M5_Type, K2M5_SetDefaults, K2M5_SetRanges, K2M5_Execute); }
 
-void K2M5_RegisterNames() { RegisterChaosNames(K2M5_Type, "Chaotic Fx 2 E", "K2M5"); }
+void K2M5_RegisterNames() { RegisterChaosNames(K2M5_Type, "Chaotic Fx 2 E", "K2M5", P_K2M5); }
 
 void K2M5_SetDefaults(int Instance) { SetChaos2Defaults(Instance, 150, 580, 570, -235, 825); }
 

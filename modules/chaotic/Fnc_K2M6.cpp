@@ -2,6 +2,7 @@
 
 #include "engine/Color.h"
 #include "modules/chaotic/ChaosModules.h"
+#include "modules/chaotic/Prm_K2M6.h"
 #include "shell/Progress.h"
 
 namespace quillon {
@@ -19,7 +20,7 @@ struct K2M6Map {
 
 void K2M6_RegisterProcs() { StoreTypeProcs(K2M6_Type, K2M6_SetDefaults, K2M6_SetRanges, K2M6_Execute); }
 
-void K2M6_RegisterNames() { RegisterChaosNames(K2M6_Type, "Chaotic Fx 2 F", "K2M6"); }
+void K2M6_RegisterNames() { RegisterChaosNames(K2M6_Type, "Chaotic Fx 2 F", "K2M6", P_K2M6); }
 
 void K2M6_SetDefaults(int Instance) { SetChaos2Defaults(Instance, -970, 500, -580, -330, 900); }
 
