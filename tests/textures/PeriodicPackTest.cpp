@@ -111,7 +111,9 @@ TEST_F(PeriodicPack, RegistersTheThreeTypesWithTheirDefaultsAndSharedRanges) {
 
 TEST_F(PeriodicPack, HueBoundsRoundInExtendedPrecision) {
   // Value, Round(Value / 255 x 359): 43 / 255 x 359 = 60.54; 1 gives 1.41.
-  const int32_t table[][2] = {{130, 183}, {158, 222}, {255, 359}, {0, 0}, {43, 61}, {1, 1}, {128, 180}};
+  // Values from a preset file far beyond the range saturate to 32 bits.
+  const int32_t table[][2] = {{130, 183}, {158, 222}, {255, 359}, {0, 0}, {43, 61}, {1, 1}, {128, 180},
+                              {-255, -359}, {INT32_MAX, INT32_MAX}, {INT32_MIN, INT32_MIN}};
   for (const auto& row : table) EXPECT_EQ(PeriodicPack_HueBound(row[0]), row[1]) << row[0];
   // The default Tx A instance stretches its hue to 183 .. 222 in phase 10.
   Execute(Add(TxA));
