@@ -1,7 +1,10 @@
 #include "engine/Chain.h"
 
+#include <array>
 #include <cmath>
+#include <utility>
 
+#include "engine/BlendFunctions.h"
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
@@ -23,55 +26,45 @@ const char* const BlendFunctionNames[BlendFunctionCount] = {
 
 namespace {
 
-// min and max as fmin and fmax define them (a NaN operand gives the other
-// one), without the library call: the blend runs them per sample.
-inline long double Min(long double a, long double b) {
-  if (a != a) return b;
-  if (b != b) return a;
-  return b < a ? b : a;
-}
-inline long double Max(long double a, long double b) {
-  if (a != a) return b;
-  if (b != b) return a;
-  return b > a ? b : a;
+// The weights of the integer blend: both whole numbers (as 100 %, the
+// default, gives 1), the pair not read from the mask, and small enough that
+// the weighted samples (at most 2^15 * 2^10) and every value the functions
+// make of them (eight times that at most) fit 32 bits. With such weights the
+// weighted samples are integers, so BlendInteger gives BlendValue's values,
+// and Round of the clamped integer is that integer.
+bool IntegerWeights(double ResultWeight, double CurrentWeight, bool MaskWeights) {
+  auto whole = [](double w) { return w == std::floor(w) && std::fabs(w) <= 1024; };
+  return !MaskWeights && whole(ResultWeight) && whole(CurrentWeight);
 }
 
-// The blend functions, inlined into the per-pixel loop: passing 80-bit reals
-// to a function goes through memory and costs more than the function itself.
-[[gnu::always_inline]] inline long double Blend(int Function, long double X, long double Y) {
-  using std::fabs;
-  auto rx = [&] { return Round(X); };
-  auto ry = [&] { return Round(Y); };
-  auto A = [&] { return static_cast<long double>(Round((X + Y) / 2)); };
-  auto D = [&] { return fabs(X - Y); };
-  auto V = [&] { return static_cast<long double>(rx() ^ ry()); };
-  switch (Function) {
-    case 0: return X;
-    case 1: return Y;
-    case 2: return X + Y;
-    case 3: return Y - X;
-    case 4: return X - Y;
-    case 5: return A();
-    case 6: return D();
-    case 7: return static_cast<long double>(rx() & ry());
-    case 8: return static_cast<long double>(rx() | ry());
-    case 9: return V();
-    case 10: return Min(X, Y);
-    case 11: return Max(X, Y);
-    case 12: return Min(Y, D());
-    case 13: return Max(Y, D());
-    case 14: return Min(X, D());
-    case 15: return Max(X, D());
-    case 16: return Min(A(), D());
-    case 17: return Max(A(), D());
-    case 18: return A() + D();
-    case 19: return fabs(A() - D());
-    case 20: return Min(V(), Y);
-    case 21: return Max(V(), Y);
-    case 22: return Min(V(), X);
-    case 23: return Max(V(), X);
-    default: return X;
+// One channel of one column of the result on the integer path, in place.
+// Keep (when given) marks the pixels of the transparent colour, which stay
+// as they are.
+template <int Function>
+void BlendColumnInteger(Sample* __restrict result, const Sample* __restrict current, int n, int32_t rw, int32_t cw,
+                        int32_t top, const uint8_t* __restrict keep) {
+  auto value = [&](int y) {
+    const int32_t v = BlendInteger<Function, int32_t>(result[y] * rw, current[y] * cw);
+    return static_cast<Sample>(v < 0 ? 0 : (v > top ? top : v));
+  };
+  if (keep == nullptr) {
+    for (int y = 0; y < n; ++y) result[y] = value(y);
+  } else {
+    for (int y = 0; y < n; ++y) result[y] = keep[y] ? result[y] : value(y);
   }
+}
+
+using IntegerColumnPass = void (*)(Sample*, const Sample*, int, int32_t, int32_t, int32_t, const uint8_t*);
+
+template <size_t... F>
+constexpr std::array<IntegerColumnPass, sizeof...(F)> IntegerColumnPasses(std::index_sequence<F...>) {
+  return {&BlendColumnInteger<static_cast<int>(F)>...};
+}
+constexpr auto IntegerPasses = IntegerColumnPasses(std::make_index_sequence<BlendFunctionCount>{});
+
+// A function number outside 0..23 keeps the weighted result, as function 0.
+IntegerColumnPass IntegerPassOf(int Function) {
+  return IntegerPasses[Function >= 0 && Function < BlendFunctionCount ? Function : 0];
 }
 
 }  // namespace
@@ -84,6 +77,28 @@ void BlendCurrentIntoResult() {
   LayerData& cur = Layer(CurrentLayer);
   LayerData& res = Layer(ResultLayer);
   const int h = ImageHeight;
+  const bool transparency = bp.ApplyTransparency == 1;
+  auto keepOf = [&](const Sample* const cc[3], uint8_t* keep) {
+    for (int y = 0; y < h; ++y) keep[y] = PackRGB(cc[0][y], cc[1][y], cc[2][y]) == bp.TransparencyColor;
+  };
+  if (IntegerWeights(bp.ResultWeight, bp.CurrentWeight, maskWeights)) {
+    const auto rw = static_cast<int32_t>(bp.ResultWeight), cw = static_cast<int32_t>(bp.CurrentWeight);
+    ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
+      uint8_t keep[MaxImageSide];
+      for (int x = x0; x <= x1; ++x) {
+        const Sample* cc[3] = {cur.plane(space, 1).column(x), cur.plane(space, 2).column(x),
+                               cur.plane(space, 3).column(x)};
+        if (transparency) keepOf(cc, keep);
+        for (int c = 0; c < 3; ++c) {
+          Sample* rc = res.plane(space, c + 1).column(x);
+          const int32_t top = (space == SpaceHSL && c == 0) ? MaxHue : MaxSatLum;
+          IntegerPassOf(bp.Function[c])(rc, cc[c], h, rw, cw, top, transparency ? keep : nullptr);
+        }
+      }
+    });
+    SyncColorSpace(space);
+    return;
+  }
   ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) {
       const Sample* cc[3] = {cur.plane(space, 1).column(x), cur.plane(space, 2).column(x),
@@ -96,10 +111,10 @@ void BlendCurrentIntoResult() {
           cw = static_cast<long double>(mask[y]) / 100;
           rw = 1 - cw;
         }
-        if (bp.ApplyTransparency == 1 && PackRGB(cc[0][y], cc[1][y], cc[2][y]) == bp.TransparencyColor) continue;
+        if (transparency && PackRGB(cc[0][y], cc[1][y], cc[2][y]) == bp.TransparencyColor) continue;
         for (int c = 0; c < 3; ++c) {
           const long double X = rc[c][y] * rw, Y = cc[c][y] * cw;
-          const long double v = Blend(bp.Function[c], X, Y);
+          const long double v = BlendValue(bp.Function[c], X, Y);
           const long double top = (space == SpaceHSL && c == 0) ? MaxHue : MaxSatLum;
           const long double clamped = v < 0 ? 0 : (v > top ? top : v);
           rc[c][y] = static_cast<Sample>(Round(clamped));

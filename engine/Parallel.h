@@ -7,12 +7,16 @@
 
 namespace quillon {
 
-// Threads used by whole-picture passes; 0 = one per hardware thread.
+// Threads used by whole-picture passes; 0 = one per hardware thread (at most
+// 16), and never more than 64.
 void SetThreadCount(int count);
 int ThreadCount();
 
 // Runs body(first, last) over [begin, end] split into contiguous ranges, one
-// per thread. Small ranges run on the calling thread.
+// per thread; the threads are started once and kept for the next pass. Small
+// ranges, a pass started inside another and a pass while another thread's
+// pass runs all run on the calling thread. An error raised in any range is
+// raised again by the call once every range has ended.
 void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body);
 
 }  // namespace quillon

@@ -1,0 +1,81 @@
+// The kept threads of the column passes: every column once at every thread
+// count, passes one after another on the same threads, a pass inside a pass,
+// passes from two threads at once, and an error raised in any range.
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "EngineTest.h"
+
+namespace quillon::test {
+namespace {
+
+using ThreadPoolTest = EngineTest;
+
+// How often each column of 1..n was visited by one pass at the given threads.
+std::vector<int> Visits(int n, int threads) {
+  SetThreadCount(threads);
+  std::vector<std::atomic<int>> seen(n + 1);
+  ParallelColumns(1, n, [&](int a, int b) {
+    for (int x = a; x <= b; ++x) seen[x].fetch_add(1);
+  });
+  std::vector<int> out;
+  for (int x = 1; x <= n; ++x) out.push_back(seen[x].load());
+  return out;
+}
+
+TEST_F(ThreadPoolTest, EveryColumnOnceAtEveryThreadCountPassAfterPass) {
+  const struct {
+    int Columns, Threads;
+  } cases[] = {{1, 8}, {31, 8}, {64, 2}, {65, 3}, {1024, 8}, {1024, 1}, {1000, 7}, {1024, 64}, {1024, 500}, {700, 5}};
+  for (int round = 0; round < 3; ++round)
+    for (const auto& c : cases)
+      EXPECT_EQ(Visits(c.Columns, c.Threads), std::vector<int>(c.Columns, 1))
+          << c.Columns << " columns, " << c.Threads << " threads";
+}
+
+TEST_F(ThreadPoolTest, APassInsideAPassRunsOnItsOwnThread) {
+  SetThreadCount(4);
+  std::atomic<int> inner{0}, split{0};
+  ParallelColumns(1, 256, [&](int, int) {
+    ParallelColumns(1, 256, [&](int a, int b) {
+      inner.fetch_add(b - a + 1);
+      split.fetch_add(1);
+    });
+  });
+  EXPECT_EQ(inner.load(), 4 * 256);
+  EXPECT_EQ(split.load(), 4) << "each inner pass is one range";
+}
+
+TEST_F(ThreadPoolTest, PassesFromTwoThreadsAtOnceBothCoverTheirColumns) {
+  SetThreadCount(4);
+  std::atomic<long> total{0};
+  auto many = [&] {
+    for (int k = 0; k < 200; ++k)
+      ParallelColumns(1, 512, [&](int a, int b) { total.fetch_add(b - a + 1); });
+  };
+  std::thread other(many);
+  many();
+  other.join();
+  EXPECT_EQ(total.load(), 2L * 200 * 512);
+}
+
+TEST_F(ThreadPoolTest, AnErrorInAnyRangeIsRaisedByThePassAndThePoolGoesOn) {
+  SetThreadCount(4);
+  for (int failing : {1, 300, 1024}) {
+    std::atomic<int> done{0};
+    EXPECT_THROW(ParallelColumns(1, 1024,
+                                 [&](int a, int b) {
+                                   if (failing >= a && failing <= b) throw std::runtime_error("range failed");
+                                   done.fetch_add(1);
+                                 }),
+                 std::runtime_error)
+        << "column " << failing;
+    EXPECT_EQ(done.load(), 3) << "the other ranges ran to the end";
+  }
+  EXPECT_EQ(Visits(1024, 4), std::vector<int>(1024, 1));
+}
+
+}  // namespace
+}  // namespace quillon::test
