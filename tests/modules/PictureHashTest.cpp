@@ -46,6 +46,7 @@ const std::vector<TypeSettings>& KnownTypes() {
       {"K2M3", 10, {{7, 1}}},  {"K2M4", 10, {{7, 1}}},  {"K2M5", 10, {{7, 1}}}, {"K2M6", 10, {{7, 1}}},
       // The periodic pack draws nothing at random: its unused p19 takes the seed.
       {"T021", 19, {}},        {"T022", 19, {}},        {"T015", 19, {}},
+      {"T004", 10, {}},        {"T005", 10, {}},        {"T008", 3, {}},        {"T009", 3, {}},
   };
   return types;
 }
@@ -76,6 +77,10 @@ const std::vector<Digests>& Expected() {
       {"T021", 128, {0x15b4d4fe56c10383ull, 0x15b4d4fe56c10383ull, 0x15b4d4fe56c10383ull}},
       {"T022", 128, {0x2f5325b9a28df8e7ull, 0x2f5325b9a28df8e7ull, 0x2f5325b9a28df8e7ull}},
       {"T015", 128, {0x4e1d8e4bdbc6cf03ull, 0x4e1d8e4bdbc6cf03ull, 0x4e1d8e4bdbc6cf03ull}},
+      {"T004", 128, {0xd317a717d0749cc4ull, 0xfb60b9d493570958ull, 0x43f88ba45bdf5877ull}},
+      {"T005", 128, {0xe1b5f0d1d3a2910eull, 0xbf04bd5dae72c5b7ull, 0xe4ebc6fa1c272045ull}},
+      {"T008", 128, {0x5e267644c608a36eull, 0x7b51dbb3730887dbull, 0xe37444c032ab83abull}},
+      {"T009", 128, {0x8ea619baddd8ce0cull, 0x9e8f2f90f926fc49ull, 0xd59a3f13008edbe9ull}},
       {"chain", 128, {0xc292a56cb8ba45a3ull, 0xd8f2056fb796774dull, 0x6f73991ebf27a51aull}},
       {"T001", 256, {0xa70683d502314bccull, 0xec6b74e6a370b6a7ull, 0x64d2674fa6b79674ull}},
       {"T017", 256, {0x9823246219949d5dull, 0xbdddd6dc7eca954bull, 0x590fe225acee5b79ull}},
@@ -92,6 +97,10 @@ const std::vector<Digests>& Expected() {
       {"T021", 256, {0x06210a8141cea34bull, 0x06210a8141cea34bull, 0x06210a8141cea34bull}},
       {"T022", 256, {0x08f62a5d911bf9b7ull, 0x08f62a5d911bf9b7ull, 0x08f62a5d911bf9b7ull}},
       {"T015", 256, {0x41a1240e64204003ull, 0x41a1240e64204003ull, 0x41a1240e64204003ull}},
+      {"T004", 256, {0x92f3bf176fd7928full, 0x657caf7e6ccdf9bbull, 0xac6ec54e5dc3c47cull}},
+      {"T005", 256, {0xbe035aa2b6e5ef5aull, 0x5cbbc0fa621cbae9ull, 0x10992f72e6e3df76ull}},
+      {"T008", 256, {0xd878107a2716e941ull, 0xfa36e2614d61ae37ull, 0xd64a9fef5187d5a9ull}},
+      {"T009", 256, {0x8852cf11eb24d218ull, 0xf247431158b6daccull, 0xd3de937768975ebcull}},
       {"chain", 256, {0xb76eab20a0d610cdull, 0x834ba772cdb3d302ull, 0x7bbcce7db911b267ull}},
       {"T001", 1024, {0xd20dbe53bcd6681dull, 0x9dff9f01c4a4e4fcull, 0x1e765daa2ceab920ull}},
       {"T017", 1024, {0xf4c1bc742179aa4aull, 0x958dd21b06054a18ull, 0x3e0551b0a0610b09ull}},
@@ -108,6 +117,10 @@ const std::vector<Digests>& Expected() {
       {"T021", 1024, {0x1602d44cdb4e419bull, 0x1602d44cdb4e419bull, 0x1602d44cdb4e419bull}},
       {"T022", 1024, {0x98917edc8ab6697full, 0x98917edc8ab6697full, 0x98917edc8ab6697full}},
       {"T015", 1024, {0x650cbb7b9bad9303ull, 0x650cbb7b9bad9303ull, 0x650cbb7b9bad9303ull}},
+      {"T004", 1024, {0x77cb3e18a727db7cull, 0xacd48da5810c2908ull, 0xc12fc68ff7733088ull}},
+      {"T005", 1024, {0x8ae15f86bce866eeull, 0xd0d5160a56cd3c20ull, 0x8a59b0135ea896beull}},
+      {"T008", 1024, {0x4cc5228700ecdbe3ull, 0xfc2aaf1d34522a19ull, 0xf980ecfef135fea5ull}},
+      {"T009", 1024, {0x32f8b5fc3bbad2eeull, 0x54383f6abb3abcebull, 0x8e03f59d9704e045ull}},
       {"chain", 1024, {0xbaef3ebf46ecbdf5ull, 0xc9af57021234f939ull, 0x96003b5ec173832full}},
   };
   return rows;
