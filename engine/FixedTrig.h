@@ -93,14 +93,17 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
   const V2 q = x * TwoOverPi + RoundMagic;
   const V2 k = q - Splat(RoundMagic);
   // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1;
-  // the two subtractions after it keep their rounding errors (two-sum) in
-  // the low part rl, which stays within about an ulp of rh.
+  // the two subtractions after it keep their rounding errors in the low part
+  // rl, which stays within about an ulp of rh. The first needs the full
+  // two-sum (k P2 may exceed x - k P1); in the second |h1| >= |k P3| in
+  // every lane that does not take the careful path (there |rh| >= 2 |k P3|),
+  // so the short form gives the same exact error.
   const V2 r1 = x - k * P1;
   const V2 p2 = k * P2, p3 = k * P3;
   const V2 h1 = r1 - p2;
   const V2 rh = h1 - p3;
-  const V2 b1 = h1 - r1, b2 = rh - h1;
-  const V2 rl = ((r1 - (h1 - b1)) - (p2 + b1)) + ((h1 - (rh - b2)) - (p3 + b2));
+  const V2 b1 = h1 - r1;
+  const V2 rl = ((r1 - (h1 - b1)) - (p2 + b1)) + ((h1 - rh) - p3);
 
   // Quadrant n = k (+ 1 for a cosine): odd n takes the cosine of r, n with
   // bit 1 set the negative. Both are known long before r, so each lane picks

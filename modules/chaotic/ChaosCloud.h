@@ -100,19 +100,21 @@ inline int RoundSmall(double V) {
 // Hit counts go up a few steps after their pixel is found. The orbit jumps
 // across the whole plane, so nearly every count is a cache miss; waiting
 // for it at once would hold up the sine and cosine work of the next steps.
-// Each hit is prefetched and queued, and counted when it leaves the queue
-// (or at the end). Saturating increments give the same counts in any order.
+// Each hit is prefetched and parked in the slot of its step number (mod
+// Depth); the hit parked there before is counted when it is replaced, the
+// rest at the end. Saturating increments give the same counts in any order.
 class PendingHits {
  public:
+  static constexpr unsigned Depth = 8;
   PendingHits() {
     for (Sample*& s : queue_) s = &sink_;
   }
   ~PendingHits() {
     for (Sample* s : queue_) Count(s);
   }
-  void Add(Sample* s) {
+  void Add(Sample* s, uint64_t Step) {
     __builtin_prefetch(s, 1);
-    Sample*& slot = queue_[next_++ % Depth];
+    Sample*& slot = queue_[Step % Depth];
     Count(slot);
     slot = s;
   }
@@ -123,10 +125,8 @@ class PendingHits {
   static void Count(Sample* s) {
     if (*s < 32767) ++*s;
   }
-  static constexpr unsigned Depth = 8;
   Sample* queue_[Depth];
   Sample sink_ = 0;
-  unsigned next_ = 0;
 };
 
 // The iteration, all in 64-bit reals. Phase maps take (x, y, t), the others
@@ -152,7 +152,7 @@ void IterateChaosCloud(const ChaosSetup& S, const Map& map) {
     const Double2 r = (next - low) * scale;
     if (r[0] > 0 && r[0] < xlimit && r[1] > 0 && r[1] < ylimit) {
       const int px = RoundSmall(r[0]), py = RoundSmall(r[1]);
-      if (px >= 1 && px <= w && py >= 1 && py <= h) hits.Add(&counts.at(px, py));
+      if (px >= 1 && px <= w && py >= 1 && py <= h) hits.Add(&counts.at(px, py), static_cast<uint64_t>(i));
     }
     p = next;
     if constexpr (Phase) t += S.PhaseStep;
