@@ -72,6 +72,26 @@ TP_PeriodicPack::TP_PeriodicPack(std::span<const TPackValues> Presets) : presets
 
   Layout();
   WireHelp();
+  // The captions as a person reads them beside the controls; the repeated
+  // ones with the caption of their group.
+  ParamCaptions = {{1, Lbl_WP.Caption},
+                   {2, Lbl_WH.Caption},
+                   {3, Lbl_WC.Caption},
+                   {4, Lbl_HP.Caption},
+                   {5, Lbl_HH.Caption},
+                   {6, Lbl_HC.Caption},
+                   {7, Pnl_Periodic.Caption + " > " + Lbl_Vrnt.Caption},
+                   {8, Lbl_Dst_X_A.Caption},
+                   {9, Lbl_Dst_Y_A.Caption},
+                   {10, "Parameter 1 > " + Lbl_AlgoA.Caption},
+                   {11, Lbl_Dst_X_B.Caption},
+                   {12, Lbl_Dst_Y_B.Caption},
+                   {13, "Parameter 2 > " + Lbl_AlgoB.Caption},
+                   {14, Lbl_Off1.Caption},
+                   {15, Lbl_LL.Caption},
+                   {16, Lbl_Hue_Min.Caption},
+                   {17, "Parameter 4 > " + Lbl_Hue_Max.Caption},
+                   {18, Lbl_Off2.Caption}};
 
   OnCreate = [this] {
     CentreOverMainWindow(*this);

@@ -27,6 +27,7 @@ TP_T021::TP_T021() : TP_PeriodicPack(T021_Presets) {
   Name = "P_T021";
   Caption = "Textures > Periodic Tx > Pack 1 > Tx A";
   Lbl_Dst_Y_A.Caption = "Parameter 1 -Effect 2";
+  ParamCaptions[9] = Lbl_Dst_Y_A.Caption;
   Button1.OnClick = [this] {
     T021_RandomPreset();
     DrawSliders();

@@ -90,6 +90,8 @@ TEST_F(PeriodicPackForm, EachMenuItemShowsItsFormLoadedFromTheNewInstance) {
     EXPECT_TRUE(f->Visible);
     EXPECT_EQ(f->Caption, c.Caption);
     EXPECT_EQ(f->Lbl_Dst_Y_A.Caption, c.Effect2);
+    EXPECT_EQ(f->ParamCaptions.at(9), c.Effect2);
+    EXPECT_EQ(f->ParamCaptions.at(13), "Parameter 2 > Variant");
     // Centred over the main window, then moved left of the module window.
     EXPECT_EQ(f->Left, F_Synthe->Left - (f->Width + 10));
     EXPECT_EQ(2 * (f->Top - Form1->Top) + f->Height, Form1->Height);
