@@ -25,6 +25,8 @@
 #include "modules/textures/Prm_T002.h"
 #include "modules/textures/Fnc_T007.h"
 #include "modules/textures/Prm_T007.h"
+#include "modules/textures/Fnc_T023.h"
+#include "modules/textures/Prm_T023.h"
 
 // Periodic texture pack
 #include "modules/textures/Fnc_T015.h"
@@ -82,6 +84,7 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       {T003_RegisterProcs, T003_RegisterNames, Prm_T003_CreateForm},
       {T002_RegisterProcs, T002_RegisterNames, Prm_T002_CreateForm},
       {T007_RegisterProcs, T007_RegisterNames, Prm_T007_CreateForm},
+      {T023_RegisterProcs, T023_RegisterNames, Prm_T023_CreateForm},
 
       // Periodic texture pack
       {T021_RegisterProcs, T021_RegisterNames, Prm_T021_CreateForm},

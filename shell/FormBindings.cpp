@@ -217,8 +217,8 @@ void CentreOverMainWindow(TForm& Form) {
   Form.Top = static_cast<int>(Round(Form1->Top + Form1->Height / 2.0L - Form.Height / 2.0L));
 }
 
-void MoveLeftOfModuleWindow(TForm& Form) {
-  if (F_Synthe->Left < Form.Left + Form.Width) Form.Left = F_Synthe->Left - (Form.Width + 10);
+void MoveLeftOfModuleWindow(TForm& Form, int Margin) {
+  if (F_Synthe->Left < static_cast<int64_t>(Form.Left) + Form.Width + Margin) Form.Left = F_Synthe->Left - (Form.Width + 10);
 }
 
 void Place(TControl& Control, int Left, int Top, int Width, int Height) {

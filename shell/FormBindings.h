@@ -143,8 +143,8 @@ void CentreOverMainWindow(TForm& Form);
 
 // Moves the form to the left of the module window when the two would
 // overlap: Left := module window Left - (Width + 10) when the module window's
-// Left < Left + Width.
-void MoveLeftOfModuleWindow(TForm& Form);
+// Left < Left + Width + Margin (one form keeps a margin of 10).
+void MoveLeftOfModuleWindow(TForm& Form, int Margin = 0);
 
 // Places a control.
 void Place(TControl& Control, int Left, int Top, int Width, int Height);

@@ -88,6 +88,7 @@ const std::map<int, std::vector<int>>& CostParameters() {
       {67, {7}}, {68, {7}}, {69, {7}}, {70, {7}}, {71, {7}}, {72, {7}},
       {50, {6}},  // Bark: the number of second twigs grows with the variant
       {92, {7}}, {93, {7}}, {94, {7}}, {95, {7}},
+      {105, {1}},  // blobs added to the base count
   };
   return cost;
 }
