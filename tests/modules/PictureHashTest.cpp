@@ -47,6 +47,9 @@ const std::vector<TypeSettings>& KnownTypes() {
       // The periodic pack draws nothing at random: its unused p19 takes the seed.
       {"T021", 19, {}},        {"T022", 19, {}},        {"T015", 19, {}},
       {"T004", 10, {}},        {"T005", 10, {}},        {"T008", 3, {}},        {"T009", 3, {}},
+      // Roughcast by Random Seed 1, Bark by Random Seed 1, Plank by Random Seed 2
+      // (the grain and its null-colour fill).
+      {"T012", 11, {}},        {"T013", 9, {}},         {"T014", 7, {}},
   };
   return types;
 }
@@ -81,6 +84,9 @@ const std::vector<Digests>& Expected() {
       {"T005", 128, {0xe1b5f0d1d3a2910eull, 0xbf04bd5dae72c5b7ull, 0xe4ebc6fa1c272045ull}},
       {"T008", 128, {0x5e267644c608a36eull, 0x7b51dbb3730887dbull, 0xe37444c032ab83abull}},
       {"T009", 128, {0x8ea619baddd8ce0cull, 0x9e8f2f90f926fc49ull, 0xd59a3f13008edbe9ull}},
+      {"T012", 128, {0x68894df88a307280ull, 0xfbdb569f4a562388ull, 0xd5fef43ed0209dc3ull}},
+      {"T013", 128, {0x8618317d5cdb4bdcull, 0x3ec66eb6c583a886ull, 0x52dc1db756ccd7c0ull}},
+      {"T014", 128, {0xb12491e521ab5ea5ull, 0xd1dd0b347e047478ull, 0xc4d4de0d2bf4a4b1ull}},
       {"chain", 128, {0xc292a56cb8ba45a3ull, 0xd8f2056fb796774dull, 0x6f73991ebf27a51aull}},
       {"T001", 256, {0xa70683d502314bccull, 0xec6b74e6a370b6a7ull, 0x64d2674fa6b79674ull}},
       {"T017", 256, {0x9823246219949d5dull, 0xbdddd6dc7eca954bull, 0x590fe225acee5b79ull}},
@@ -101,6 +107,9 @@ const std::vector<Digests>& Expected() {
       {"T005", 256, {0xbe035aa2b6e5ef5aull, 0x5cbbc0fa621cbae9ull, 0x10992f72e6e3df76ull}},
       {"T008", 256, {0xd878107a2716e941ull, 0xfa36e2614d61ae37ull, 0xd64a9fef5187d5a9ull}},
       {"T009", 256, {0x8852cf11eb24d218ull, 0xf247431158b6daccull, 0xd3de937768975ebcull}},
+      {"T012", 256, {0x446fdf94969a5186ull, 0xb7716fefa1d6cd37ull, 0xb59aeef3710efc0eull}},
+      {"T013", 256, {0x4090b95e37a1f29full, 0x70cafb816cb389beull, 0xf0a94d90021f978aull}},
+      {"T014", 256, {0x53379662fdd6bbdeull, 0x3638db60717dff4bull, 0x95cf8eb0f14739a3ull}},
       {"chain", 256, {0xb76eab20a0d610cdull, 0x834ba772cdb3d302ull, 0x7bbcce7db911b267ull}},
       {"T001", 1024, {0xd20dbe53bcd6681dull, 0x9dff9f01c4a4e4fcull, 0x1e765daa2ceab920ull}},
       {"T017", 1024, {0xf4c1bc742179aa4aull, 0x958dd21b06054a18ull, 0x3e0551b0a0610b09ull}},
@@ -121,6 +130,9 @@ const std::vector<Digests>& Expected() {
       {"T005", 1024, {0x8ae15f86bce866eeull, 0xd0d5160a56cd3c20ull, 0x8a59b0135ea896beull}},
       {"T008", 1024, {0x4cc5228700ecdbe3ull, 0xfc2aaf1d34522a19ull, 0xf980ecfef135fea5ull}},
       {"T009", 1024, {0x32f8b5fc3bbad2eeull, 0x54383f6abb3abcebull, 0x8e03f59d9704e045ull}},
+      {"T012", 1024, {0x8592c63c53693252ull, 0xa1a54560ae4c511dull, 0x4dbc22ca0febac10ull}},
+      {"T013", 1024, {0x4e49e530e32ff0d2ull, 0xb6d79aa8db08b76dull, 0x5c4a2e958033a0deull}},
+      {"T014", 1024, {0x238af9b194cd0e49ull, 0x32ff28d25bdb2f19ull, 0xb163196936574aa2ull}},
       {"chain", 1024, {0xbaef3ebf46ecbdf5ull, 0xc9af57021234f939ull, 0x96003b5ec173832full}},
   };
   return rows;
