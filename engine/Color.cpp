@@ -80,14 +80,16 @@ namespace {
 // column whose samples all lie in 0..255 goes through a loop the compiler
 // turns into vector code: selections by masks instead of branches (which
 // colour is the maximum is as good as random from pixel to pixel), and the
-// two MulDivs as double divisions. For n below 2^16 and k in 1..255 the
-// correctly rounded double n / k truncates to n div k exactly: a quotient
-// that is not an integer lies at least 1/k below the next one, far beyond
-// the rounding error. Adding half the divisor first rounds halves away from
-// zero, as MulDiv does. Grey (max = min) needs no case of its own: red counts
-// as the maximum and every numerator is 0, so S and H are 0. A column with
-// any other sample goes pixel by pixel through RGBToHSL.
-void ColumnToHSL(const Sample* __restrict r, const Sample* __restrict g, const Sample* __restrict b,
+// two MulDivs as float divisions, four or more to an instruction. For a
+// numerator n below 2^24 (every one here is below 2^16) and a divisor k in
+// 1..255 the correctly rounded float n / k truncates to n div k exactly: the
+// quotient is at most 256, so its rounding error is below 2^-16, and a
+// quotient that is not an integer lies at least 1/k >= 1/255 below the next
+// one. Adding half the divisor first rounds halves away from zero, as MulDiv
+// does. Grey (max = min) needs no case of its own: red counts as the maximum
+// and every numerator is 0, so S and H are 0. A column with any other sample
+// goes pixel by pixel through RGBToHSL.
+QUILLON_VECTOR_CLONES void ColumnToHSL(const Sample* __restrict r, const Sample* __restrict g, const Sample* __restrict b,
                  Sample* __restrict hh, Sample* __restrict ss, Sample* __restrict ll, int n) {
   int32_t all = 0;
   for (int y = 0; y < n; ++y) all |= r[y] | g[y] | b[y];
@@ -111,10 +113,10 @@ void ColumnToHSL(const Sample* __restrict r, const Sample* __restrict g, const S
     const int32_t base = redMax ? 0 : (greenMax ? 120 : 240);
     const int32_t magnitude = diff < 0 ? -diff : diff;
     // S = MulDiv(max - min, 255, max); H = base + MulDiv(60, diff, max - min).
-    const int32_t S = static_cast<int32_t>(static_cast<double>(255 * delta + mx / 2) /
-                                           static_cast<double>(mx > 0 ? mx : 1));
-    const int32_t q = static_cast<int32_t>(static_cast<double>(60 * magnitude + delta / 2) /
-                                           static_cast<double>(delta > 0 ? delta : 1));
+    const int32_t S = static_cast<int32_t>(static_cast<float>(255 * delta + mx / 2) /
+                                           static_cast<float>(mx > 0 ? mx : 1));
+    const int32_t q = static_cast<int32_t>(static_cast<float>(60 * magnitude + delta / 2) /
+                                           static_cast<float>(delta > 0 ? delta : 1));
     const int32_t H = base + (diff < 0 ? -q : q);
     hh[y] = static_cast<Sample>(H < 0 ? H + 360 : H);
     ss[y] = static_cast<Sample>(S);
@@ -124,11 +126,14 @@ void ColumnToHSL(const Sample* __restrict r, const Sample* __restrict g, const S
 
 // HSL -> RGB of one column, likewise: a column whose hues lie in 0..359 and
 // whose S and L lie in 0..255 goes through a vectorizable loop in 32-bit
-// arithmetic (every product stays below 2^22, every operand of the divisions
-// is positive, so they truncate as the conversion's do); the sector picks its
-// values by masks. S = 0 needs no case of its own there: p, q and t are then
-// L. A column with any other sample goes pixel by pixel through HSLToRGB.
-void ColumnToRGB(const Sample* __restrict hh, const Sample* __restrict ss, const Sample* __restrict ll,
+// arithmetic. Every numerator there is at most 255 * 15300 < 2^22 and not
+// negative, every quotient at most 255: as float divisions they truncate to
+// the integer quotients exactly (an error below 2^-16 against a distance of
+// at least 1/15300 from the next integer). The sector comes from comparisons
+// instead of a division by 60, and picks its values by masks. S = 0 needs no
+// case of its own there: p, q and t are then L. A column with any other
+// sample goes pixel by pixel through HSLToRGB.
+QUILLON_VECTOR_CLONES void ColumnToRGB(const Sample* __restrict hh, const Sample* __restrict ss, const Sample* __restrict ll,
                  Sample* __restrict r, Sample* __restrict g, Sample* __restrict b, int n) {
   int32_t satLum = 0, hueLow = 0, hueHigh = 0;
   for (int y = 0; y < n; ++y) {
@@ -148,10 +153,10 @@ void ColumnToRGB(const Sample* __restrict hh, const Sample* __restrict ss, const
   }
   for (int y = 0; y < n; ++y) {
     const int32_t H = hh[y], S = ss[y], L = ll[y];
-    const int32_t i = H / 60, f = H % 60;
-    const int32_t p = L * (255 - S) / 255;
-    const int32_t q = L * (15300 - S * f) / 15300;
-    const int32_t t = L * (15300 - S * (60 - f)) / 15300;
+    const int32_t i = (H >= 60) + (H >= 120) + (H >= 180) + (H >= 240) + (H >= 300), f = H - 60 * i;
+    const int32_t p = static_cast<int32_t>(static_cast<float>(L * (255 - S)) / 255.0f);
+    const int32_t q = static_cast<int32_t>(static_cast<float>(L * (15300 - S * f)) / 15300.0f);
+    const int32_t t = static_cast<int32_t>(static_cast<float>(L * (15300 - S * (60 - f))) / 15300.0f);
     // Sectors 0 (L, t, p), 1 (q, L, p), 2 (p, L, t), 3 (p, q, L), 4 (t, p, L), 5 (L, p, q).
     const int32_t s0 = -(i == 0), s1 = -(i == 1), s2 = -(i == 2), s3 = -(i == 3), s4 = -(i == 4), s5 = -(i == 5);
     const int32_t R = ((s0 | s5) & L) | (s1 & q) | ((s2 | s3) & p) | (s4 & t);

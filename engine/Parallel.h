@@ -5,6 +5,16 @@
 
 #include <functional>
 
+// Marks a per-column loop to be compiled twice, for the baseline processor
+// and for one with 256-bit integer vectors, the choice made once at start-up.
+// Both compute the same values: the loops use integer and correctly rounded
+// float operations only, which give the same result at any vector width.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#define QUILLON_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define QUILLON_VECTOR_CLONES
+#endif
+
 namespace quillon {
 
 // Threads used by whole-picture passes; 0 = one per hardware thread (at most
