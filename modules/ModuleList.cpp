@@ -27,6 +27,10 @@
 #include "modules/textures/Prm_T007.h"
 #include "modules/textures/Fnc_T023.h"
 #include "modules/textures/Prm_T023.h"
+#include "modules/textures/Fnc_T018.h"
+#include "modules/textures/Prm_T018.h"
+#include "modules/textures/Fnc_T006.h"
+#include "modules/textures/Prm_T006.h"
 
 // Periodic texture pack
 #include "modules/textures/Fnc_T015.h"
@@ -85,6 +89,8 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       {T002_RegisterProcs, T002_RegisterNames, Prm_T002_CreateForm},
       {T007_RegisterProcs, T007_RegisterNames, Prm_T007_CreateForm},
       {T023_RegisterProcs, T023_RegisterNames, Prm_T023_CreateForm},
+      {T018_RegisterProcs, T018_RegisterNames, Prm_T018_CreateForm},
+      {T006_RegisterProcs, T006_RegisterNames, Prm_T006_CreateForm},
 
       // Periodic texture pack
       {T021_RegisterProcs, T021_RegisterNames, Prm_T021_CreateForm},
