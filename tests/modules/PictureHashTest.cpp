@@ -50,6 +50,7 @@ const std::vector<TypeSettings>& KnownTypes() {
       // Roughcast by Random Seed 1, Bark by Random Seed 1, Plank by Random Seed 2
       // (the grain and its null-colour fill).
       {"T012", 11, {}},        {"T013", 9, {}},         {"T014", 7, {}},
+      {"T003", 13, {}},        {"T002", 14, {}},        {"T007", 11, {}},
   };
   return types;
 }
@@ -87,6 +88,9 @@ const std::vector<Digests>& Expected() {
       {"T012", 128, {0x68894df88a307280ull, 0xfbdb569f4a562388ull, 0xd5fef43ed0209dc3ull}},
       {"T013", 128, {0x8618317d5cdb4bdcull, 0x3ec66eb6c583a886ull, 0x52dc1db756ccd7c0ull}},
       {"T014", 128, {0xb12491e521ab5ea5ull, 0xd1dd0b347e047478ull, 0xc4d4de0d2bf4a4b1ull}},
+      {"T003", 128, {0x1c6783dccb77f64bull, 0x705eaf59af093aacull, 0xd0eb6846e24ad994ull}},
+      {"T002", 128, {0x5956ae3347aaa113ull, 0x57538712d8e65784ull, 0xd6911088b4d20c6aull}},
+      {"T007", 128, {0x1e60e72243e1b4e5ull, 0x32c73b12889c4f43ull, 0x0d0725097e651fffull}},
       {"chain", 128, {0xc292a56cb8ba45a3ull, 0xd8f2056fb796774dull, 0x6f73991ebf27a51aull}},
       {"T001", 256, {0xa70683d502314bccull, 0xec6b74e6a370b6a7ull, 0x64d2674fa6b79674ull}},
       {"T017", 256, {0x9823246219949d5dull, 0xbdddd6dc7eca954bull, 0x590fe225acee5b79ull}},
@@ -110,6 +114,9 @@ const std::vector<Digests>& Expected() {
       {"T012", 256, {0x446fdf94969a5186ull, 0xb7716fefa1d6cd37ull, 0xb59aeef3710efc0eull}},
       {"T013", 256, {0x4090b95e37a1f29full, 0x70cafb816cb389beull, 0xf0a94d90021f978aull}},
       {"T014", 256, {0x53379662fdd6bbdeull, 0x3638db60717dff4bull, 0x95cf8eb0f14739a3ull}},
+      {"T003", 256, {0xe8003b69d6b81e00ull, 0xbf4b1560b5b39db7ull, 0xf7931d25820bf844ull}},
+      {"T002", 256, {0xb054ea767f77b7d7ull, 0xc4746af8ed3e1144ull, 0xba33dc1ba442a976ull}},
+      {"T007", 256, {0xf4842340cb6fe825ull, 0x69179fee231158a8ull, 0x687d1c617fb3e912ull}},
       {"chain", 256, {0xb76eab20a0d610cdull, 0x834ba772cdb3d302ull, 0x7bbcce7db911b267ull}},
       {"T001", 1024, {0xd20dbe53bcd6681dull, 0x9dff9f01c4a4e4fcull, 0x1e765daa2ceab920ull}},
       {"T017", 1024, {0xf4c1bc742179aa4aull, 0x958dd21b06054a18ull, 0x3e0551b0a0610b09ull}},
@@ -133,6 +140,9 @@ const std::vector<Digests>& Expected() {
       {"T012", 1024, {0x8592c63c53693252ull, 0xa1a54560ae4c511dull, 0x4dbc22ca0febac10ull}},
       {"T013", 1024, {0x4e49e530e32ff0d2ull, 0xb6d79aa8db08b76dull, 0x5c4a2e958033a0deull}},
       {"T014", 1024, {0x238af9b194cd0e49ull, 0x32ff28d25bdb2f19ull, 0xb163196936574aa2ull}},
+      {"T003", 1024, {0x4b383682bb59da54ull, 0x6230ec7e483c8368ull, 0x65292c33cf870b5aull}},
+      {"T002", 1024, {0x52e19512e6aca4efull, 0x1a61c13e1cedf22eull, 0x4505086daec772d1ull}},
+      {"T007", 1024, {0x43a9c287487b991aull, 0x576bc85e3ab7b05aull, 0xfcf5218d3e338ccbull}},
       {"chain", 1024, {0xbaef3ebf46ecbdf5ull, 0xc9af57021234f939ull, 0x96003b5ec173832full}},
   };
   return rows;
