@@ -8,10 +8,10 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "LayerFloor.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Parallel.h"
@@ -28,26 +28,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Seconds per plain copy of the result layer into the backup layer.
-double LayerCopySeconds() {
-  constexpr int Rounds = 20;
-  const size_t column = sizeof(Sample) * static_cast<size_t>(ImageHeight);
-  const auto start = Clock::now();
-  for (int r = 0; r < Rounds; ++r)
-    for (int s : {SpaceRGB, SpaceHSL})
-      for (int c = 1; c <= 3; ++c)
-        for (int x = 1; x <= ImageWidth; ++x)
-          std::memcpy(BackupLayer.plane(s, c).column(x), Layer(ResultLayer).plane(s, c).column(x), column);
-  benchmark::ClobberMemory();
-  return std::chrono::duration<double>(Clock::now() - start).count() / Rounds;
-}
-
 void Texture(benchmark::State& state, int Type, void (*Execute)()) {
   ResetEngine();
   SetThreadCount(static_cast<int>(state.range(1)));
   ImageWidth = ImageHeight = static_cast<int32_t>(state.range(0));
   RunningInstance = CreateInstance(Type);
-  const double floor = LayerCopySeconds();
+  const double floor = bench::LayerCopySeconds();
 
   // Phase k runs from its mark to the next one (or to the end of the run).
   std::vector<double> phaseSeconds;

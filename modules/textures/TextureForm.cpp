@@ -43,15 +43,20 @@ TTextureForm::TTextureForm(const TLook& Look, int HueParam, const TSeedBar& Seed
 
 void TTextureForm::ShowHelp() { ShowHelpText(Aide1, helpEnglish_, helpFrench_); }
 
-void TTextureForm::AddHueRow() { PlaceSliderPanel(top_, 8, Lbl_Hue, "Hue Variant", Ed_Hue, Img_Hue); }
+void TTextureForm::AddHueRow() {
+  PlaceSliderPanel(top_, 8, Lbl_Hue, "Hue Variant", Ed_Hue, Img_Hue);
+  ParamCaptions[Hue.Param] = Lbl_Hue.Caption;
+}
 
 void TTextureForm::AddSeedRow() {
   PlaceSplitPanel(top_, 8, Lbl_RndA, "Random Seed", Ed_RndA, Img_RndA1, Img_RndA2);
+  ParamCaptions[Seed.Param] = Lbl_RndA.Caption;
 }
 
 void TTextureForm::AddSizeRow(TLabel& Label, TImage& Image, TEdit& Edit, TParamScaledSlider& Slider, int Param,
                               int32_t Step, const char* HelpEnglish, const char* HelpFrench) {
   PlaceSliderPanel(top_, 8, Label, "Size", Edit, Image);
+  ParamCaptions[Param] = Label.Caption;
   HelpOnClick(Label, Aide1, HelpEnglish, HelpFrench);
   Slider.Param = Param;
   Slider.Bar = &Image;
@@ -66,6 +71,7 @@ void TTextureForm::AddColorRow(int Left, TLabel& Label, const char* Caption, TPa
                                TParamColorPanel& Binding, int Slot, const char* HelpEnglish,
                                const char* HelpFrench) {
   PlaceLabel(Label, Caption, Left, top_ + 3);
+  ColorCaptions[Slot] = Caption;
   Place(Panel, Left + 112, top_, 60, 20);
   colorRow_ = true;
   HelpOnClick(Label, Aide1, HelpEnglish, HelpFrench);

@@ -54,7 +54,8 @@ class TTextureForm : public TForm {
   TTextureForm(const TLook& Look, int HueParam, const TSeedBar& SeedBar);
 
   // The rows, placed from the top of the form down in the order they are
-  // added (the shell's slider and two-bar panels). A click on a row's label
+  // added (the shell's slider and two-bar panels); each names its parameter
+  // or colour by its label for the command line. A click on a row's label
   // shows its help: the shared "Hue variant" and "Random generator initial
   // value." unless the form says otherwise.
   void AddHueRow();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@
 
 using namespace quillon;
 using quillon::test::Drag;
+using quillon::test::ExpectHelpTexts;
 using quillon::test::MarkerAt;
 
 namespace {
@@ -94,6 +96,9 @@ TEST_F(ShortChainForms, MenuItemsShowTheirFormCentredOverTheMainWindow) {
     EXPECT_EQ(f->Left, static_cast<int>(std::nearbyint(Form1->Left + Form1->Width / 2.0 - c.Width / 2.0)));
     EXPECT_EQ(f->Top, static_cast<int>(std::nearbyint(Form1->Top + Form1->Height / 2.0 - c.Height / 2.0)));
     EXPECT_EQ(f->Aide1.Caption, c.Help[0]);
+    // The parameters as the command line lists them.
+    EXPECT_EQ(f->ParamCaptions.at(c.HueParam), "Hue Variant");
+    EXPECT_EQ(f->ParamCaptions.at(c.SeedParam), "Random Seed");
   }
 }
 
@@ -256,74 +261,51 @@ TEST_F(ShortChainForms, ColourPanelsShowAndPickTheirColours) {
   }
 }
 
-struct HelpCase {
-  const char* Menu;
-  int Type;
-  TLabel& (*Label)(TTextureForm*);
-  const char* Caption;
-  const char* English;
-  const char* French;
-};
-
-template <typename Form, TLabel Form::*Member>
-TLabel& LabelOf(TTextureForm* f) {
-  return static_cast<Form*>(f)->*Member;
-}
-TLabel& HueLabel(TTextureForm* f) { return f->Lbl_Hue; }
-TLabel& SeedLabel(TTextureForm* f) { return f->Lbl_RndA; }
-
 TEST_F(ShortChainForms, LabelsShowTheirHelpInBothLanguages) {
-  const char* const grass = "Textures > Nature > Grass";
-  const char* const snake = "Textures > Skin > Snake Skin";
-  const char* const cloth = "Textures > Materials > Cloth";
-  const char* const paper = "Textures > Materials > Rough Paper";
   const char* const seedEn = "Random generator initial value.";
   const char* const seedFr = "Valeur initiale du générateur de nombre aléatoire.";
-  const HelpCase cases[] = {
-      {grass, T004_Type, LabelOf<TP_T004, &TP_T004::Lbl_Size>, "Size", "Size", "Taille"},
-      {grass, T004_Type, LabelOf<TP_T004, &TP_T004::Lbl_Color1>, "Main Color", "Main color", "Couleur principale"},
-      {grass, T004_Type, LabelOf<TP_T004, &TP_T004::Lbl_Color2>, "Secondary Color", "Background color",
-       "Couleur de fond"},
-      {grass, T004_Type, HueLabel, "Hue Variant", "Hue variant", "Variante de teinte"},
-      {grass, T004_Type, SeedLabel, "Random Seed", seedEn, seedFr},
-      {snake, T005_Type, LabelOf<TP_T005, &TP_T005::Lbl_Size>, "Size", "Scale size", "Taille des écailles"},
-      {snake, T005_Type, LabelOf<TP_T005, &TP_T005::Lbl_Color1>, "Base color", "Base color", "Couleur de base"},
-      {snake, T005_Type, HueLabel, "Hue Variant", "Makes a circular shift of the final hue channel",
-       "Effectue un décalage circulaire du canal teinte final"},
-      {snake, T005_Type, SeedLabel, "Random Seed", seedEn, seedFr},
-      {cloth, T008_Type, HueLabel, "Hue Variant", "Hue variant", "Variante de teinte"},
-      {cloth, T008_Type, SeedLabel, "Random Seed", seedEn, seedFr},
-      {paper, T009_Type, LabelOf<TP_T009, &TP_T009::Lbl_Color1>, "Color", "Rough paper color", "Couleur du papier"},
-      {paper, T009_Type, HueLabel, "Hue Variant", "Hue variant", "Variante de teinte"},
-      {paper, T009_Type, SeedLabel, "Random Seed", seedEn, seedFr},
-  };
-  for (const HelpCase& c : cases) {
-    SCOPED_TRACE(std::string(c.Menu) + ": " + c.Caption);
-    StartApplication();
-    TTextureForm* f = Open(c.Menu, c.Type);
-    ASSERT_NE(f, nullptr);
-    TLabel& label = c.Label(f);
-    EXPECT_EQ(label.Caption, c.Caption);
-    f->Aide1.Caption = "stale";
-    label.Click();
-    EXPECT_EQ(f->Aide1.Caption, c.English);
-    LanguageFlag = 2;
-    label.Click();
-    EXPECT_EQ(f->Aide1.Caption, c.French);
-  }
-}
+  auto* grass = static_cast<TP_T004*>(Open("Textures > Nature > Grass", T004_Type));
+  ASSERT_NE(grass, nullptr);
+  ExpectHelpTexts(*grass,
+                  {{grass->Lbl_Size, "Size", "Taille"},
+                   {grass->Lbl_Color1, "Main color", "Couleur principale"},
+                   {grass->Lbl_Color2, "Background color", "Couleur de fond"},
+                   {grass->Lbl_Hue, "Hue variant", "Variante de teinte"},
+                   {grass->Lbl_RndA, seedEn, seedFr}},
+                  "Texture d'herbe");
+  auto* snake = static_cast<TP_T005*>(Open("Textures > Skin > Snake Skin", T005_Type));
+  ASSERT_NE(snake, nullptr);
+  ExpectHelpTexts(*snake,
+                  {{snake->Lbl_Size, "Scale size", "Taille des écailles"},
+                   {snake->Lbl_Color1, "Base color", "Couleur de base"},
+                   {snake->Lbl_Hue, "Makes a circular shift of the final hue channel",
+                    "Effectue un décalage circulaire du canal teinte final"},
+                   {snake->Lbl_RndA, seedEn, seedFr}},
+                  "Pourrait être une espèce de peau de serpent ???");
+  auto* cloth = Open("Textures > Materials > Cloth", T008_Type);
+  ASSERT_NE(cloth, nullptr);
+  ExpectHelpTexts(*cloth, {{cloth->Lbl_Hue, "Hue variant", "Variante de teinte"}, {cloth->Lbl_RndA, seedEn, seedFr}},
+                  "Texture de tissu");
+  auto* paper = static_cast<TP_T009*>(Open("Textures > Materials > Rough Paper", T009_Type));
+  ASSERT_NE(paper, nullptr);
+  ExpectHelpTexts(*paper,
+                  {{paper->Lbl_Color1, "Rough paper color", "Couleur du papier"},
+                   {paper->Lbl_Hue, "Hue variant", "Variante de teinte"},
+                   {paper->Lbl_RndA, seedEn, seedFr}},
+                  "Texture de papier froissé");
 
-TEST_F(ShortChainForms, ActivationShowsTheModuleHelpInFrench) {
-  for (const FormCase& c : Forms()) {
-    SCOPED_TRACE(c.Menu);
-    StartApplication();
-    TTextureForm* f = Open(c.Menu, c.Type);
-    ASSERT_NE(f, nullptr);
-    LanguageFlag = 2;
-    f->Aide1.Caption = "stale";
-    Reactivate(f);
-    EXPECT_EQ(f->Aide1.Caption, c.Help[1]);
-  }
+  // The labels as the form shows them.
+  const std::pair<TLabel*, const char*> captions[] = {
+      {&grass->Lbl_Size, "Size"},         {&grass->Lbl_Color1, "Main Color"}, {&grass->Lbl_Color2, "Secondary Color"},
+      {&snake->Lbl_Color1, "Base color"}, {&paper->Lbl_Color1, "Color"},      {&cloth->Lbl_Hue, "Hue Variant"},
+      {&cloth->Lbl_RndA, "Random Seed"}};
+  for (const auto& [label, caption] : captions) EXPECT_EQ(label->Caption, caption);
+  EXPECT_EQ(grass->ParamCaptions.at(1), "Size");
+  EXPECT_EQ(snake->ParamCaptions.at(1), "Size");
+  EXPECT_EQ(grass->ColorCaptions, (std::map<int, std::string>{{1, "Main Color"}, {2, "Secondary Color"}}));
+  EXPECT_EQ(snake->ColorCaptions, (std::map<int, std::string>{{1, "Base color"}}));
+  EXPECT_TRUE(cloth->ColorCaptions.empty());
+  EXPECT_EQ(paper->ColorCaptions, (std::map<int, std::string>{{1, "Color"}}));
 }
 
 }  // namespace

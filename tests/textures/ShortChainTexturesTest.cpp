@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -27,8 +26,12 @@
 #include "modules/textures/Fnc_T009.h"
 #include "shell/Application.h"
 #include "shell/Synthe.h"
+#include "TextureTestSupport.h"
 
 using namespace quillon;
+using quillon::test::Fields;
+using quillon::test::ProgressTexts;
+using quillon::test::Snapshot;
 
 namespace {
 
@@ -44,22 +47,6 @@ class ShortChainTextures : public ::testing::Test {
   }
   void TearDown() override { StartApplication(); }
 };
-
-std::vector<Sample> Snapshot(const LayerData& layer) {
-  std::vector<Sample> v;
-  for (int s = 1; s <= 2; ++s)
-    for (int c = 1; c <= 3; ++c)
-      for (int x = 1; x <= ImageWidth; ++x)
-        for (int y = 1; y <= ImageHeight; ++y) v.push_back(layer.plane(s, c).at(x, y));
-  return v;
-}
-
-std::vector<std::string> PhaseTexts() {
-  std::vector<std::string> texts;
-  for (const auto& t : F_Synthe->StatusBar1.Painted())
-    if (t.Panel == 1) texts.push_back(t.Text);
-  return texts;
-}
 
 struct Identity {
   int Type;
@@ -121,7 +108,7 @@ TEST_F(ShortChainTextures, ShowTheirNameAndEveryPhaseMark) {
       expected.push_back(head);
       for (int k = 1; k <= t.Phases; ++k) expected.push_back(head + " [phase " + std::to_string(k) + "]");
     }
-    EXPECT_EQ(PhaseTexts(), expected);
+    EXPECT_EQ(ProgressTexts(), expected);
   }
 }
 
@@ -135,7 +122,7 @@ TEST_F(ShortChainTextures, EqualParametersGiveEqualPicturesAndAnotherSeedAnother
     const int i = CreateInstance(type);
     auto picture = [&] {
       ComputeChain();
-      return Snapshot(Layers[ResultLayer - 1]);
+      return Snapshot(ResultLayer);
     };
     const auto first = picture();
     EXPECT_EQ(picture(), first);
@@ -204,14 +191,6 @@ TEST_F(ShortChainTextures, GrassLuminosityStepWrapsAtTheTopOfTheRange) {
   EXPECT_EQ(TWIGWork.LumVariation, Int32Min + 9);
 }
 
-// A work record as its sequence of 32-bit fields.
-template <typename Record>
-std::vector<int32_t> Fields(const Record& r) {
-  std::vector<int32_t> v(sizeof(Record) / sizeof(int32_t));
-  std::memcpy(v.data(), &r, sizeof(Record));
-  return v;
-}
-
 // Sets channel values of a pixel of the current or result layer in one space.
 void Put(int layer, int space, int x, int y, int32_t a, int32_t b, int32_t c) {
   SetLayerPixel3(layer, space, x, y, a, b, c);
@@ -219,6 +198,21 @@ void Put(int layer, int space, int x, int y, int32_t a, int32_t b, int32_t c) {
 
 std::vector<int32_t> Get(int layer, int space, int x, int y) {
   return {Pixel(layer, space, 1, x, y), Pixel(layer, space, 2, x, y), Pixel(layer, space, 3, x, y)};
+}
+
+// A compose step at full weights with one blend function on all three
+// channels: its space, function, transparency colour and apply flag.
+struct ComposeRecord {
+  int32_t Space, Function, TransparencyColor, Apply;
+};
+void ExpectCompose(const Phase& phase, const ComposeRecord& r) {
+  ASSERT_EQ(phase.After, AfterPhase::Compose);
+  const TBlendParams& b = phase.Compose;
+  EXPECT_EQ((std::vector<int32_t>{b.BlendSpace, b.Function[0], b.Function[1], b.Function[2], b.TransparencyColor,
+                                  b.ApplyTransparency}),
+            (std::vector<int32_t>{r.Space, r.Function, r.Function, r.Function, r.TransparencyColor, r.Apply}));
+  EXPECT_EQ(b.ResultWeight, 1.0);
+  EXPECT_EQ(b.CurrentWeight, 1.0);
 }
 
 // --- Snake Skin -------------------------------------------------------------
@@ -252,7 +246,7 @@ TEST_F(ShortChainTextures, SnakeSkinLeavesItsTwigsInBufferOneAndFillsEveryRecord
   m.ParamColor[1] = PackRGB(30, 160, 90);
   TWIGWork = {20, 28, 224, 0, 0, 100, 5, 100, 6, 4, 0, PackRGB(30, 160, 90), 901};
   TWIG_Compute();
-  const auto twigs = Snapshot(Layers[CurrentLayer - 1]);
+  const auto twigs = Snapshot(CurrentLayer);
 
   ComputeChain();
   EXPECT_EQ(Snapshot(Buffers[0]), twigs);
@@ -267,13 +261,7 @@ TEST_F(ShortChainTextures, SnakeSkinLeavesItsTwigsInBufferOneAndFillsEveryRecord
 TEST_F(ShortChainTextures, SnakeSkinSubtractsItsTwigsClampingAtZero) {
   const std::vector<Phase> phases = T005_Phases();
   const TBlendParams& b = phases[4].Compose;
-  ASSERT_EQ(phases[4].After, AfterPhase::Compose);
-  EXPECT_EQ(b.BlendSpace, 1);
-  EXPECT_EQ(b.ResultWeight, 1.0);
-  EXPECT_EQ(b.CurrentWeight, 1.0);
-  EXPECT_EQ((std::vector<int32_t>{b.Function[0], b.Function[1], b.Function[2]}), (std::vector<int32_t>{4, 4, 4}));
-  EXPECT_EQ(b.TransparencyColor, 0);
-  EXPECT_EQ(b.ApplyTransparency, 0);
+  ExpectCompose(phases[4], {1, 4, 0, 0});
 
   // Softened image (result) minus twigs (current), channel by channel in HSL.
   ImageWidth = 3;
@@ -363,13 +351,7 @@ TEST_F(ShortChainTextures, RoughPaperSecondTwigsAreSeededOneHundredTwentyThreeOn
 TEST_F(ShortChainTextures, RoughPaperLaysTheSecondTwigsOverTheFirstWithBlackTransparent) {
   const std::vector<Phase> phases = T009_Phases();
   const TBlendParams& b = phases[1].Compose;
-  ASSERT_EQ(phases[1].After, AfterPhase::Compose);
-  EXPECT_EQ(b.BlendSpace, 0);
-  EXPECT_EQ(b.ResultWeight, 1.0);
-  EXPECT_EQ(b.CurrentWeight, 1.0);
-  EXPECT_EQ((std::vector<int32_t>{b.Function[0], b.Function[1], b.Function[2]}), (std::vector<int32_t>{1, 1, 1}));
-  EXPECT_EQ(b.TransparencyColor, 0);
-  EXPECT_EQ(b.ApplyTransparency, 1);
+  ExpectCompose(phases[1], {0, 1, 0, 1});
 
   // A hand-made pair of layers: every result pixel under a black current
   // pixel stays; any other current pixel, however dark, replaces it.
