@@ -11,7 +11,7 @@
 // k mod 4 (a cosine is the sine a quarter turn on: k + 1). An argument of
 // magnitude 2^29 or more, one whose r is so small that the tail of pi/2
 // could matter, and an infinite or NaN argument take the careful path
-// instead, out of line.
+// instead, out of line (FixedSinCosCareful).
 //
 // FixedSinCos2 evaluates two sines or cosines at once, one per lane of a
 // vector register, so the four of one step of an iterated map cost about
@@ -26,10 +26,12 @@
 
 namespace quillon {
 
-// The careful path of one lane: sin x (or cos x when Cos) from the 80-bit
-// library functions, which reduce any argument exactly and are plain
-// software, the same on every machine, rounded to the nearest 64-bit real;
-// NaN for an infinite or NaN x.
+// The careful path of one lane, sin x (or cos x when Cos): below 2^29 the
+// same polynomial after a reduction in extended precision with 169 bits of
+// pi/2; from 2^29 on (only stored values beyond the documented ranges get
+// there) the 80-bit library functions, which reduce any argument exactly
+// and are plain software, rounded to the nearest 64-bit real; NaN for an
+// infinite or NaN x.
 double FixedSinCosCareful(double x, bool Cos);
 
 namespace trig {
@@ -85,34 +87,16 @@ inline V2 Splat(double v) { return V2{v, v}; }
 inline U2 SplatU(uint64_t v) { return U2{v, v}; }
 inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7fffffffffffffffull)); }
 
-// sin or cos of each lane; CosLane holds 1 for a cosine lane, 0 for a sine.
-// Careful gets all-ones in a lane whose result must come from the careful
-// path instead. The order of operations keeps the high part of r early:
-// the polynomial starts from it while its low part is still being formed.
-[[gnu::always_inline]] inline V2 SinOrCos(V2 x, U2 CosLane, U2& Careful) {
-  const V2 q = x * TwoOverPi + RoundMagic;
-  const V2 k = q - Splat(RoundMagic);
-  // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1;
-  // the two subtractions after it keep their rounding errors in the low part
-  // rl, which stays within about an ulp of rh. The first needs the full
-  // two-sum (k P2 may exceed x - k P1); in the second |h1| >= |k P3| in
-  // every lane that does not take the careful path (there |rh| >= 2 |k P3|),
-  // so the short form gives the same exact error.
-  const V2 r1 = x - k * P1;
-  const V2 p2 = k * P2, p3 = k * P3;
-  const V2 h1 = r1 - p2;
-  const V2 rh = h1 - p3;
-  const V2 b1 = h1 - r1;
-  const V2 rl = ((r1 - (h1 - b1)) - (p2 + b1)) + ((h1 - rh) - p3);
-
-  // Quadrant n = k (+ 1 for a cosine): odd n takes the cosine of r, n with
-  // bit 1 set the negative. Both are known long before r, so each lane picks
-  // its terms and signs them first (the coefficients as one signed row of the
-  // table), and only one polynomial is evaluated:
+// sin(rh + rl) or cos(rh + rl) of each lane, |rh| <= pi/4 (a little more
+// is fine) and |rl| within about an ulp of rh, turned by the quadrant n:
+// bit 0 of n set takes the cosine, bit 1 the negative.
+[[gnu::always_inline]] inline V2 Evaluate(V2 rh, V2 rl, U2 n) {
+  // Both bits of n are known long before r, so each lane picks its terms and
+  // signs them first (the coefficients as one signed row of the table), and
+  // only one polynomial is evaluated:
   //   sin(rh + rl) = rh + ((z rh) Ps(z) + rl (1 - z / 2))
   //   cos(rh + rl) = c1 + (((1 - c1) - z / 2) + (z^2 Pc(z) - rh rl))
   // with c1 = 1 - z / 2 rounded (its rounding error is the second term).
-  const U2 n = std::bit_cast<U2>(q) + CosLane;
   const U2 odd = SplatU(0) - (n & 1);
   const U2 sign = (n & 2) << 62;
   auto choose = [&](V2 ifCos, V2 ifSin) {
@@ -135,10 +119,33 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
   const V2 poly = ((c[0] + z * c[1]) + z2 * (c[2] + z * c[3])) + z4 * (c[4] + z * c[5]);
   // Every term carries the sign (m through the coefficients): rounding to
   // nearest is symmetric, so the result is the signed one exactly.
-  const V2 result = head + (low + (m * poly - w));
+  return head + (low + (m * poly - w));
+}
 
+// sin or cos of each lane; CosLane holds 1 for a cosine lane, 0 for a sine.
+// Careful gets all-ones in a lane whose result must come from the careful
+// path instead. The order of operations keeps the high part of r early:
+// the polynomial starts from it while its low part is still being formed.
+[[gnu::always_inline]] inline V2 SinOrCos(V2 x, U2 CosLane, U2& Careful) {
+  const V2 q = x * TwoOverPi + RoundMagic;
+  const V2 k = q - Splat(RoundMagic);
+  // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1;
+  // the two subtractions after it keep their rounding errors in the low part
+  // rl, which stays within about an ulp of rh. The first needs the full
+  // two-sum (k P2 may exceed x - k P1); in the second |h1| >= |k P3| in
+  // every lane that does not take the careful path (there |rh| >= 2 |k P3|),
+  // so the short form gives the same exact error.
+  const V2 r1 = x - k * P1;
+  const V2 p2 = k * P2, p3 = k * P3;
+  const V2 h1 = r1 - p2;
+  const V2 rh = h1 - p3;
+  const V2 b1 = h1 - r1;
+  const V2 rl = ((r1 - (h1 - b1)) - (p2 + b1)) + ((h1 - rh) - p3);
+
+  // Quadrant n = k (+ 1 for a cosine).
+  const U2 n = std::bit_cast<U2>(q) + CosLane;
   Careful = std::bit_cast<U2>(~(Abs(x) < Splat(FastLimit)) | (Abs(rh) < Abs(k) * SmallR));
-  return result;
+  return Evaluate(rh, rl, n);
 }
 
 }  // namespace trig

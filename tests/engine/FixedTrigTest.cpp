@@ -144,7 +144,9 @@ TEST(FixedTrig, QuadrantsAndExactValues) {
 
 // Bits recorded once: every build type and every machine must give them,
 // since the chaotic pictures are made of them. Fast-path arguments from the
-// maps' ranges, and careful-path ones beyond 2^29.
+// maps' ranges; the 64-bit reals nearest to 1000001 pi/2 and 200000001 pi/2,
+// whose reduced values are so small that they take the careful path below
+// 2^29; and careful-path ones beyond 2^29.
 TEST(FixedTrig, RecordedBits) {
   struct Case {
     double x, sin, cos;
@@ -155,6 +157,8 @@ TEST(FixedTrig, RecordedBits) {
       {0x1.4p+3, -0x1.1689ef5f34f52p-1, -0x1.ad9ac890c6b1fp-1},
       {0x1.e848033333333p+19, -0x1.04d6d8e2aef7dp-2, 0x1.ef1c5e8cbb69ap-1},
       {0x1.7d784004ccccdp+28, 0x1.f403bcf4d8717p-1, -0x1.b888c01660e27p-3},
+      {0x1.7f7ede5c889d6p+20, 0x1p+0, -0x1.09ec71f8f063bp-34},
+      {0x1.2b9b0a2ee05c7p+28, 0x1p+0, -0x1.3e10c30a8dfe6p-28},
       {0x1p+29, 0x1.4e67c0e2622dep-2, -0x1.e3edd2dfeef9p-1},
       {0x1.c6bf52634p+49, 0x1.b76f88136cebap-1, -0x1.06c154609d33fp-1},
       {-0x1.da56a4b0835cp+75, -0x1.e13db485c811ap-2, 0x1.c3ef8204a850ep-1},
