@@ -46,6 +46,10 @@
 #include "modules/textures/Prm_T010.h"
 #include "modules/textures/Prm_T011.h"
 
+// Coral
+#include "modules/textures/Fnc_T016.h"
+#include "modules/textures/Prm_T016.h"
+
 // Region-growing texture
 #include "modules/textures/Fnc_T017.h"
 #include "modules/textures/Prm_T017.h"
@@ -100,6 +104,9 @@ const std::vector<ModuleUnit>& ModuleUnits() {
       // Periodic texture pack 2
       {T010_RegisterProcs, T010_RegisterNames, Prm_T010_CreateForm},
       {T011_RegisterProcs, T011_RegisterNames, Prm_T011_CreateForm},
+
+      // Coral
+      {T016_RegisterProcs, T016_RegisterNames, Prm_T016_CreateForm},
 
       // Region-growing texture
       {T017_RegisterProcs, T017_RegisterNames, Prm_T017_CreateForm},
