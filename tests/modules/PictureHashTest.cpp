@@ -41,6 +41,7 @@ struct TypeSettings {
 
 const std::vector<TypeSettings>& KnownTypes() {
   static const std::vector<TypeSettings> types = {
+      {"T010", 10, {}},        {"T011", 10, {}},        {"T016", 10, {}},
       {"T001", 10, {}},        {"T017", 14, {}},        {"K1M1", 10, {{7, 1}}}, {"K1M2", 10, {{7, 1}}},
       {"K1M3", 10, {{7, 1}}},  {"K1M4", 10, {{7, 1}}},  {"K2M1", 10, {{7, 1}}}, {"K2M2", 10, {{7, 1}}},
       {"K2M3", 10, {{7, 1}}},  {"K2M4", 10, {{7, 1}}},  {"K2M5", 10, {{7, 1}}}, {"K2M6", 10, {{7, 1}}},
@@ -66,6 +67,9 @@ struct Digests {
 // clang-format off
 const std::vector<Digests>& Expected() {
   static const std::vector<Digests> rows = {
+      {"T010", 128, {0x87e32c81ae3c50bfull, 0xde4943e547f1684eull, 0xfbc79e99232d17beull}},
+      {"T011", 128, {0x5c8524da3ef32545ull, 0xfbd1197b3a2b38e2ull, 0x0664278e22f9548bull}},
+      {"T016", 128, {0x839d998bab5540f5ull, 0x28df009825d5670cull, 0x470d1aa3a793c50full}},
       {"T001", 128, {0x43525f54092c43dbull, 0x6cb4dddce9b7fcd5ull, 0x4834b95bcf4254b3ull}},
       {"T017", 128, {0x7014ed7f5ae1548cull, 0xc7ece000387df9f0ull, 0x6714393a821fcf4aull}},
       {"K1M1", 128, {0x5da6dd9ec4849343ull, 0x3dd5d51c5e971d03ull, 0x86cdc587fcc5c483ull}},
@@ -92,6 +96,9 @@ const std::vector<Digests>& Expected() {
       {"T002", 128, {0x5956ae3347aaa113ull, 0x57538712d8e65784ull, 0xd6911088b4d20c6aull}},
       {"T007", 128, {0x1e60e72243e1b4e5ull, 0x32c73b12889c4f43ull, 0x0d0725097e651fffull}},
       {"chain", 128, {0xc292a56cb8ba45a3ull, 0xd8f2056fb796774dull, 0x6f73991ebf27a51aull}},
+      {"T010", 256, {0xf7a6a91262c673b8ull, 0x173d416b109c8c36ull, 0x5222d7c70cb6dd8full}},
+      {"T011", 256, {0xe90476a8f6a3b154ull, 0x1bf19599c1d61755ull, 0x0f28ce47ad932275ull}},
+      {"T016", 256, {0x3ae3b4c3ad3d1908ull, 0x23cc8adfd03421f0ull, 0x3a96e65e1df82e52ull}},
       {"T001", 256, {0xa70683d502314bccull, 0xec6b74e6a370b6a7ull, 0x64d2674fa6b79674ull}},
       {"T017", 256, {0x9823246219949d5dull, 0xbdddd6dc7eca954bull, 0x590fe225acee5b79ull}},
       {"K1M1", 256, {0xb24bb01fa617a9c3ull, 0xf32ea1f57ef44b83ull, 0x94b6eb8c4a81a183ull}},
@@ -118,6 +125,9 @@ const std::vector<Digests>& Expected() {
       {"T002", 256, {0xb054ea767f77b7d7ull, 0xc4746af8ed3e1144ull, 0xba33dc1ba442a976ull}},
       {"T007", 256, {0xf4842340cb6fe825ull, 0x69179fee231158a8ull, 0x687d1c617fb3e912ull}},
       {"chain", 256, {0xb76eab20a0d610cdull, 0x834ba772cdb3d302ull, 0x7bbcce7db911b267ull}},
+      {"T010", 1024, {0x3287310af24c1880ull, 0x2cd1c9763090210bull, 0x3c2562884e58fdd2ull}},
+      {"T011", 1024, {0x9e9689593afa87b2ull, 0xd7023bed0c162df1ull, 0xa72e9978c49bf88aull}},
+      {"T016", 1024, {0x4c0896ae9b308d72ull, 0x822a6f0b86eaea82ull, 0x1ae3a35e07f9db28ull}},
       {"T001", 1024, {0xd20dbe53bcd6681dull, 0x9dff9f01c4a4e4fcull, 0x1e765daa2ceab920ull}},
       {"T017", 1024, {0xf4c1bc742179aa4aull, 0x958dd21b06054a18ull, 0x3e0551b0a0610b09ull}},
       {"K1M1", 1024, {0x990095f6341b43a3ull, 0xc067a578fe8719e3ull, 0x2cc09a273c658783ull}},
