@@ -76,23 +76,53 @@ class BitMap {
   std::vector<uint64_t> bits_;
 };
 
-// The three channels of a pixel in one word, 21 bits each, a sample v held
-// as v + 32768: the fill reads eight neighbours at random places of the
-// picture, and one word is one memory access where three planes are three;
-// and eight words add up in one sum without a lane running into the next.
+// The three channels of a pixel in one word: the fill reads eight
+// neighbours at random places of the picture, and one word is one memory
+// access where three planes are three. Lanes() spreads a word into three
+// 21-bit lanes, each holding its sample plus Offset, so eight of them add up
+// in one sum without a lane running into the next.
 constexpr int LaneBits = 21;
-constexpr int64_t LaneOffset = 32768;
-inline uint64_t PackChannels(Sample a, Sample b, Sample c) {
-  return static_cast<uint64_t>(a + LaneOffset) | static_cast<uint64_t>(b + LaneOffset) << LaneBits |
-         static_cast<uint64_t>(c + LaneOffset) << (2 * LaneBits);
+inline int64_t LaneOf(uint64_t lanes, int c) {
+  return static_cast<int64_t>((lanes >> (LaneBits * c)) & ((uint64_t{1} << LaneBits) - 1));
 }
-// Lane c of a word or of a sum of words.
-inline int64_t LaneOf(uint64_t word, int c) {
-  return static_cast<int64_t>((word >> (LaneBits * c)) & ((uint64_t{1} << LaneBits) - 1));
-}
-inline Sample ChannelOf(uint64_t word, int c) { return static_cast<Sample>(LaneOf(word, c) - LaneOffset); }
 
+// Any sample: the lanes themselves, 8 bytes a pixel.
+struct WideWords {
+  using Word = uint64_t;
+  static constexpr int64_t Offset = 32768;
+  static constexpr int32_t Lowest = -32768, Largest = 32767;
+  static Word Pack(Sample a, Sample b, Sample c) {
+    return static_cast<uint64_t>(a + Offset) | static_cast<uint64_t>(b + Offset) << LaneBits |
+           static_cast<uint64_t>(c + Offset) << (2 * LaneBits);
+  }
+  static uint64_t Lanes(Word w) { return w; }
+};
+
+// Samples of 0..1023 only: 10 bits a channel, 4 bytes a pixel. Half the
+// memory of the wide words keeps far more of a large picture in the cache,
+// which is what the random probes wait for.
+struct NarrowWords {
+  using Word = uint32_t;
+  static constexpr int64_t Offset = 0;
+  static constexpr int32_t Lowest = 0, Largest = 1023;
+  static Word Pack(Sample a, Sample b, Sample c) {
+    return static_cast<uint32_t>(a) | static_cast<uint32_t>(b) << 10 | static_cast<uint32_t>(c) << 20;
+  }
+  static uint64_t Lanes(Word w) {
+    return (w & 0x3FFu) | static_cast<uint64_t>((w >> 10) & 0x3FFu) << LaneBits |
+           static_cast<uint64_t>(w >> 20) << (2 * LaneBits);
+  }
+};
+
+template <typename Words>
+Sample ChannelOf(typename Words::Word w, int c) {
+  return static_cast<Sample>(LaneOf(Words::Lanes(w), c) - Words::Offset);
+}
+
+template <typename Words>
 class Filler {
+  using Word = typename Words::Word;
+
  public:
   explicit Filler(const TRNCCWork& w)
       : W_(ImageWidth), H_(ImageHeight), space_(SpaceOf(w.Space)), mode_(w.Mode == 2 ? 2 : 1) {
@@ -103,9 +133,12 @@ class Filler {
       hi_[c] = w.Deviation[c].Plus;
       top_[c] = ChannelTop(space_, c + 1);
     }
-    keyKey_ = PackChannels(static_cast<Sample>(key_[0]), static_cast<Sample>(key_[1]), static_cast<Sample>(key_[2]));
-    const bool keyIsSample = key_[0] == ChannelOf(keyKey_, 0) && key_[1] == ChannelOf(keyKey_, 1) &&
-                             key_[2] == ChannelOf(keyKey_, 2);
+    // A key no word can hold marks nothing: no sample holds it either.
+    bool keyIsSample = true;
+    for (int c = 0; c < 3; ++c) keyIsSample = keyIsSample && key_[c] >= Words::Lowest && key_[c] <= Words::Largest;
+    keyKey_ = keyIsSample ? Words::Pack(static_cast<Sample>(key_[0]), static_cast<Sample>(key_[1]),
+                                        static_cast<Sample>(key_[2]))
+                          : 0;
     keyAt_.Reset(W_, H_);
     if (mode_ == 2) keyInRow_.Reset(H_, W_);
     Pixels().resize(static_cast<size_t>(W_) * H_);
@@ -114,12 +147,12 @@ class Filler {
     // Columns are disjoint in the pixel words and in the column map.
     ParallelColumns(1, W_, [&](int x0, int x1) {
       for (int x = x0; x <= x1; ++x) {
-        uint64_t* px = px_ + Index(x, 1);
+        Word* px = px_ + Index(x, 1);
         const Sample* a = plane_[0]->column(x);
         const Sample* b = plane_[1]->column(x);
         const Sample* c = plane_[2]->column(x);
-        for (int y = 0; y < H_; ++y) px[y] = PackChannels(a[y], b[y], c[y]);
-        if (!keyIsSample) continue;  // a key no sample can hold marks nothing
+        for (int y = 0; y < H_; ++y) px[y] = Words::Pack(a[y], b[y], c[y]);
+        if (!keyIsSample) continue;
         for (int y = 1; y <= H_; ++y)
           if (px[y - 1] == keyKey_) {
             keyAt_.Set(x, y);
@@ -155,7 +188,7 @@ class Filler {
       if (CanChange(avg)) possible = true;
       return FillResult::KeptKey;
     }
-    px_[Index(x, y)] = PackChannels(static_cast<Sample>(v[0]), static_cast<Sample>(v[1]), static_cast<Sample>(v[2]));
+    px_[Index(x, y)] = Words::Pack(static_cast<Sample>(v[0]), static_cast<Sample>(v[1]), static_cast<Sample>(v[2]));
     keyAt_.Clear(x, y);
     if (mode_ == 2) keyInRow_.Clear(y, x);
     --keyCount_;
@@ -176,10 +209,10 @@ class Filler {
   void Finish() {
     ParallelColumns(1, W_, [&](int x0, int x1) {
       for (int x = x0; x <= x1; ++x) {
-        const uint64_t* px = px_ + Index(x, 1);
+        const Word* px = px_ + Index(x, 1);
         for (int c = 0; c < 3; ++c) {
           Sample* out = plane_[c]->column(x);
-          for (int y = 0; y < H_; ++y) out[y] = ChannelOf(px[y], c);
+          for (int y = 0; y < H_; ++y) out[y] = ChannelOf<Words>(px[y], c);
         }
       }
     });
@@ -188,8 +221,8 @@ class Filler {
  private:
   // The pixel words, [x - 1][y - 1]; kept from call to call, so a fill does
   // not ask the system for fresh pages every time.
-  static std::vector<uint64_t>& Pixels() {
-    static std::vector<uint64_t> words;
+  static std::vector<Word>& Pixels() {
+    static std::vector<Word> words;
     return words;
   }
   size_t Index(int x, int y) const { return static_cast<size_t>(x - 1) * H_ + (y - 1); }
@@ -200,8 +233,8 @@ class Filler {
     int64_t sum[3] = {0, 0, 0};
     int count = 0;
     auto add = [&](int sx, int sy) {
-      const uint64_t word = px_[Index(sx, sy)];
-      for (int c = 0; c < 3; ++c) sum[c] += ChannelOf(word, c);
+      const Word word = px_[Index(sx, sy)];
+      for (int c = 0; c < 3; ++c) sum[c] += ChannelOf<Words>(word, c);
       ++count;
     };
     if (mode == 2) {
@@ -230,7 +263,7 @@ class Filler {
       // on whether a neighbour is a source, which is as good as random.
       const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
       const int ys[3] = {y > 1 ? y - 2 : H_ - 1, y - 1, y < H_ ? y : 0};  // from 0
-      const uint64_t* column[3];
+      const Word* column[3];
       const uint64_t* keyColumn[3];
       for (int i = 0; i < 3; ++i) {
         column[i] = px_ + Index(xs[i], 1);
@@ -239,14 +272,14 @@ class Filler {
       uint64_t total = 0;
       int keys = 0;
       auto add8 = [&](int i, int j) {
-        total += column[i][ys[j]];
+        total += Words::Lanes(column[i][ys[j]]);
         keys += static_cast<int>((keyColumn[i][ys[j] >> 6] >> (ys[j] & 63)) & 1);
       };
       add8(0, 0), add8(0, 1), add8(0, 2), add8(1, 0), add8(1, 2), add8(2, 0), add8(2, 1), add8(2, 2);
       count = 8 - keys;
       if (count == 0) return false;
       for (int c = 0; c < 3; ++c)
-        sum[c] = LaneOf(total, c) - 8 * LaneOffset - static_cast<int64_t>(keys) * ChannelOf(keyKey_, c);
+        sum[c] = LaneOf(total, c) - 8 * Words::Offset - static_cast<int64_t>(keys) * ChannelOf<Words>(keyKey_, c);
     }
     for (int c = 0; c < 3; ++c) avg[c] = RoundQuotient(sum[c], count);
     return true;
@@ -265,27 +298,23 @@ class Filler {
   int W_, H_, space_, mode_;
   Plane* plane_[3];
   int32_t key_[3], top_[3];
-  uint64_t keyKey_;
-  uint64_t* px_;  // the pixel words
+  Word keyKey_;
+  Word* px_;  // the pixel words
   int64_t lo_[3], hi_[3];
   BitMap keyAt_;     // column x, bit y: 1 = key colour
   BitMap keyInRow_;  // the same by rows, for the row searches of mode 2
   int64_t keyCount_ = 0;
 };
 
-}  // namespace
-
 // The probing rounds repeat until fewer than a tenth of the pixels are key
 // pixels (at least one round is made), then sweeps repeat until none is left.
 // Neither loop runs on once the picture cannot change any more: a picture of
 // key pixels only, or one whose remaining key pixels have nothing to fill
 // from, is left as it is.
-void RandomColorFill() {
-  InitRandom(RandomSeed);
+template <typename Words>
+void FillPicture(const TRNCCWork& work) {
   const int W = ImageWidth, H = ImageHeight;
-  if (W < 1 || H < 1) return;
-  const TRNCCWork work = RNCCWork;
-  Filler fill(work);
+  Filler<Words> fill(work);
   const int64_t pixels = static_cast<int64_t>(W) * H;
   const int64_t enough = Round(static_cast<Real>(pixels) * 10 / 100);
 
@@ -327,7 +356,33 @@ void RandomColorFill() {
   }
 
   fill.Finish();
-  SyncColorSpace(SpaceOf(work.Space));
+}
+
+// Whether every sample of the three planes lies in Lo..Hi.
+bool PlanesWithin(const Plane* const planes[3], int32_t Lo, int32_t Hi) {
+  for (int c = 0; c < 3; ++c) {
+    int32_t mn, mx;
+    PlaneRange(*planes[c], mn, mx);
+    if (mn < Lo || mx > Hi) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void RandomColorFill() {
+  InitRandom(RandomSeed);
+  if (ImageWidth < 1 || ImageHeight < 1) return;
+  const TRNCCWork work = RNCCWork;
+  const int space = SpaceOf(work.Space);
+  const Plane* planes[3] = {&LayerPlane(ResultLayer, space, 1), &LayerPlane(ResultLayer, space, 2),
+                            &LayerPlane(ResultLayer, space, 3)};
+  // Fills write 0..359 at most, so narrow words stay narrow.
+  if (PlanesWithin(planes, NarrowWords::Lowest, NarrowWords::Largest))
+    FillPicture<NarrowWords>(work);
+  else
+    FillPicture<WideWords>(work);
+  SyncColorSpace(space);
 }
 
 }  // namespace quillon
