@@ -55,6 +55,7 @@ TP_T013::TP_T013()
   // The combo box stores its item index (-1 for a typed text that matches no
   // item) and marks the texture changed.
   ComboBox1.OnChange = [this] { ControlParam(CurrentInstance, 7, ComboBox1); };
+  ParamLimits[7] = {0, static_cast<int32_t>(ComboBox1.Items.size()) - 1};
 
   HelpOnClick(Lbl_Hue_Min, Aide1, Aide_HueMin);
   HelpOnClick(Lbl_Hue_Max, Aide1, Aide_HueMax);

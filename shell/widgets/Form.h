@@ -25,9 +25,11 @@
 //   void Prm_T001_CreateForm() { CreateForm(P_T001); }   // ModuleUnit::CreateForm
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "shell/widgets/Events.h"
 
@@ -51,6 +53,9 @@ class TForm {
   // The command line lists them with the module's parameters.
   std::map<int, std::string> ParamCaptions;
   std::map<int, std::string> ColorCaptions;
+  // The values a control offers where they differ from the parameter's
+  // stored range: a list's item indexes, a slider with limits of its own.
+  std::map<int, std::pair<int32_t, int32_t>> ParamLimits;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnActivate;

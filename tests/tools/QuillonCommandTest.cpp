@@ -140,6 +140,9 @@ TEST(QuillonCommand, ListsAndDescribesModules) {
   EXPECT_EQ(params.Status, ExitOk);
   EXPECT_NE(params.Out.find("p1\t215\t0\t359\tHue Variants > Variant 1\n"), std::string::npos) << params.Out;
   EXPECT_NE(params.Out.find("p10\t0\t0\t1000\tRandom Seed\n"), std::string::npos) << params.Out;
+  // A list's parameter, stored with the range 0..0, takes the list's items.
+  Outcome plank = RunCommand({"params", "Plank"});
+  EXPECT_NE(plank.Out.find("p4\t0\t0\t1\tOrientation"), std::string::npos) << plank.Out;
   Outcome blends = RunCommand({"blends"});
   EXPECT_EQ(blends.Status, ExitOk);
   EXPECT_EQ(std::count(blends.Out.begin(), blends.Out.end(), '\n'), 24);
@@ -231,6 +234,7 @@ TEST(QuillonCommand, RefusalsLeaveTheOutputAlone) {
   const std::vector<Case> cases = {
       {{"render", "-o", out, "29", "p1=360"}, "p1=360 is outside 0..359"},
       {{"render", "-o", out, "29", "p20=1"}, "p20 is not a parameter"},
+      {{"render", "-o", out, "Plank", "p4=2"}, "p4=2 is outside 0..1"},
       {{"render", "-o", out, "29", "weights=100,101"}, "outside 0..100"},
       {{"render", "-o", out, "29", "weights=-1,100"}, "outside 0..100"},
       {{"render", "-o", out, "29", "--raw=1"}, "takes no value"},

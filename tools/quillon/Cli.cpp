@@ -121,15 +121,42 @@ int32_t ParseBlendFunction(const std::string& text) {
   return v;
 }
 
-// A parameter's value as typed, refused outside its range unless Raw.
+// What the module's form shows of parameter k: its caption ("" when none).
+std::string FormCaption(int type, int k, bool color = false) {
+  const TForm* form = TypeForm[type];
+  if (!form) return "";
+  const auto& captions = color ? form->ColorCaptions : form->ParamCaptions;
+  auto it = captions.find(k);
+  return it == captions.end() ? "" : it->second;
+}
+
+// The values parameter k may take: the form's own limits where it sets them
+// (a list's items, a seed slider wider than the stored range), else the
+// instance's range.
+std::pair<int32_t, int32_t> ParamLimits(const T_Prm_Module_Synthe& m, int k) {
+  if (const TForm* form = TypeForm[m.ModuleType]) {
+    auto it = form->ParamLimits.find(k);
+    if (it != form->ParamLimits.end()) return it->second;
+  }
+  return {m.ParamMin[k], m.ParamMax[k]};
+}
+
+// A parameter is used when its range, its default or its form says so.
+bool UsedParam(const T_Prm_Module_Synthe& m, int k) {
+  const auto [min, max] = ParamLimits(m, k);
+  return m.ParamValue[k] != 0 || min != 0 || max != 0 || !FormCaption(m.ModuleType, k).empty();
+}
+
+// A parameter's value as typed, refused outside its limits unless Raw.
 int32_t ParamSetting(const T_Prm_Module_Synthe& m, int k, int32_t v, bool raw) {
-  if (raw || (v >= m.ParamMin[k] && v <= m.ParamMax[k])) return v;
+  const auto [min, max] = ParamLimits(m, k);
+  if (raw || (v >= min && v <= max)) return v;
   const std::string name = "\"" + TypeName[m.ModuleType] + "\"";
-  if (m.ParamMin[k] == 0 && m.ParamMax[k] == 0)
+  if (!UsedParam(m, k))
     throw BadInput{"p" + std::to_string(k) + " is not a parameter of " + name +
                    " (see: quillon params; --raw stores it anyway)"};
-  throw BadInput{"p" + std::to_string(k) + "=" + std::to_string(v) + " is outside " + std::to_string(m.ParamMin[k]) +
-                 ".." + std::to_string(m.ParamMax[k]) + " for " + name + " (--raw passes any 32-bit value)"};
+  throw BadInput{"p" + std::to_string(k) + "=" + std::to_string(v) + " is outside " + std::to_string(min) + ".." +
+                 std::to_string(max) + " for " + name + " (--raw passes any 32-bit value)"};
 }
 
 // The weights the module window offers, in percent.
@@ -216,11 +243,6 @@ T_Prm_Module_Synthe FreshInstance(int type) {
   const T_Prm_Module_Synthe m = ModuleParams[0];
   ModuleParams[0] = saved;
   return m;
-}
-
-// A parameter is used when its range or its default says so.
-bool UsedParam(const T_Prm_Module_Synthe& m, int k) {
-  return m.ParamValue[k] != 0 || m.ParamMin[k] != 0 || m.ParamMax[k] != 0;
 }
 
 std::string Hex(int32_t color) {
@@ -314,21 +336,17 @@ int Params(const Invocation& inv) {
   if (inv.Args.Operands.size() != 1) throw BadInput{"usage: quillon params MODULE"};
   const int type = RequireModule(inv.Args.Operands[0]);
   const T_Prm_Module_Synthe m = FreshInstance(type);
-  const TForm* form = TypeForm[type];
-  auto caption = [](const std::map<int, std::string>* captions, int k) {
-    if (!captions) return std::string();
-    auto it = captions->find(k);
-    return it == captions->end() ? std::string() : it->second;
-  };
   inv.Out << type << '\t' << TypeCode[type] << '\t' << TypeName[type] << '\n';
   inv.Out << "parameter\tdefault\tmin\tmax\tlabel\n";
   for (int k = 1; k <= ParamCount; ++k)
-    if (UsedParam(m, k))
-      inv.Out << 'p' << k << '\t' << m.ParamValue[k] << '\t' << m.ParamMin[k] << '\t' << m.ParamMax[k] << '\t'
-              << caption(form ? &form->ParamCaptions : nullptr, k) << '\n';
+    if (UsedParam(m, k)) {
+      const auto [min, max] = ParamLimits(m, k);
+      inv.Out << 'p' << k << '\t' << m.ParamValue[k] << '\t' << min << '\t' << max << '\t' << FormCaption(type, k)
+              << '\n';
+    }
   bool heading = false;
   for (int k = 1; k <= ColorParamCount; ++k) {
-    const std::string label = caption(form ? &form->ColorCaptions : nullptr, k);
+    const std::string label = FormCaption(type, k, true);
     if (m.ParamColor[k] == 0 && label.empty()) continue;
     if (!heading) inv.Out << "colour\tdefault\tlabel\n";
     heading = true;
