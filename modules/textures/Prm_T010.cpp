@@ -85,6 +85,10 @@ THuePatternForm::THuePatternForm(const char* FormName, const char* FormCaption) 
   Shape.Wire();
   top += 44;
 
+  // The command line lists the values under these captions.
+  ParamCaptions = {{1, Label11.Caption}, {2, Label12.Caption}, {3, Label13.Caption}, {4, Label14.Caption},
+                   {6, Label6.Caption},  {8, Label4.Caption},  {9, Label1.Caption},  {10, Label17.Caption}};
+
   Place(Aide1, 8, top, 388, 16);
   Place(Aide2, 8, top + 16, 388, 16);
   Height = top + 32 + 40;  // the help labels and the window frame

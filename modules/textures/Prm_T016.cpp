@@ -48,6 +48,10 @@ TP_T016::TP_T016() {
   Seed = {10, &Img_RndA1, &Img_RndA2, &Ed_RndA, 10, 23, 1, true, 0, 1050};
   Seed.Wire();
 
+  // The command line lists the values under these captions.
+  ParamCaptions = {{1, Lbl_Hue_Min.Caption}, {2, Lbl_Hue_Max.Caption},  {4, Lbl_V1.Caption},
+                   {6, Lbl_Width.Caption},   {7, Lbl_Height.Caption}, {10, Lbl_RndA.Caption}};
+
   Place(Aide1, 8, top, 380, 30);
 
   OnCreate = [this] { CentreOverMainWindow(*this); };
