@@ -5,9 +5,12 @@
 
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "FormTestSupport.h"
+#include "TextureTestSupport.h"
 #include "engine/Chain.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
@@ -24,31 +27,23 @@
 #include "shell/widgets/MessageBox.h"
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace {
 
 constexpr int32_t Big = std::numeric_limits<int32_t>::max();
 constexpr int32_t Small = std::numeric_limits<int32_t>::min();
 
-class Coral : public ::testing::Test {
+class Coral : public TextureTest<T016_Type> {
  protected:
   void SetUp() override {
-    StartApplication();
-    ImageWidth = 128;
-    ImageHeight = 96;
+    TextureTest::SetUp();
+    UseSize(128, 96);
   }
-  void TearDown() override { StartApplication(); }
   // The texture of one instance with these parameter values.
-  std::vector<Sample> Render(std::initializer_list<std::pair<int, int32_t>> values) {
-    RunningInstance = CreateInstance(T016_Type);
-    for (auto [k, v] : values) ModuleParams[RunningInstance].ParamValue[k] = v;
-    T016_Execute();
-    std::vector<Sample> s;
-    for (int space = 1; space <= 2; ++space)
-      for (int c = 1; c <= 3; ++c)
-        for (int x = 1; x <= ImageWidth; ++x)
-          for (int y = 1; y <= ImageHeight; ++y) s.push_back(LayerPlane(CurrentLayer, space, c).at(x, y));
-    return s;
+  static std::vector<Sample> Render(std::initializer_list<std::pair<int, int32_t>> values) {
+    Run(values);
+    return Snapshot(ResultLayer);
   }
 };
 
@@ -56,16 +51,10 @@ TEST_F(Coral, RegistersWithItsDefaultsAndRanges) {
   EXPECT_EQ(TypeName[55], "Coral");
   EXPECT_EQ(TypeCode[55], "T016");
   EXPECT_EQ(TypeGenerator[55], 1);
-  const int i = CreateInstance(T016_Type);
   // parameter, default, minimum, maximum: parameter 4 is bounded by 359 too.
-  const int32_t table[][4] = {{1, 0, 0, 359}, {2, 45, 0, 359}, {3, 0, 0, 0},       {4, 200, 0, 359}, {5, 0, 0, 0},
-                              {6, 1, 1, 20},  {7, 1, 1, 20},   {10, 0, 0, 1000}, {11, 0, 0, 0}};
-  for (const auto& r : table) {
-    EXPECT_EQ(ModuleParams[i].ParamValue[r[0]], r[1]) << "p" << r[0];
-    EXPECT_EQ(ModuleParams[i].ParamMin[r[0]], r[2]) << "p" << r[0];
-    EXPECT_EQ(ModuleParams[i].ParamMax[r[0]], r[3]) << "p" << r[0];
-  }
-  for (int c = 1; c <= 5; ++c) EXPECT_EQ(ModuleParams[i].ParamColor[c], 0);
+  ExpectDefaultsAndRanges({{1, 0, 0, 359}, {2, 45, 0, 359}, {3, 0, 0, 0}, {4, 200, 0, 359}, {5, 0, 0, 0},
+                           {6, 1, 1, 20}, {7, 1, 1, 20}, {10, 0, 0, 1000}, {11, 0, 0, 0}});
+  for (int c = 1; c <= 5; ++c) EXPECT_EQ(ModuleParams[1].ParamColor[c], 0);
 }
 
 TEST_F(Coral, CopiesItsRecordAndMarksEveryPhase) {
@@ -79,20 +68,12 @@ TEST_F(Coral, CopiesItsRecordAndMarksEveryPhase) {
   EXPECT_EQ((std::vector<int32_t>{T016Work.HueMin, T016Work.HueMax, T016Work.LumThreshold, T016Work.XOffset,
                                   T016Work.YOffset, T016Work.Seed}),
             (std::vector<int32_t>{31, 32, 34, 36, 37, 40}));
-  std::vector<std::string> texts;
-  for (const auto& t : F_Synthe->StatusBar1.Painted())
-    if (t.Panel == 1) texts.push_back(t.Text);
-  std::vector<std::string> expected = {"(2) Coral"};
-  for (int k = 1; k <= 14; ++k) expected.push_back("(2) Coral [phase " + std::to_string(k) + "]");
-  EXPECT_EQ(texts, expected);
+  EXPECT_EQ(ProgressTexts(), PhaseTexts("(2) Coral", 14));
   // The noise starts from its own seed whatever p10 holds; the last phase
   // softens hue over 3 x 3 and saturation over 11 x 11, not luminosity.
   EXPECT_EQ(NoiseWork.Seed, CoralNoiseSeed);
   EXPECT_EQ(CoralNoiseSeed, 3456);
-  EXPECT_EQ((std::vector<int32_t>{FMTCWork.Space, FMTCWork.Channel[0].Radius, FMTCWork.Channel[0].Filter,
-                                  FMTCWork.Channel[1].Radius, FMTCWork.Channel[1].Filter, FMTCWork.Channel[2].Radius,
-                                  FMTCWork.Channel[2].Filter}),
-            (std::vector<int32_t>{SpaceHSL, 1, 1, 5, 1, 1, 0}));
+  EXPECT_EQ(Fields(FMTCWork), (std::vector<int32_t>{SpaceHSL, 1, 1, 5, 1, 1, 0}));
 }
 
 TEST_F(Coral, TheStoredHuePairReachesTheHueStretchAsItIs) {
@@ -100,7 +81,7 @@ TEST_F(Coral, TheStoredHuePairReachesTheHueStretchAsItIs) {
     int32_t Min, Max;
   };
   for (const Case c : {Case{300, 10}, Case{77, 77}, Case{0, 359}}) {
-    Render({{1, c.Min}, {2, c.Max}});
+    Run({{1, c.Min}, {2, c.Max}});
     EXPECT_EQ(LevelsWork.Channel[0].Apply, 1);
     EXPECT_EQ(LevelsWork.Channel[0].Min, c.Min);
     EXPECT_EQ(LevelsWork.Channel[0].Max, c.Max);
@@ -110,7 +91,7 @@ TEST_F(Coral, TheStoredHuePairReachesTheHueStretchAsItIs) {
     int outside = 0;
     for (int x = 1; x <= ImageWidth; ++x)
       for (int y = 1; y <= ImageHeight; ++y) {
-        const int32_t h = Pixel(CurrentLayer, SpaceHSL, 1, x, y);
+        const int32_t h = Pixel(ResultLayer, SpaceHSL, 1, x, y);
         outside += h < lo || h > hi;
       }
     EXPECT_EQ(outside, 0) << c.Min << ".." << c.Max;
@@ -137,30 +118,9 @@ TEST_F(Coral, EqualSeedsRepeatTheTextureAndOthersChangeIt) {
 
 // --- The form -----------------------------------------------------------------
 
-bool MarkerAt(TImage& img, int x) {
-  TCanvas& c = img.Canvas();
-  return c.Pixel(x, 2) == clBlack && c.Pixel(x - 3, 8) == clBlack && c.Pixel(x + 3, 8) == clBlack;
-}
-
-class CoralForm : public ::testing::Test {
+class CoralForm : public FormTest<TP_T016, T016_Type> {
  protected:
-  void SetUp() override {
-    StartApplication();
-    ClearMessageLog();
-    TMenuItem* item = FindMenuItem(F_Synthe->MainMenu1, "Textures > Nature > Coral");
-    ASSERT_NE(item, nullptr);
-    item->Click();
-    ASSERT_EQ(ModuleParams[1].ModuleType, T016_Type);
-    TextureDirty = 0;
-    f = P_T016;
-  }
-  void TearDown() override { StartApplication(); }
-  void Reactivate() {
-    f->Hide();
-    f->Show();
-  }
-  int32_t Param(int k) const { return ModuleParams[1].ParamValue[k]; }
-  TP_T016* f = nullptr;
+  CoralForm() : FormTest("Textures > Nature > Coral", P_T016) {}
 };
 
 TEST_F(CoralForm, OpensCentredOverTheMainWindow) {
@@ -173,6 +133,10 @@ TEST_F(CoralForm, OpensCentredOverTheMainWindow) {
   // Round(1024 / 2 - 399 / 2) = Round(312.5) = 312, the tie to even.
   EXPECT_EQ(f->Left, Form1->Left + 312);
   EXPECT_EQ(f->Top, Form1->Top + Form1->Height / 2 - 146);
+  // The command line lists the values under the form's captions.
+  EXPECT_EQ(f->ParamCaptions, (std::map<int, std::string>{{1, "Hue Min"}, {2, "Hue Max"}, {4, "Variant 1"},
+                                                          {6, "Width Effect"}, {7, "Height Effect"},
+                                                          {10, "Random Seed 1"}}));
 }
 
 TEST_F(CoralForm, ActivationLoadsEveryControl) {
@@ -194,11 +158,10 @@ TEST_F(CoralForm, ActivationLoadsEveryControl) {
 }
 
 TEST_F(CoralForm, StoresWhatAPersonDragsAndTypesWithoutMarkingTheTexture) {
+  ClearMessageLog();
   Reactivate();
   // The low hue marker (0, x = 10) dragged past the high one (45) pushes it.
-  f->Scroll_Bar_Hue.MouseDown(TMouseButton::Left, 11, 5);
-  f->Scroll_Bar_Hue.MouseMove(TMouseButton::Left, 110, 5);
-  f->Scroll_Bar_Hue.MouseUp(TMouseButton::Left, 110, 5);
+  Drag(f->Scroll_Bar_Hue, 11, 110);
   EXPECT_EQ(Param(1), 100);
   EXPECT_EQ(Param(2), 100);
   f->Ed_Hue_Max.TypeAndLeave("400");
@@ -225,30 +188,21 @@ TEST_F(CoralForm, StoresWhatAPersonDragsAndTypesWithoutMarkingTheTexture) {
 }
 
 TEST_F(CoralForm, HelpTextsInBothLanguages) {
-  struct Case {
-    TLabel TP_T016::*Label;
-    const char* English;
-    const char* French;
-  };
-  const Case cases[] = {
-      {nullptr, "Coral texture", "Texture de corail"},
-      {&TP_T016::Lbl_Hue_Min, "Minimum hue channel value", "Valeur minimale du canal teinte"},
-      {&TP_T016::Lbl_Hue_Max, "Maximum hue channel value", "Valeur maximale du canal teinte"},
-      {&TP_T016::Lbl_Width, "Width effect", "Variation en largeur"},
-      {&TP_T016::Lbl_Height, "Height effect", "Variation en hauteur"},
-      {&TP_T016::Lbl_V1, "Slightly modify texture appearance", "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
-      {&TP_T016::Lbl_RndA, "Random generator initial value.",
-       "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
-  };
-  for (int language : {1, 2})
-    for (const Case& c : cases) {
-      LanguageFlag = language;
-      if (c.Label)
-        (f->*c.Label).Click();
-      else
-        Reactivate();
-      EXPECT_EQ(f->Aide1.Caption, language == 1 ? c.English : c.French);
-    }
+  ExpectHelpTexts(*f,
+                  {
+                      {f->Lbl_Hue_Min, "Minimum hue channel value", "Valeur minimale du canal teinte"},
+                      {f->Lbl_Hue_Max, "Maximum hue channel value", "Valeur maximale du canal teinte"},
+                      {f->Lbl_Width, "Width effect", "Variation en largeur"},
+                      {f->Lbl_Height, "Height effect", "Variation en hauteur"},
+                      {f->Lbl_V1, "Slightly modify texture appearance",
+                       "Modifie l\u00e9g\u00e9rement l'aspect de la texture"},
+                      {f->Lbl_RndA, "Random generator initial value.",
+                       "Valeur initiale du g\u00e9n\u00e9rateur de nombre al\u00e9atoire."},
+                  },
+                  "Texture de corail");
+  LanguageFlag = 1;
+  Reactivate();
+  EXPECT_EQ(f->Aide1.Caption, "Coral texture");
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 // and clicks, and its help texts in both languages.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
+#include "FormTestSupport.h"
 #include "engine/Instances.h"
 #include "modules/textures/Fnc_T010.h"
 #include "modules/textures/Fnc_T011.h"
@@ -18,19 +20,9 @@
 #include "shell/widgets/MessageBox.h"
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace {
-
-bool MarkerAt(TImage& img, int x) {
-  TCanvas& c = img.Canvas();
-  return c.Pixel(x, 2) == clBlack && c.Pixel(x - 3, 8) == clBlack && c.Pixel(x + 3, 8) == clBlack;
-}
-
-void Drag(TImage& img, int From, int To) {
-  img.MouseDown(TMouseButton::Left, From, 5);
-  img.MouseMove(TMouseButton::Left, To, 5);
-  img.MouseUp(TMouseButton::Left, To, 5);
-}
 
 class HuePatternForm : public ::testing::TestWithParam<int> {
  protected:
@@ -60,6 +52,10 @@ TEST_P(HuePatternForm, OpensLeftOfTheModuleWindowUnderItsCaption) {
   EXPECT_EQ(TypeForm[GetParam()], f);
   EXPECT_EQ(f->Caption, GetParam() == T010_Type ? "Textures > Misc > Rainbow Bananas" : "Textures > Misc > Blue Gold Rings");
   EXPECT_TRUE(f->StayOnTop);
+  // The command line lists the values under the form's captions.
+  EXPECT_EQ(f->ParamCaptions, (std::map<int, std::string>{{1, "Variant 1"}, {2, "Variant 2"}, {3, "Variant 3"},
+                                                          {4, "Variant 4"}, {6, "Shape"}, {8, "Width"},
+                                                          {9, "Height"}, {10, "Random Seed 1"}}));
   // Centred over the main window it would end right of the module window's
   // left edge, so it moves to that window's left, 10 pixels apart.
   const int centred = (Form1->Width - f->Width) / 2;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TextureTestSupport.h"
 #include "engine/Chain.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
@@ -21,6 +22,7 @@
 #include "shell/widgets/MessageBox.h"
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace {
 
@@ -37,25 +39,11 @@ class HuePatternTextures : public ::testing::Test {
   void TearDown() override { StartApplication(); }
 };
 
-std::vector<Sample> Snapshot(const LayerData& layer, int FirstSpace = 1, int LastSpace = 2) {
-  std::vector<Sample> v;
-  for (int s = FirstSpace; s <= LastSpace; ++s)
-    for (int c = 1; c <= 3; ++c)
-      for (int x = 1; x <= ImageWidth; ++x)
-        for (int y = 1; y <= ImageHeight; ++y) v.push_back(layer.plane(s, c).at(x, y));
+// The RGB half of a picture's samples (Snapshot lists RGB first).
+std::vector<Sample> RGBPart(LayerData& picture) {
+  std::vector<Sample> v = Snapshot(picture);
+  v.resize(v.size() / 2);
   return v;
-}
-
-std::vector<int32_t> Fields(const TSIN3Work& w) {
-  return {w.WidthPeriod, w.WidthPhase, w.WidthCoef, w.HeightPeriod, w.HeightPhase, w.HeightCoef,
-          w.Saturation,  w.Luminosity, w.Minimum,   w.Maximum,      w.Wave,        w.Combination};
-}
-
-std::vector<std::string> PhaseTexts() {
-  std::vector<std::string> texts;
-  for (const auto& t : F_Synthe->StatusBar1.Painted())
-    if (t.Panel == 1) texts.push_back(t.Text);
-  return texts;
 }
 
 TEST_F(HuePatternTextures, RegisterWithTheirDefaultsAndSharedRanges) {
@@ -173,14 +161,10 @@ TEST_F(HuePatternTextures, ExecuteCopiesTheRecordAndMarksEveryPhase) {
     EXPECT_EQ((std::vector<int32_t>{w.WidthOffset3, w.HeightOffset3, w.WidthOffset4, w.HeightOffset4, w.Shape,
                                     w.WidthPeriods, w.HeightPeriods, w.Seed}),
               (std::vector<int32_t>{11, 12, 13, 14, 2, 3, 4, 20}));
-    std::vector<std::string> expected = {"(2) " + TypeName[c.Type]};
-    for (int k = 1; k <= c.Phases; ++k) expected.push_back("(2) " + TypeName[c.Type] + " [phase " + std::to_string(k) + "]");
-    EXPECT_EQ(PhaseTexts(), expected);
+    EXPECT_EQ(ProgressTexts(), PhaseTexts("(2) " + TypeName[c.Type], c.Phases));
   }
   // The last phase of Blue Gold Rings: blue exchanged in RGB by red and blue of buffer 1.
-  EXPECT_EQ((std::vector<int32_t>{TB01Work.Buffer, TB01Work.BufferSpace, TB01Work.Combination, TB01Work.DistanceMin,
-                                  TB01Work.DistanceMax, TB01Work.Space, TB01Work.Channel}),
-            (std::vector<int32_t>{1, 1, 2, 1, 11, 1, 3}));
+  EXPECT_EQ(Fields(TB01Work), (std::vector<int32_t>{1, 1, 2, 1, 11, 1, 3}));
 }
 
 // A triangle quarter below 4 pixels is refused and leaves the current layer
@@ -195,10 +179,10 @@ TEST_F(HuePatternTextures, ARefusedHueLayerLeavesTheComposedPictureAsItWas) {
   for (int32_t combination : {1, 3}) {
     std::vector<Phase> phases = HuePatternPhases(refused, combination);
     RunPhaseChain(T011_Type, {phases[0], phases[1]});
-    const auto beforeHue = Snapshot(Layer(CurrentLayer), SpaceRGB, SpaceRGB);
+    const auto beforeHue = RGBPart(Layer(CurrentLayer));
     ClearMessageLog();
     RunPhaseChain(T011_Type, phases);
-    EXPECT_EQ(Snapshot(Layer(CurrentLayer), SpaceRGB, SpaceRGB), beforeHue) << "combination " << combination;
+    EXPECT_EQ(RGBPart(Layer(CurrentLayer)), beforeHue) << "combination " << combination;
     ASSERT_EQ(MessageLog().size(), 2u);
     EXPECT_EQ(MessageLog()[0].Text, "Width frequency is too high");
     EXPECT_EQ(MessageLog()[1].Text, "Width frequency is too high");
@@ -212,9 +196,9 @@ TEST_F(HuePatternTextures, BlueGoldRingsLeavesItsFourthPhaseInBufferOne) {
   ModuleParams[RunningInstance].ParamValue[10] = 7;
   T011_Execute();
   const auto buffer = Snapshot(Buffers[0]);
-  const auto texture = Snapshot(Layer(CurrentLayer));
+  const auto texture = Snapshot(CurrentLayer);
   RunPhaseChain(T011_Type, HuePatternPhases(T011Work, 1));
-  EXPECT_EQ(Snapshot(Layer(CurrentLayer)), buffer);
+  EXPECT_EQ(Snapshot(CurrentLayer), buffer);
   EXPECT_NE(texture, buffer);
 }
 
