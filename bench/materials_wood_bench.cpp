@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "LayerFloor.h"
+#include "PhaseTimer.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Parallel.h"
@@ -27,34 +28,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Seconds spent in each phase of the runs, from the painting of one phase
-// mark to the next (the last phase to the end of the run).
-class PhaseTimer {
- public:
-  PhaseTimer() {
-    F_Synthe->StatusBar1.OnPaint = [this](const PaintedText& t) {
-      const auto at = t.Text.rfind(" [phase ");
-      if (t.Panel != 1 || at == std::string::npos) return;
-      Close();
-      phase_ = std::stoi(t.Text.substr(at + 8));
-      since_ = Clock::now();
-    };
-  }
-  ~PhaseTimer() { F_Synthe->StatusBar1.OnPaint = nullptr; }
-  // Ends the phase being timed.
-  void Close() {
-    if (phase_ == 0) return;
-    if (seconds_.size() <= static_cast<size_t>(phase_)) seconds_.resize(phase_ + 1, 0.0);
-    seconds_[phase_] += std::chrono::duration<double>(Clock::now() - since_).count();
-    phase_ = 0;
-  }
-  double Seconds(int Phase) const { return Phase < static_cast<int>(seconds_.size()) ? seconds_[Phase] : 0.0; }
-
- private:
-  int phase_ = 0;
-  Clock::time_point since_;
-  std::vector<double> seconds_;
-};
+using bench::PhaseTimer;
 
 void Texture(benchmark::State& state, int Type, void (*Execute)(), int FillPhase,
              std::initializer_list<std::pair<int, int32_t>> Values = {}) {
