@@ -32,6 +32,7 @@ TP_T002::TP_T002() {
     const int k = r + 1;
     const int top = 30 + r * 24;
     Labels[r].Caption = captions[r];
+    ParamCaptions[k] = captions[r];
     Place(Labels[r], 12, top + 3, 100, 14);
     ScrollBars[r].Name = "ScrollBar" + std::to_string(k);
     Place(ScrollBars[r], 116, top, 246, 17);

@@ -81,6 +81,9 @@ TP_T003::TP_T003()
   Place(Img_Rnd2, 138, 322, Img_Rnd2.Width, 10);
 
   Place(Aide1, 8, 350, 380, 60);
+  ParamCaptions = {{1, Lbl_WF.Caption},       {2, Lbl_HF.Caption},  {3, Lbl_Dnst.Caption},  {5, Lbl_Hue_Min.Caption},
+                   {6, Lbl_Hue_Max.Caption},  {7, Lbl_HV.Caption},  {9, Lbl_LV1.Caption},   {10, Lbl_LV2.Caption},
+                   {11, Lbl_Variant.Caption}, {13, Lbl_Rnd.Caption}};
 
   for (TParamScaledSlider* s : {&WF, &HF, &Variant}) s->Wire();
   Density.Wire();

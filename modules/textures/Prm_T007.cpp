@@ -53,6 +53,9 @@ TP_T007::TP_T007()
   }
   Place(Img_Rnd2, 138, 284, Img_Rnd2.Width, 10);
   Place(Aide1, 8, 310, 380, 80);
+  ParamCaptions = {{1, Lbl_WE.Caption},  {2, Lbl_HE.Caption},  {4, Lbl_Hue_Rng.Caption},
+                   {5, Lbl_HV1.Caption}, {6, Lbl_HV2.Caption}, {7, Lbl_HV3.Caption},
+                   {9, Lbl_V1.Caption},  {10, Lbl_V2.Caption}, {11, Lbl_Rnd.Caption}};
 
   for (TParamSlider* s : {&WE, &HE, &HV1, &HV2, &HV3, &V1, &V2}) s->Wire();
   HueRange.Wire();

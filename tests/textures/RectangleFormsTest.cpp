@@ -103,6 +103,10 @@ TEST_F(RectangleForms, MicrobesFormShowsCentredAndLoaded) {
   EXPECT_EQ(f->Seed.MaxHundreds, 10);
   EXPECT_TRUE(MarkerAt(f->Img_Rnd2, 5 * 22 + 10));
   EXPECT_EQ(f->Ed_Variant.Text, "0");
+  // The captions the command line lists beside the parameters.
+  EXPECT_EQ(f->ParamCaptions.size(), 10u);
+  EXPECT_EQ(f->ParamCaptions[3], "Density");
+  EXPECT_EQ(f->ParamCaptions[11], "Variant");
 }
 
 TEST_F(RectangleForms, MicrobesStoresDragsAndTypedValuesWithoutMarkingTheTexture) {
@@ -221,6 +225,7 @@ TEST_F(RectangleForms, NeuroneFormSitsAtTheBottomLeftBehindTheHiddenMenu) {
   for (int r = 0; r < TP_T002::Rows; ++r) {
     SCOPED_TRACE(rows[r].Label);
     EXPECT_EQ(f->Labels[r].Caption, rows[r].Label);
+    EXPECT_EQ(f->ParamCaptions[r + 1], rows[r].Label);
     EXPECT_EQ(f->ScrollBars[r].Name, "ScrollBar" + std::to_string(r + 1));
     EXPECT_EQ(f->ScrollBars[r].Width, 246);
     EXPECT_EQ(f->ScrollBars[r].Min(), rows[r].Min);
@@ -279,6 +284,8 @@ TEST_F(RectangleForms, NeuronsFormShowsStoresAndHelps) {
   EXPECT_TRUE(MarkerAt(f->Img_V1, 32 - 1 + 10));
   EXPECT_TRUE(MarkerAt(f->Img_Hue_Rng, 5 * 7 + 10));
   EXPECT_EQ(f->Seed.MaxHundreds, 10);
+  EXPECT_EQ(f->ParamCaptions.size(), 9u);
+  EXPECT_EQ(f->ParamCaptions[9], "Variant 1");
 
   Drag(f->Img_Hue_Rng, 45, 45 + 24);  // position 59: 8.43 units
   EXPECT_EQ(Param(4), 8);
