@@ -96,7 +96,6 @@ TEST_F(Chaos, CatalogDefaultsAndRanges) {
     EXPECT_EQ(TypeCode[t], codes[m]);
     EXPECT_EQ(TypeGenerator[t], 1);
     EXPECT_EQ(TypeNormalGlyphs[t], 0);
-    EXPECT_EQ(TypeForm[t], nullptr);
     const int i = CreateInstance(t);
     const auto& p = ModuleParams[i];
     std::vector<std::pair<int, int32_t>> used = {{1, defaults[m][0]}, {2, defaults[m][1]}, {4, defaults[m][2]},
