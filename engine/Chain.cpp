@@ -41,8 +41,8 @@ bool IntegerWeights(double ResultWeight, double CurrentWeight, bool MaskWeights)
 // Keep (when given) marks the pixels of the transparent colour, which stay
 // as they are.
 template <int Function>
-QUILLON_VECTOR_CLONES void BlendColumnInteger(Sample* __restrict result, const Sample* __restrict current, int n, int32_t rw, int32_t cw,
-                        int32_t top, const uint8_t* __restrict keep) {
+QUILLON_VECTOR_CLONES void BlendColumnInteger(Sample* __restrict result, const Sample* __restrict current, int n,
+                                              int32_t rw, int32_t cw, int32_t top, const uint8_t* __restrict keep) {
   auto value = [&](int y) {
     const int32_t v = BlendInteger<Function, int32_t>(result[y] * rw, current[y] * cw);
     return static_cast<Sample>(v < 0 ? 0 : (v > top ? top : v));

@@ -89,8 +89,9 @@ namespace {
 // does. Grey (max = min) needs no case of its own: red counts as the maximum
 // and every numerator is 0, so S and H are 0. A column with any other sample
 // goes pixel by pixel through RGBToHSL.
-QUILLON_VECTOR_CLONES void ColumnToHSL(const Sample* __restrict r, const Sample* __restrict g, const Sample* __restrict b,
-                 Sample* __restrict hh, Sample* __restrict ss, Sample* __restrict ll, int n) {
+QUILLON_VECTOR_CLONES void ColumnToHSL(const Sample* __restrict r, const Sample* __restrict g,
+                                       const Sample* __restrict b, Sample* __restrict hh, Sample* __restrict ss,
+                                       Sample* __restrict ll, int n) {
   int32_t all = 0;
   for (int y = 0; y < n; ++y) all |= r[y] | g[y] | b[y];
   if (static_cast<uint32_t>(all) > 255u) {
@@ -133,8 +134,9 @@ QUILLON_VECTOR_CLONES void ColumnToHSL(const Sample* __restrict r, const Sample*
 // instead of a division by 60, and picks its values by masks. S = 0 needs no
 // case of its own there: p, q and t are then L. A column with any other
 // sample goes pixel by pixel through HSLToRGB.
-QUILLON_VECTOR_CLONES void ColumnToRGB(const Sample* __restrict hh, const Sample* __restrict ss, const Sample* __restrict ll,
-                 Sample* __restrict r, Sample* __restrict g, Sample* __restrict b, int n) {
+QUILLON_VECTOR_CLONES void ColumnToRGB(const Sample* __restrict hh, const Sample* __restrict ss,
+                                       const Sample* __restrict ll, Sample* __restrict r, Sample* __restrict g,
+                                       Sample* __restrict b, int n) {
   int32_t satLum = 0, hueLow = 0, hueHigh = 0;
   for (int y = 0; y < n; ++y) {
     satLum |= ss[y] | ll[y];

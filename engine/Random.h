@@ -47,7 +47,8 @@ extern int32_t RandomTable[RandomTableSize + 1];  // slot 0 unused
 
 // One step of the generator; returns the new state, the integer of the draw.
 inline int32_t StepBits(int32_t& State) {
-  const uint64_t s = (static_cast<uint64_t>(static_cast<uint32_t>(State)) * 843314861ull + 453816693ull) & 0x7FFFFFFFull;
+  const uint64_t s =
+      (static_cast<uint64_t>(static_cast<uint32_t>(State)) * 843314861ull + 453816693ull) & 0x7FFFFFFFull;
   State = static_cast<int32_t>(s);
   return State;
 }

@@ -36,7 +36,8 @@ std::vector<int64_t> TieDraws(int64_t span) {
   // With a negative span, -k * m must be the half instead; k := -k.
   uint64_t k = (target * (inverse & (modulus - 1))) % modulus;
   if (span < 0) k = (modulus - k) % modulus;
-  for (uint64_t v = k; v < (uint64_t{1} << 31) && ties.size() < 6; v += modulus) ties.push_back(static_cast<int64_t>(v));
+  for (uint64_t v = k; v < (uint64_t{1} << 31) && ties.size() < 6; v += modulus)
+    ties.push_back(static_cast<int64_t>(v));
   return ties;
 }
 
@@ -104,7 +105,8 @@ TEST_F(RandomRoundingTest, RandomIntAndRandomRoundTakeOneDrawAndRoundItAsBefore)
     InitRandom(t);
     for (int k = 0; k < 3000; ++k) {
       const Real span = static_cast<Real>(r.Hi) - static_cast<Real>(r.Lo);
-      ASSERT_EQ(got[k], static_cast<int32_t>(r.Lo + Round(static_cast<Real>(Random01(t)) * span))) << r.Lo << ".." << r.Hi;
+      ASSERT_EQ(got[k], static_cast<int32_t>(r.Lo + Round(static_cast<Real>(Random01(t)) * span)))
+          << r.Lo << ".." << r.Hi;
     }
     ASSERT_EQ(s, t);
   }
