@@ -54,6 +54,7 @@ TP_T006::TP_T006()
                    {6, Lbl_V4.Caption},     {7, Lbl_V5.Caption},   {8, Lbl_V6.Caption},    {9, Lbl_RndA.Caption},
                    {10, Lbl_RndB.Caption}};
   ColorCaptions = {{1, Lbl_Colors.Caption + " 1"}, {2, Lbl_Colors.Caption + " 2"}};
+  ParamLimits = {{1, {0, static_cast<int32_t>(ComboBox1.Items.size()) - 1}}, {9, {0, 1050}}, {10, {0, 1050}}};
   Place(Aide1, 8, y, 470, 30);
   Width = 490;
   Height = y + 30 + 40;  // the help label and the window frame

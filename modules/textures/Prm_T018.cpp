@@ -51,6 +51,7 @@ TP_T018::TP_T018()
   PlaceSplitPanel(y, 8, Label17, "Random Seed", Ed_RndA, Img_RndA1, Img_RndA2);
   ParamCaptions = {{1, Label11.Caption}, {2, Label9.Caption}, {4, Label6.Caption}, {5, Label10.Caption},
                    {7, Label1.Caption},  {8, Label2.Caption}, {10, Label17.Caption}};
+  ParamLimits = {{10, {0, 1050}}};
   Place(Aide1, 8, y, 400, 30);
   Width = 420;
   Height = y + 30 + 40;  // the help label and the window frame

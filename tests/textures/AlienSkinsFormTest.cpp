@@ -57,6 +57,9 @@ TEST_F(AlienSkinsForm, ThePlanetListAndTheSwatches) {
   EXPECT_EQ(ModuleParams[1].ParamColor[1], PackRGB(10, 20, 30));
   EXPECT_EQ(ModuleParams[1].ParamColor[2], PackRGB(1, 2, 3));
   EXPECT_EQ(f->ColorCaptions.at(2), "Modifier colors 2");
+  // The command line offers the list's items and the form's seed limits.
+  EXPECT_EQ(f->ParamLimits.at(1), (std::pair<int32_t, int32_t>{0, 7}));
+  EXPECT_EQ(f->ParamLimits.at(10), (std::pair<int32_t, int32_t>{0, 1050}));
 }
 
 TEST_F(AlienSkinsForm, VariantsKeepTheirRangeAndSeedsTheFormsLimits) {
