@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -148,6 +149,23 @@ TEST(QuillonCommand, ListsAndDescribesModules) {
   EXPECT_EQ(std::count(blends.Out.begin(), blends.Out.end(), '\n'), 24);
   EXPECT_NE(blends.Out.find("0\tResult Layer\n"), std::string::npos);
   EXPECT_NE(blends.Out.find("23\tComplex 12\n"), std::string::npos);
+}
+
+// Every parameter a module uses is listed with the label its form shows.
+TEST(QuillonCommand, EveryUsedParameterHasItsFormsLabel) {
+  std::istringstream list(RunCommand({"list"}).Out);
+  std::string line;
+  int modules = 0;
+  while (std::getline(list, line)) {
+    const std::string type = line.substr(0, line.find('\t'));
+    std::istringstream params(RunCommand({"params", type}).Out);
+    std::string row;
+    while (std::getline(params, row))
+      if (row.size() > 1 && row[0] == 'p' && std::isdigit(static_cast<unsigned char>(row[1])))
+        EXPECT_NE(row.back(), '\t') << "type " << type << ": " << row;
+    ++modules;
+  }
+  EXPECT_GE(modules, 31);
 }
 
 // --- Conventions of the command line -------------------------------------
