@@ -160,9 +160,11 @@ TEST(QuillonCommand, EveryUsedParameterHasItsFormsLabel) {
     const std::string type = line.substr(0, line.find('\t'));
     std::istringstream params(RunCommand({"params", type}).Out);
     std::string row;
-    while (std::getline(params, row))
-      if (row.size() > 1 && row[0] == 'p' && std::isdigit(static_cast<unsigned char>(row[1])))
+    while (std::getline(params, row)) {
+      if (row.size() > 1 && row[0] == 'p' && std::isdigit(static_cast<unsigned char>(row[1]))) {
         EXPECT_NE(row.back(), '\t') << "type " << type << ": " << row;
+      }
+    }
     ++modules;
   }
   EXPECT_GE(modules, 31);
