@@ -59,7 +59,31 @@ void RestoreResultFromBackup() { CopyPicture(BackupLayer, Layer(ResultLayer)); }
 void CopyCurrentToResult() { CopyPicture(Layer(CurrentLayer), Layer(ResultLayer)); }
 void CopyResultToCurrent() { CopyPicture(Layer(ResultLayer), Layer(CurrentLayer)); }
 
+namespace {
+// Asks the system to back the store with huge pages where it can: a run
+// then takes one page fault per 2 MB it first writes instead of one per
+// 4 KB, which is a good share of a large picture's time. Only advice: the
+// contents and every picture are the same either way.
+void AdviseHugePages(void* p, size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  madvise(p, bytes, MADV_HUGEPAGE);
+#else
+  (void)p, (void)bytes;
+#endif
+}
+}  // namespace
+
 void ClearImageStore() {
+  static const bool advised = [] {
+    AdviseHugePages(Layers, sizeof(Layers));
+    AdviseHugePages(&BackupLayer, sizeof(BackupLayer));
+    AdviseHugePages(Buffers, sizeof(Buffers));
+    AdviseHugePages(&FloatMatrix, sizeof(FloatMatrix));
+    AdviseHugePages(FloatPlanes, sizeof(FloatPlanes));
+    AdviseHugePages(&BlendMask, sizeof(BlendMask));
+    return true;
+  }();
+  (void)advised;
   ZeroPages(Layers, sizeof(Layers));
   ZeroPages(&BackupLayer, sizeof(BackupLayer));
   ZeroPages(Buffers, sizeof(Buffers));
