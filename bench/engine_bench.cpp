@@ -10,6 +10,7 @@
 #include "engine/Parallel.h"
 #include "engine/Random.h"
 #include "engine/Startup.h"
+#include "BenchPicture.h"
 
 using namespace quillon;
 
@@ -20,21 +21,7 @@ namespace {
 void PreparePicture() {
   static bool ready = false;
   if (ready) return;
-  ResetEngine();
-  ImageWidth = MaxImageSide;
-  ImageHeight = MaxImageSide;
-  int32_t seed = 12345;
-  InitRandom(seed);
-  for (int layer : {CurrentLayer, ResultLayer})
-    for (int c = 1; c <= 3; ++c) {
-      Plane& p = LayerPlane(layer, SpaceRGB, c);
-      for (int x = 1; x <= ImageWidth; ++x)
-        for (int y = 1; y <= ImageHeight; ++y) p.at(x, y) = static_cast<Sample>(RandomInt(seed, 0, 255));
-    }
-  SyncCurrentColorSpace(SpaceRGB);
-  SyncColorSpace(SpaceRGB);
-  for (int x = 1; x <= ImageWidth; ++x)
-    for (int y = 1; y <= ImageHeight; ++y) BlendMask.at(x, y) = static_cast<Sample>((x * 7 + y * 3) % 101);
+  bench::FillBenchPicture();
   ready = true;
 }
 

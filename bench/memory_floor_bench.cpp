@@ -25,6 +25,7 @@
 #include "modules/generators/Noise.h"
 #include "modules/textures/Fnc_T001.h"
 #include "tools/quillon/Cli.h"
+#include "BenchPicture.h"
 
 using namespace quillon;
 
@@ -63,20 +64,7 @@ double MemoryFloor(int Planes) {
 // A full-size picture of varied colours in both layers, both spaces
 // consistent, a mask of every percentage, and the floor's source planes.
 void PreparePicture() {
-  ResetEngine();
-  ImageWidth = ImageHeight = MaxImageSide;
-  int32_t seed = 12345;
-  InitRandom(seed);
-  for (int layer : {CurrentLayer, ResultLayer})
-    for (int c = 1; c <= 3; ++c) {
-      Plane& p = LayerPlane(layer, SpaceRGB, c);
-      for (int x = 1; x <= ImageWidth; ++x)
-        for (int y = 1; y <= ImageHeight; ++y) p.at(x, y) = static_cast<Sample>(RandomInt(seed, 0, 255));
-    }
-  SyncCurrentColorSpace(SpaceRGB);
-  SyncColorSpace(SpaceRGB);
-  for (int x = 1; x <= ImageWidth; ++x)
-    for (int y = 1; y <= ImageHeight; ++y) BlendMask.at(x, y) = static_cast<Sample>((x * 7 + y * 3) % 101);
+  bench::FillBenchPicture();
   SaveResultToBackup();
 }
 

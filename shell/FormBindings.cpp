@@ -228,9 +228,9 @@ void Place(TControl& Control, int Left, int Top, int Width, int Height) {
   Control.Height = Height;
 }
 
-void PlaceLabel(TLabel& Label, const char* Caption, int Left, int Top) {
+void PlaceLabel(TLabel& Label, const char* Caption, int Left, int Top, int Width) {
   Label.Caption = Caption;
-  Place(Label, Left, Top, 110, 14);
+  Place(Label, Left, Top, Width, 14);
 }
 
 void PlaceRangePanel(int& Top, TLabel& LowLabel, const char* LowText, TEdit& LowEdit, TLabel& HighLabel,

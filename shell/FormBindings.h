@@ -149,11 +149,11 @@ void MoveLeftOfModuleWindow(TForm& Form, int Margin = 0);
 // Places a control.
 void Place(TControl& Control, int Left, int Top, int Width, int Height);
 
-// Panel layout shared by the parameter forms. A label is 110 x 14 pixels with
-// its caption; a panel's edit stands 112 pixels right of its label, on the
-// panel's first row, and its bars below. Each panel moves Top to the top of
-// the next one.
-void PlaceLabel(TLabel& Label, const char* Caption, int Left, int Top);
+// Panel layout shared by the parameter forms. A label is 110 x 14 pixels
+// (or as wide as the form asks) with its caption; a panel's edit stands 112
+// pixels right of its label, on the panel's first row, and its bars below.
+// Each panel moves Top to the top of the next one.
+void PlaceLabel(TLabel& Label, const char* Caption, int Left, int Top, int Width = 110);
 // A range bar: low label and edit at the left, high label and edit at the
 // right, then the colour picture and the bar under it.
 void PlaceRangePanel(int& Top, TLabel& LowLabel, const char* LowText, TEdit& LowEdit, TLabel& HighLabel,

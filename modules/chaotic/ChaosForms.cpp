@@ -239,6 +239,13 @@ void TP_ChaosForm::PlaceHelp(int Top) {
   }
 }
 
+void TP_ChaosForm::PlaceMiscellaneous(int& Top) {
+  PlaceGroup(Pnl_Misc, Grp_Misc, "Miscellaneous", Top += RowHeight + 6, GroupCaption + 3 * RowHeight);
+  PlaceSplit(Dtl, "Details", 7, 2, 1, 2, Top += GroupCaption);
+  PlaceSplit(Lum, "Luminosity", 8, 20, 1, 2, Top += RowHeight);
+  PlaceSplit(Rnd, "Random Seed", 10, 20, 1, 2, Top += RowHeight);
+}
+
 void TP_ChaosForm::Join(TLabel& Title, int Param, std::function<void()> Load) {
   Titles.push_back(&Title);
   Title.OnClick = [this, &Title] { TitleHelp(*this, Title.Caption); };
@@ -254,10 +261,7 @@ TP_Chaos1Form::TP_Chaos1Form(const char* FormName, const char* FormCaption) : TP
   PlaceSplit(WE, "Width Effect", 1, 10, 2, 2, top += GroupCaption);
   PlaceSplit(HE, "Height Effect", 2, 10, 2, 2, top += RowHeight);
   PlaceSlider(Vrnt, "Variant", 4, 220, 2, top += RowHeight);
-  PlaceGroup(Pnl_Misc, Grp_Misc, "Miscellaneous", top += RowHeight + 6, GroupCaption + 3 * RowHeight);
-  PlaceSplit(Dtl, "Details", 7, 2, 1, 2, top += GroupCaption);
-  PlaceSplit(Lum, "Luminosity", 8, 20, 1, 2, top += RowHeight);
-  PlaceSplit(Rnd, "Random Seed", 10, 20, 1, 2, top += RowHeight);
+  PlaceMiscellaneous(top);
   PlaceGroup(Pnl_Domain, Grp_Domain, "Values Domain", top += RowHeight + 6, GroupCaption + 4 * RowHeight);
   PlaceSlider(WLO, "Width - Left Offset", 11, 225, 2, top += GroupCaption);
   PlaceSlider(WRO, "Width - Right Offset", 12, 225, 2, top += RowHeight);
@@ -277,10 +281,7 @@ TP_Chaos2Form::TP_Chaos2Form(const char* FormName, const char* FormCaption) : TP
   PlaceSplit(HE, "Height Effect 1", 2, 10, 2, 2, top += RowHeight);
   PlaceSplit(WEB, "Width Effect 2", 4, 10, 2, 2, top += RowHeight);
   PlaceSplit(HEB, "Height Effect 2", 5, 10, 2, 2, top += RowHeight);
-  PlaceGroup(Pnl_Misc, Grp_Misc, "Miscellaneous", top += RowHeight + 6, GroupCaption + 3 * RowHeight);
-  PlaceSplit(Dtl, "Details", 7, 2, 1, 2, top += GroupCaption);
-  PlaceSplit(Lum, "Luminosity", 8, 20, 1, 2, top += RowHeight);
-  PlaceSplit(Rnd, "Random Seed", 10, 20, 1, 2, top += RowHeight);
+  PlaceMiscellaneous(top);
   PlaceGroup(Pnl_Domain, Grp_Domain, "Values Domain", top += RowHeight + 6, GroupCaption + 2 * RowHeight);
   PlaceSlider(WLO, "Width - Left Offset", 11, 225, 2, top += GroupCaption);
   PlaceSlider(WRO, "Width - Right Offset", 12, 225, 238, top);

@@ -94,6 +94,8 @@ class TP_ChaosForm : public TForm {
   void PlaceSplit(TChaosSplit& Control, const char* Text, int Param, int32_t Step, int TickMode, int Left, int Top);
   void PlaceSlider(TChaosSlider& Control, const char* Text, int Param, int ImageWidth, int Left, int Top);
   void PlaceHelp(int Top);
+  // The "Miscellaneous" group below the row at Top, which moves to its last row.
+  void PlaceMiscellaneous(int& Top);
 
  private:
   // Joins a placed control: its title, its click help, its caption for the

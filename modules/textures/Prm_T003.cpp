@@ -11,13 +11,6 @@ void Prm_T003_CreateForm() { CreateForm(P_T003); }
 
 void T003_ShowHelp() { ShowHelpText(P_T003->Aide1, "Microbes texture ?!?", "Texture de microbes ?!?"); }
 
-namespace {
-void SetLabel(TLabel& Label, const char* Text, int Left, int Top) {
-  Label.Caption = Text;
-  Place(Label, Left, Top, 130, 14);
-}
-}  // namespace
-
 TP_T003::TP_T003()
     // The scaled sliders reach one pixel past their maximum and snap to the
     // value when the mouse is released.
@@ -41,41 +34,41 @@ TP_T003::TP_T003()
 
   // Rows from top to bottom; each label has its edit at the right and its
   // bar(s) below it.
-  SetLabel(Lbl_WF, "Width Factor", 8, 8);
+  PlaceLabel(Lbl_WF, "Width Factor", 8, 8, 130);
   Place(Ed_WF, 140, 4, 35, 21);
   Place(Img_WF, 8, 28, Img_WF.Width, 10);
-  SetLabel(Lbl_HF, "Height Factor", 200, 8);
+  PlaceLabel(Lbl_HF, "Height Factor", 200, 8, 130);
   Place(Ed_HF, 332, 4, 35, 21);
   Place(Img_HF, 200, 28, Img_HF.Width, 10);
 
-  SetLabel(Lbl_Dnst, "Density", 8, 48);
+  PlaceLabel(Lbl_Dnst, "Density", 8, 48, 130);
   Place(Ed_Dnst, 140, 44, 50, 21);
   Place(Img_Dnst1, 8, 68, Img_Dnst1.Width, 10);
   Place(Img_Dnst2, 138, 68, Img_Dnst2.Width, 10);
 
-  SetLabel(Lbl_Hue_Min, "Hue Min", 8, 90);
+  PlaceLabel(Lbl_Hue_Min, "Hue Min", 8, 90, 130);
   Place(Ed_Hue_Min, 140, 86, 35, 21);
-  SetLabel(Lbl_Hue_Max, "Hue Max", 200, 90);
+  PlaceLabel(Lbl_Hue_Max, "Hue Max", 200, 90, 130);
   Place(Ed_Hue_Max, 332, 86, 35, 21);
   Place(Hue_Image, 8, 110, Hue_Image.Width, Hue_Image.Height);
   Place(Scroll_Bar_Hue, 8, 122, Scroll_Bar_Hue.Width, 10);
 
-  SetLabel(Lbl_HV, "Hue Variant", 8, 142);
+  PlaceLabel(Lbl_HV, "Hue Variant", 8, 142, 130);
   Place(Ed_HV, 140, 138, 35, 21);
   Place(Img_HV, 8, 162, Img_HV.Width, 10);
 
-  SetLabel(Lbl_LV1, "Luminosity Variant 1", 8, 182);
+  PlaceLabel(Lbl_LV1, "Luminosity Variant 1", 8, 182, 130);
   Place(Ed_LV1, 300, 178, 35, 21);
   Place(Img_LV1, 8, 202, Img_LV1.Width, 10);
-  SetLabel(Lbl_LV2, "Luminosity Variant 2", 8, 222);
+  PlaceLabel(Lbl_LV2, "Luminosity Variant 2", 8, 222, 130);
   Place(Ed_LV2, 300, 218, 35, 21);
   Place(Img_LV2, 8, 242, Img_LV2.Width, 10);
 
-  SetLabel(Lbl_Variant, "Variant", 8, 262);
+  PlaceLabel(Lbl_Variant, "Variant", 8, 262, 130);
   Place(Ed_Variant, 140, 258, 35, 21);
   Place(Img_Variant, 8, 282, Img_Variant.Width, 10);
 
-  SetLabel(Lbl_Rnd, "Random Seed", 8, 302);
+  PlaceLabel(Lbl_Rnd, "Random Seed", 8, 302, 130);
   Place(Ed_Rnd, 140, 298, 50, 21);
   Place(Img_Rnd1, 8, 322, Img_Rnd1.Width, 10);
   Place(Img_Rnd2, 138, 322, Img_Rnd2.Width, 10);
