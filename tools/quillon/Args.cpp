@@ -1,6 +1,7 @@
 #include "tools/quillon/Args.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace quillon {
 
@@ -60,6 +61,11 @@ ParsedArgs ParseArgs(const std::vector<std::string>& Args, const std::vector<Opt
     parsed.Options[spec->Long] = value;
   }
   return parsed;
+}
+
+std::string Lower(std::string Text) {
+  for (char& c : Text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return Text;
 }
 
 std::string DescribeOptions(const std::vector<OptionSpec>& Table) {

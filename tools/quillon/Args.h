@@ -35,6 +35,9 @@ struct ParsedArgs {
 // is refused with a message naming the known ones.
 ParsedArgs ParseArgs(const std::vector<std::string>& Args, const std::vector<OptionSpec>& Table);
 
+// Text in lower case, for names compared without regard to case.
+std::string Lower(std::string Text);
+
 // "  -o, --output FILE   help" lines of a table, for the usage texts.
 std::string DescribeOptions(const std::vector<OptionSpec>& Table);
 

@@ -31,11 +31,6 @@ constexpr int MaxSide = 1024;
 const char* const DefaultOutput = "texture.bmp";
 
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 bool ParseInt(const std::string& text, int64_t& value) {
   if (text.empty()) return false;
   size_t i = 0;

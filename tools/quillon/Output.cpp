@@ -17,11 +17,6 @@ namespace {
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
 }  // namespace
 
 OutputTarget CheckOutput(const std::string& Name, const std::string& Extension, const std::string& Format) {
