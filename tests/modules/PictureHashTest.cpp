@@ -51,6 +51,7 @@ const std::vector<TypeSettings>& KnownTypes() {
       // Roughcast by Random Seed 1, Bark by Random Seed 1, Plank by Random Seed 2
       // (the grain and its null-colour fill).
       {"T012", 11, {}},        {"T013", 9, {}},         {"T014", 7, {}},
+      {"T018", 10, {}},
       {"T003", 13, {}},        {"T002", 14, {}},        {"T007", 11, {}},
   };
   return types;
@@ -153,6 +154,9 @@ const std::vector<Digests>& Expected() {
       {"T003", 1024, {0x4b383682bb59da54ull, 0x6230ec7e483c8368ull, 0x65292c33cf870b5aull}},
       {"T002", 1024, {0x52e19512e6aca4efull, 0x1a61c13e1cedf22eull, 0x4505086daec772d1ull}},
       {"T007", 1024, {0x43a9c287487b991aull, 0x576bc85e3ab7b05aull, 0xfcf5218d3e338ccbull}},
+      {"T018", 128, {0x8b682528306169fcull, 0xfc1d05ed3aec0590ull, 0x95966194c3de933eull}},
+      {"T018", 256, {0xdf103c26c04d355dull, 0x449fe1e27dc4e263ull, 0x915dde4678a999bfull}},
+      {"T018", 1024, {0xd603342d891e61deull, 0xd68a8265c70e5bc8ull, 0x6929adafab6e94adull}},
       {"chain", 1024, {0xbaef3ebf46ecbdf5ull, 0xc9af57021234f939ull, 0x96003b5ec173832full}},
   };
   return rows;
