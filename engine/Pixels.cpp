@@ -5,6 +5,7 @@
 #include "engine/Parallel.h"
 #include "engine/Random.h"
 
+#include <bit>
 #include <utility>
 #include <vector>
 
@@ -84,31 +85,139 @@ int ListOtherNeighbours(int layer, int Space, int X, int Y, int32_t C1, int32_t 
   return ListNeighbours(layer, Space, X, Y, C1, C2, C3, false);
 }
 
-bool FindColorPixel(int layer, int Space, int Tries, int32_t C1, int32_t C2, int32_t C3, int& X, int& Y) {
-  auto is = [&](int x, int y) { return IsColor(layer, Space, x, y, C1, C2, C3); };
+namespace {
+// FindColorPixel's search over a view of the pixels of one colour: Tries
+// random probes, each looking at the probe, then along its row to the right
+// and to the left, then down and up its column, nearest first each way; then
+// the whole picture column by column. The view answers each look with the
+// nearest such pixel, 0 for none.
+template <typename View>
+bool SearchColorPixel(const View& v, int Tries, int& X, int& Y) {
   auto found = [&](int x, int y) {
     X = x;
     Y = y;
     return true;
   };
   for (int t = 1; t <= Tries; ++t) {
-    int x = RandomInt(RandomSeed, 1, ImageWidth);
-    int y = RandomInt(RandomSeed, 1, ImageHeight);
-    if (is(x, y)) return found(x, y);
-    for (int i = x + 1; i <= ImageWidth; ++i)
-      if (is(i, y)) return found(i, y);
-    for (int i = x - 1; i >= 1; --i)
-      if (is(i, y)) return found(i, y);
-    for (int j = y + 1; j <= ImageHeight; ++j)
-      if (is(x, j)) return found(x, j);
-    for (int j = y - 1; j >= 1; --j)
-      if (is(x, j)) return found(x, j);
+    const int x = RandomInt(RandomSeed, 1, ImageWidth);
+    const int y = RandomInt(RandomSeed, 1, ImageHeight);
+    if (v.Has(x, y)) return found(x, y);
+    if (const int i = v.Right(x, y)) return found(i, y);
+    if (const int i = v.Left(x, y)) return found(i, y);
+    if (const int j = v.Down(x, y)) return found(x, j);
+    if (const int j = v.Up(x, y)) return found(x, j);
   }
-  for (int x = 1; x <= ImageWidth; ++x)
-    for (int y = 1; y <= ImageHeight; ++y)
-      if (is(x, y)) return found(x, y);
+  return v.First(X, Y);
+}
+
+// The view on the planes themselves.
+struct PlaneView {
+  int layer, space;
+  int32_t c1, c2, c3;
+  bool Has(int x, int y) const { return IsColor(layer, space, x, y, c1, c2, c3); }
+  int Right(int x, int y) const {
+    for (int i = x + 1; i <= ImageWidth; ++i)
+      if (Has(i, y)) return i;
+    return 0;
+  }
+  int Left(int x, int y) const {
+    for (int i = x - 1; i >= 1; --i)
+      if (Has(i, y)) return i;
+    return 0;
+  }
+  int Down(int x, int y) const {
+    for (int j = y + 1; j <= ImageHeight; ++j)
+      if (Has(x, j)) return j;
+    return 0;
+  }
+  int Up(int x, int y) const {
+    for (int j = y - 1; j >= 1; --j)
+      if (Has(x, j)) return j;
+    return 0;
+  }
+  bool First(int& X, int& Y) const {
+    for (int x = 1; x <= ImageWidth; ++x)
+      for (int y = 1; y <= ImageHeight; ++y)
+        if (Has(x, y)) {
+          X = x;
+          Y = y;
+          return true;
+        }
+    return false;
+  }
+};
+
+// The lowest set bit at index From or above among Count bits of Words, -1 for none.
+int FirstBitFrom(const uint64_t* Words, int Count, int From) {
+  if (From >= Count) return -1;
+  int w = From >> 6;
+  uint64_t bits = Words[w] & (~uint64_t{0} << (From & 63));
+  const int last = (Count - 1) >> 6;
+  while (bits == 0) {
+    if (++w > last) return -1;
+    bits = Words[w];
+  }
+  return (w << 6) + std::countr_zero(bits);
+}
+
+// The highest set bit below index Below, -1 for none.
+int LastBitBelow(const uint64_t* Words, int Below) {
+  if (Below <= 0) return -1;
+  int w = (Below - 1) >> 6;
+  const int keep = ((Below - 1) & 63) + 1;  // bits 0 .. keep - 1 of word w
+  uint64_t bits = Words[w] & (keep == 64 ? ~uint64_t{0} : (uint64_t{1} << keep) - 1);
+  while (bits == 0) {
+    if (--w < 0) return -1;
+    bits = Words[w];
+  }
+  return (w << 6) + 63 - std::countl_zero(bits);
+}
+}  // namespace
+
+bool FindColorPixel(int layer, int Space, int Tries, int32_t C1, int32_t C2, int32_t C3, int& X, int& Y) {
+  return SearchColorPixel(PlaneView{layer, Space, C1, C2, C3}, Tries, X, Y);
+}
+
+ColorMask::ColorMask(int layer, int Space, int32_t C1, int32_t C2, int32_t C3)
+    : width_(ImageWidth),
+      height_(ImageHeight),
+      rowWords_((ImageWidth + 63) / 64),
+      colWords_((ImageHeight + 63) / 64),
+      rows_(static_cast<size_t>(rowWords_) * ImageHeight),
+      cols_(static_cast<size_t>(colWords_) * ImageWidth),
+      marked_(ImageWidth) {
+  const LayerData& d = Layer(layer);
+  for (int x = 1; x <= width_; ++x) {
+    const Sample* p1 = d.plane(Space, 1).column(x);
+    const Sample* p2 = d.plane(Space, 2).column(x);
+    const Sample* p3 = d.plane(Space, 3).column(x);
+    uint64_t* col = &cols_[ColumnWord(x, 1)];
+    const uint64_t rowBit = uint64_t{1} << ((x - 1) & 63);
+    for (int y = 1; y <= height_; ++y)
+      if (p1[y - 1] == C1 && p2[y - 1] == C2 && p3[y - 1] == C3) {
+        col[(y - 1) >> 6] |= uint64_t{1} << ((y - 1) & 63);
+        rows_[RowWord(x, y)] |= rowBit;
+        ++marked_[x - 1];
+      }
+  }
+}
+
+int ColorMask::Right(int X, int Y) const { return FirstBitFrom(&rows_[RowWord(1, Y)], width_, X) + 1; }
+int ColorMask::Left(int X, int Y) const { return LastBitBelow(&rows_[RowWord(1, Y)], X - 1) + 1; }
+int ColorMask::Down(int X, int Y) const { return FirstBitFrom(&cols_[ColumnWord(X, 1)], height_, Y) + 1; }
+int ColorMask::Up(int X, int Y) const { return LastBitBelow(&cols_[ColumnWord(X, 1)], Y - 1) + 1; }
+
+bool ColorMask::First(int& X, int& Y) const {
+  for (int x = 1; x <= width_; ++x)
+    if (marked_[x - 1] > 0) {
+      X = x;
+      Y = Down(x, 0);
+      return true;
+    }
   return false;
 }
+
+bool ColorMask::Find(int Tries, int& X, int& Y) const { return SearchColorPixel(*this, Tries, X, Y); }
 
 namespace {
 // The wrapped coordinates of one side of a window, From .. From + Length - 1,

@@ -1,7 +1,9 @@
 // Pixel, plane, neighbour and search helpers shared by the modules.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "engine/ImageStore.h"
 
@@ -59,6 +61,45 @@ extern ColorWalkRecord ColorWalker;
 // Random probes for a pixel of colour (C1, C2, C3), then a full scan; see the
 // unit for the order. On success sets X, Y and returns true.
 bool FindColorPixel(int Layer, int Space, int Tries, int32_t C1, int32_t C2, int32_t C3, int& X, int& Y);
+
+// Which pixels of the picture have one colour, a bit per pixel kept both by
+// row and by column, so that FindColorPixel's search reads a few words
+// instead of a row across the planes (whose samples lie 2 KB apart along a
+// row). Whoever draws keeps it up to date through Set.
+class ColorMask {
+ public:
+  // The pixels of space Space of Layer that have colour (C1, C2, C3) now,
+  // over the picture's current size.
+  ColorMask(int Layer, int Space, int32_t C1, int32_t C2, int32_t C3);
+
+  bool Has(int X, int Y) const { return (cols_[ColumnWord(X, Y)] >> ((Y - 1) & 63)) & 1; }
+  void Set(int X, int Y, bool On) {
+    if (Has(X, Y) == On) return;
+    rows_[RowWord(X, Y)] ^= uint64_t{1} << ((X - 1) & 63);
+    cols_[ColumnWord(X, Y)] ^= uint64_t{1} << ((Y - 1) & 63);
+    marked_[X - 1] += On ? 1 : -1;
+  }
+
+  // FindColorPixel's search over the mask: the same draws and the same pixel.
+  bool Find(int Tries, int& X, int& Y) const;
+
+  // The nearest marked pixel after or before X on row Y, below or above Y on
+  // column X, and the first in column-major order; 0 (or false) for none.
+  int Right(int X, int Y) const;
+  int Left(int X, int Y) const;
+  int Down(int X, int Y) const;
+  int Up(int X, int Y) const;
+  bool First(int& X, int& Y) const;
+
+ private:
+  size_t RowWord(int X, int Y) const { return static_cast<size_t>(Y - 1) * rowWords_ + ((X - 1) >> 6); }
+  size_t ColumnWord(int X, int Y) const { return static_cast<size_t>(X - 1) * colWords_ + ((Y - 1) >> 6); }
+
+  int width_, height_, rowWords_, colWords_;
+  std::vector<uint64_t> rows_;   // row y: bit x - 1
+  std::vector<uint64_t> cols_;   // column x: bit y - 1
+  std::vector<int32_t> marked_;  // marked pixels per column
+};
 
 // Writes the rounded average of Channel over the wrapped window of the given
 // radius around (X, Y) into that pixel, skipping the centre when ExcludeCentre
