@@ -25,11 +25,11 @@ void CAV1_Compute() {
     const int32_t size = WindowRadius(ch.Size);
     const int64_t side = 2 * static_cast<int64_t>(size) + 1, threshold = ch.Threshold;
     const double cells = static_cast<double>(side * side);
-    ForEachWindowSum(p, size, [&](int x, const int64_t* sums) {
+    ForEachWindowSum(p, size, [&](int x, const double* sums) {
       const Sample* v = p.column(x);
       float* o = out.column(x);
       for (int y = 0; y < H; ++y) {
-        const int64_t a = RoundQuotient(sums[y] - v[y], cells), d = v[y] - a;
+        const int64_t a = RoundSumQuotient(sums[y] - v[y], cells), d = v[y] - a;
         o[y] = static_cast<float>(threshold > (d < 0 ? -d : d) ? v[y] : a);
       }
     });

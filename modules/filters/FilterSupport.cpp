@@ -1,5 +1,6 @@
 #include "modules/filters/FilterSupport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -173,43 +174,63 @@ void CopyToFloat(const Plane& from, FloatPlane& to) {
   });
 }
 
+namespace {
+
+// The sums of every window of L = Q * H + M rows down one wrapped column c
+// (window y starting at row Start + y, wrapped): Q times the column's total,
+// plus the M rows from there on, a difference of prefix sums over the column
+// unrolled from row Start. Every value fits 32 bits: at most L samples of at
+// most 2^15 in magnitude, L < 2^14.
+QUILLON_VECTOR_CLONES void ColumnWindowSums(const Sample* __restrict c, int H, int64_t Q, int64_t M, int64_t Start,
+                                            int32_t* __restrict pre, int32_t* __restrict out) {
+  int32_t total = 0;
+  if (Q > 0)
+    for (int y = 0; y < H; ++y) total += c[y];
+  // pre[i] is the sum of the first i rows of the unrolled column, taken in
+  // runs that end at the column's end, so that no step wraps.
+  pre[0] = 0;
+  int64_t i = 0, k = Start;
+  while (i < H + M) {
+    const int64_t run = std::min<int64_t>(H - k, H + M - i);
+    int32_t sum = pre[i];
+    for (int64_t j = 0; j < run; ++j) pre[i + j + 1] = sum += c[k + j];
+    i += run;
+    k = 0;
+  }
+  const int32_t base = static_cast<int32_t>(Q) * total;
+  for (int y = 0; y < H; ++y) out[y] = base + pre[y + M] - pre[y];
+}
+
+// run[y] += entering[y] - leaving[y] for one step of the horizontal window.
+QUILLON_VECTOR_CLONES void SlideColumn(double* __restrict run, const int32_t* __restrict entering,
+                                       const int32_t* __restrict leaving, int H) {
+  for (int y = 0; y < H; ++y) run[y] += static_cast<double>(entering[y]) - static_cast<double>(leaving[y]);
+}
+
+}  // namespace
+
 void ForEachWindowSum(const Plane& src, int32_t radius, const WindowSumColumn& emit) {
   const int W = ImageWidth, H = ImageHeight;
   if (W < 1 || H < 1) return;
   const int64_t r = radius, L = 2 * r + 1;
   // Vertical pass. A window of L = q * H + m rows covers each row of the
-  // column q times and then m consecutive rows more; the m-row part is a
-  // difference of prefix sums over the unrolled column.
+  // column q times and then m consecutive rows more.
   const int64_t qv = L / H, mv = L % H, sv = WrapIndex(-r, H);
   ParallelColumns(1, W, [&](int x0, int x1) {
     std::vector<int32_t> pre(static_cast<size_t>(H + mv) + 1);
-    for (int x = x0; x <= x1; ++x) {
-      const Sample* c = src.column(x);
-      int64_t total = 0;
-      if (qv > 0)
-        for (int y = 0; y < H; ++y) total += c[y];
-      int64_t k = sv;
-      pre[0] = 0;
-      for (int64_t i = 0; i < H + mv; ++i) {
-        pre[i + 1] = pre[i] + c[k];
-        if (++k == H) k = 0;
-      }
-      int32_t* out = ColumnSums[x - 1];
-      const int64_t base = qv * total;
-      for (int y = 0; y < H; ++y) out[y] = static_cast<int32_t>(base + pre[y + mv] - pre[y]);
-    }
+    for (int x = x0; x <= x1; ++x) ColumnWindowSums(src.column(x), H, qv, mv, sv, pre.data(), ColumnSums[x - 1]);
   });
   // Horizontal pass over whole columns, the same split: q times the sum of all
   // columns plus a running sum of m columns that slides one column per x.
   const int64_t qh = L / W, mh = L % W;
-  std::vector<int64_t> all;
+  std::vector<double> all;
   if (qh > 0) {
     all.assign(H, 0);
     for (int x = 0; x < W; ++x)
       for (int y = 0; y < H; ++y) all[y] += ColumnSums[x][y];
   }
   ParallelColumns(1, W, [&](int x0, int x1) {
-    std::vector<int64_t> run(H, 0), sums(qh > 0 ? H : 0);
+    std::vector<double> run(H, 0), sums(qh > 0 ? H : 0);
     const int64_t first = WrapIndex(static_cast<int64_t>(x0) - 1 - r, W);
     for (int64_t k = 0; k < mh; ++k) {
       const int32_t* c = ColumnSums[(first + k) % W];
@@ -218,14 +239,12 @@ void ForEachWindowSum(const Plane& src, int32_t radius, const WindowSumColumn& e
     int64_t out = first;
     for (int x = x0; x <= x1; ++x) {
       if (qh > 0) {
-        for (int y = 0; y < H; ++y) sums[y] = qh * all[y] + run[y];
+        for (int y = 0; y < H; ++y) sums[y] = static_cast<double>(qh) * all[y] + run[y];
         emit(x, sums.data());
       } else {
         emit(x, run.data());
       }
-      const int32_t* leaving = ColumnSums[out];
-      const int32_t* entering = ColumnSums[(out + mh) % W];
-      for (int y = 0; y < H; ++y) run[y] += static_cast<int64_t>(entering[y]) - leaving[y];
+      SlideColumn(run.data(), ColumnSums[(out + mh) % W], ColumnSums[out], H);
       if (++out == W) out = 0;
     }
   });

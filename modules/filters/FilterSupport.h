@@ -32,6 +32,14 @@ inline int64_t RoundQuotient(int64_t n, double d) {
   return static_cast<int64_t>(q - 6755399441055744.0);
 }
 
+// The same Round(n / d) for a window sum n held in a double (an integer below
+// 2^52 in magnitude, so exact there) whose quotient lies in the 32-bit range,
+// as every window average does. Without a branch, so that a loop over a
+// column runs in vector code.
+inline int32_t RoundSumQuotient(double n, double d) {
+  return static_cast<int32_t>(n / d + 6755399441055744.0 - 6755399441055744.0);
+}
+
 // The space a space field names: SpaceRGB, or HSL for any other value, the
 // reading the image store gives every space selector.
 inline int SpaceOf(int32_t space) { return space == SpaceRGB ? SpaceRGB : SpaceHSL; }
@@ -67,8 +75,12 @@ inline int32_t WindowRadius(int64_t r) {
 // from several threads for disjoint columns, with the column's results for
 // y = 1..ImageHeight at [0..ImageHeight-1]. The cost per pixel does not depend
 // on r: running sums for the sum, blockwise prefix and suffix extremes for the
-// minimum and maximum (both exact).
-using WindowSumColumn = std::function<void(int x, const int64_t* sums)>;
+// minimum and maximum (both exact). The sums are whole numbers held in
+// doubles: a window has at most (2 * MaxWindowRadius + 1)^2 < 2^27 cells of
+// at most 2^15 in magnitude, so every sum, and every partial sum on the way,
+// is below 2^42 and exact; doubles, unlike 64-bit integers, convert to and
+// from 32-bit integers and divide in vector code.
+using WindowSumColumn = std::function<void(int x, const double* sums)>;
 using WindowSampleColumn = std::function<void(int x, const Sample* values)>;
 void ForEachWindowSum(const Plane& src, int32_t radius, const WindowSumColumn& emit);
 void ForEachWindowMin(const Plane& src, int32_t radius, const WindowSampleColumn& emit);

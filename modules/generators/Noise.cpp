@@ -3,7 +3,6 @@
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
-#include "engine/Numeric.h"
 #include "engine/Random.h"
 
 namespace quillon {
@@ -35,8 +34,7 @@ void Noise_Compute() {
     Sample* c2 = d.plane(space, 2).column(x);
     Sample* c3 = d.plane(space, 3).column(x);
     for (int y = 0; y < h; ++y) {
-      const double u = Random01(RandomSeed);
-      if (Round(static_cast<Real>(u) * 100) <= w.Rate) {
+      if (RandomRound(RandomSeed, 100) <= w.Rate) {  // Round(u * 100) of a draw u
         c1[y] = static_cast<Sample>(RandomInt(RandomSeed, w.Min1, w.Max1));
         c2[y] = static_cast<Sample>(RandomInt(RandomSeed, w.Min2, w.Max2));
         c3[y] = static_cast<Sample>(RandomInt(RandomSeed, w.Min3, w.Max3));
