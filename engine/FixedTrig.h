@@ -97,14 +97,18 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
   //   sin(rh + rl) = rh + ((z rh) Ps(z) + rl (1 - z / 2))
   //   cos(rh + rl) = c1 + (((1 - c1) - z / 2) + (z^2 Pc(z) - rh rl))
   // with c1 = 1 - z / 2 rounded (its rounding error is the second term).
-  const U2 odd = SplatU(0) - (n & 1);
-  const U2 sign = (n & 2) << 62;
+  // Spelled in SSE2 operations: as generic vector code the masks get
+  // taken apart lane by lane, on the longest path of the step.
+  const __m128i ni = std::bit_cast<__m128i>(n);
+  const __m128i bit0 = _mm_slli_epi64(ni, 63), bit1 = _mm_slli_epi64(_mm_srli_epi64(ni, 1), 63);
+  const U2 odd = std::bit_cast<U2>(_mm_shuffle_epi32(_mm_srai_epi32(bit0, 31), 0xF5));
+  const U2 sign = std::bit_cast<U2>(bit1);
   auto choose = [&](V2 ifCos, V2 ifSin) {
     return (std::bit_cast<U2>(ifCos) & odd) | (std::bit_cast<U2>(ifSin) & ~odd);
   };
   auto pick = [&](V2 ifCos, V2 ifSin) { return std::bit_cast<V2>(choose(ifCos, ifSin) ^ sign); };
-  const V2* c = CoefficientTable[_mm_movemask_pd(std::bit_cast<__m128d>(n << 63)) |
-                                 _mm_movemask_pd(std::bit_cast<__m128d>(n << 62)) << 2];
+  const V2* c = CoefficientTable[_mm_movemask_pd(_mm_castsi128_pd(bit0)) |
+                                 _mm_movemask_pd(_mm_castsi128_pd(_mm_slli_epi64(ni, 62))) << 2];
 
   const V2 z = rh * rh;
   const V2 z2 = z * z;
@@ -144,7 +148,7 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
 
   // Quadrant n = k (+ 1 for a cosine).
   const U2 n = std::bit_cast<U2>(q) + CosLane;
-  Careful = std::bit_cast<U2>(~(Abs(x) < Splat(FastLimit)) | (Abs(rh) < Abs(k) * SmallR));
+  Careful = std::bit_cast<U2>(_mm_or_pd(_mm_cmpnlt_pd(Abs(x), Splat(FastLimit)), _mm_cmplt_pd(Abs(rh), Abs(k) * SmallR)));
   return Evaluate(rh, rl, n);
 }
 
@@ -153,12 +157,21 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
 // Two lanes of 64-bit reals, as one SSE2 register.
 using Double2 = trig::V2;
 
+// The fast path alone: FixedSinCos2's result in every lane whose Careful
+// comes back 0; a lane whose Careful comes back all ones must be taken from
+// FixedSinCos2 instead. For loops that keep the careful path out of line:
+// a call anywhere in a loop makes the compiler keep its values in memory.
+template <unsigned CosLanes>
+[[gnu::always_inline]] inline Double2 FixedSinCos2Fast(Double2 Args, trig::U2& Careful) {
+  return trig::SinOrCos(Args, trig::U2{CosLanes & 1, (CosLanes >> 1) & 1}, Careful);
+}
+
 // sin of each lane, or cos where bit i of CosLanes is set (bit 0: lane 0).
 template <unsigned CosLanes>
 [[gnu::always_inline]] inline Double2 FixedSinCos2(Double2 Args) {
   using namespace trig;
   U2 careful;
-  Double2 out = SinOrCos(Args, U2{CosLanes & 1, (CosLanes >> 1) & 1}, careful);
+  Double2 out = FixedSinCos2Fast<CosLanes>(Args, careful);
   if (__builtin_expect(_mm_movemask_pd(std::bit_cast<__m128d>(careful)) != 0, 0)) {
     for (int i = 0; i < 2; ++i)
       if (careful[i]) out[i] = FixedSinCosCareful(Args[i], (CosLanes >> i) & 1);

@@ -63,11 +63,39 @@ int64_t ChaosIterations(int32_t Details);
 inline double ChaosScale(double Value) { return static_cast<double>(static_cast<Real>(Value) / 50); }
 
 // The sines and cosines of one step, two at a time: lane 0 feeds x', lane 1
-// y'. Sines(u, v) is (sin u, sin v), Cosines(u, v) is (cos u, cos v) and
-// SinCos(u, v) is (sin u, cos v).
-inline Double2 Sines(double u, double v) { return FixedSinCos2<0b00>(Double2{u, v}); }
-inline Double2 Cosines(double u, double v) { return FixedSinCos2<0b11>(Double2{u, v}); }
-inline Double2 SinCos(double u, double v) { return FixedSinCos2<0b10>(Double2{u, v}); }
+// y'. Sines(f, u, v) is (sin u, sin v), Cosines(f, u, v) is (cos u, cos v)
+// and SinCos(f, u, v) is (sin u, cos v), evaluated by the step's Trig f:
+// FastTrig takes the fast path only and notes whether a lane needed the
+// careful one; FullTrig gives every lane its exact result.
+struct FastTrig {
+  trig::U2 Careful{0, 0};
+  template <unsigned CosLanes>
+  Double2 Lanes(Double2 Args) {
+    trig::U2 careful;
+    const Double2 out = FixedSinCos2Fast<CosLanes>(Args, careful);
+    Careful |= careful;
+    return out;
+  }
+  bool AnyCareful() const { return _mm_movemask_pd(std::bit_cast<__m128d>(Careful)) != 0; }
+};
+struct FullTrig {
+  template <unsigned CosLanes>
+  Double2 Lanes(Double2 Args) {
+    return FixedSinCos2<CosLanes>(Args);
+  }
+};
+template <class Trig>
+Double2 Sines(Trig& f, double u, double v) {
+  return f.template Lanes<0b00>(Double2{u, v});
+}
+template <class Trig>
+Double2 Cosines(Trig& f, double u, double v) {
+  return f.template Lanes<0b11>(Double2{u, v});
+}
+template <class Trig>
+Double2 SinCos(Trig& f, double u, double v) {
+  return f.template Lanes<0b10>(Double2{u, v});
+}
 
 // Everything the loop needs besides the map: the window and scales of
 // the value domain, the phase step and the start point, as 64-bit reals.
@@ -129,35 +157,80 @@ class PendingHits {
   Sample sink_ = 0;
 };
 
-// The iteration, all in 64-bit reals. Phase maps take (x, y, t), the others
-// (x, y); both return (x', y') from the values before the step.
+// The orbit of one run, all in 64-bit reals. Phase maps take (f, x, y, t),
+// the others (f, x, y); both return (x', y') from the values before the step.
 template <bool Phase, class Map>
-void IterateChaosCloud(const ChaosSetup& S, const Map& map) {
-  Plane& counts = LayerPlane(CurrentLayer, SpaceHSL, 3);
-  const int w = ImageWidth, h = ImageHeight;
-  const Double2 low{S.XMin, S.YMin}, scale{S.KX, S.KY};
-  // A step is tested as a real first: an extreme offset puts it far
-  // outside any integer range, and only a value near the picture is
-  // rounded and converted.
-  const double xlimit = w + 1.0, ylimit = h + 1.0;
-  PendingHits hits;
-  Double2 p{S.X, S.Y};
-  double t = 1.0;
-  for (int64_t i = 0; i < S.Iterations; ++i) {
-    Double2 next;
+class ChaosOrbit {
+ public:
+  ChaosOrbit(const ChaosSetup& S, const Map& map)
+      : map_(map),
+        counts_(LayerPlane(CurrentLayer, SpaceHSL, 3)),
+        w_(ImageWidth),
+        h_(ImageHeight),
+        low_{S.XMin, S.YMin},
+        scale_{S.KX, S.KY},
+        step_(S.PhaseStep),
+        p_{S.X, S.Y} {}
+
+  void Run(int64_t Iterations) {
+    for (int64_t i = 0; i < Iterations; ++i) {
+      i = FastSteps(i, Iterations);
+      if (i == Iterations) break;
+      FullTrig f;
+      Land(Next(f, p_, t_), i, p_, t_);
+    }
+  }
+
+ private:
+  // Steps i.. until one of them needs the careful path (returns its number)
+  // or the run ends. No call in here: a call anywhere in a loop makes the
+  // compiler keep the orbit in memory, and the careful steps (far fewer
+  // than one in a thousand) are made by Run.
+  [[gnu::noinline]] int64_t FastSteps(int64_t i, int64_t Iterations) {
+    Double2 p = p_;
+    double t = t_;
+    for (; i < Iterations; ++i) {
+      FastTrig f;
+      const Double2 next = Next(f, p, t);
+      if (f.AnyCareful()) [[unlikely]]
+        break;
+      Land(next, i, p, t);
+    }
+    p_ = p;
+    t_ = t;
+    return i;
+  }
+
+  template <class Trig>
+  [[gnu::always_inline]] Double2 Next(Trig& f, Double2 p, double t) const {
     if constexpr (Phase)
-      next = map(p[0], p[1], t);
+      return map_(f, p[0], p[1], t);
     else
-      next = map(p[0], p[1]);
-    const Double2 r = (next - low) * scale;
-    if (r[0] > 0 && r[0] < xlimit && r[1] > 0 && r[1] < ylimit) {
+      return map_(f, p[0], p[1]);
+  }
+
+  // Counts the pixel step i lands on and moves on to it. A step is tested
+  // as a real first: an extreme offset puts it far outside any integer
+  // range, and only a value near the picture is rounded and converted.
+  [[gnu::always_inline]] void Land(Double2 next, int64_t i, Double2& p, double& t) {
+    const Double2 r = (next - low_) * scale_;
+    if (r[0] > 0 && r[0] < w_ + 1.0 && r[1] > 0 && r[1] < h_ + 1.0) {
       const int px = RoundSmall(r[0]), py = RoundSmall(r[1]);
-      if (px >= 1 && px <= w && py >= 1 && py <= h) hits.Add(&counts.at(px, py), static_cast<uint64_t>(i));
+      if (px >= 1 && px <= w_ && py >= 1 && py <= h_) hits_.Add(&counts_.at(px, py), static_cast<uint64_t>(i));
     }
     p = next;
-    if constexpr (Phase) t += S.PhaseStep;
+    if constexpr (Phase) t += step_;
   }
-}
+
+  const Map map_;
+  Plane& counts_;
+  const int w_, h_;
+  const Double2 low_, scale_;
+  const double step_;
+  PendingHits hits_;
+  Double2 p_;
+  double t_ = 1.0;
+};
 
 // A one-modifier member: Map{a, b} with map(x, y, t) -> (x', y').
 template <class Map>
@@ -165,7 +238,7 @@ void ChaosCloud1(const ChaosWork1& W) {
   const Map map{ChaosScale(W.WidthEffect), ChaosScale(W.HeightEffect)};
   const ChaosSetup s = BeginChaosCloud(W.LeftOffset, W.RightOffset, W.TopOffset, W.BottomOffset, W.PhaseStep,
                                        W.Details, W.Luminosity, W.Seed);
-  IterateChaosCloud<true>(s, map);
+  ChaosOrbit<true, Map>(s, map).Run(s.Iterations);
   FinishChaosCloud(s);
 }
 
@@ -177,7 +250,7 @@ void ChaosCloud2(const ChaosWork2& W) {
                 ChaosScale(W.HeightEffect2)};
   const ChaosSetup s = BeginChaosCloud(W.LeftOffset, W.RightOffset, W.TopOffset, W.BottomOffset, 0.0, W.Details,
                                        W.Luminosity, W.Seed);
-  IterateChaosCloud<false>(s, map);
+  ChaosOrbit<false, Map>(s, map).Run(s.Iterations);
   FinishChaosCloud(s);
 }
 

@@ -13,7 +13,10 @@ namespace {
 // x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(b y) + cos(x + t)) / 2.
 struct K1M1Map {
   double a, b;
-  Double2 operator()(double x, double y, double t) const { return (Sines(x + t, b * y) + Cosines(a * y, x + t)) / 2; }
+  template <class Trig>
+  Double2 operator()(Trig& f, double x, double y, double t) const {
+    return (Sines(f, x + t, b * y) + Cosines(f, a * y, x + t)) / 2;
+  }
 };
 }  // namespace
 

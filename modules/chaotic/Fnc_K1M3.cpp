@@ -13,7 +13,10 @@ namespace {
 // x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(b y) + cos(x + t)) / 2.
 struct K1M3Map {
   double a, b;
-  Double2 operator()(double x, double y, double t) const { return (Sines(a * x, b * y) + Cosines(y + t, x + t)) / 2; }
+  template <class Trig>
+  Double2 operator()(Trig& f, double x, double y, double t) const {
+    return (Sines(f, a * x, b * y) + Cosines(f, y + t, x + t)) / 2;
+  }
 };
 }  // namespace
 

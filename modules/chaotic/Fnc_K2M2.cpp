@@ -13,7 +13,10 @@ namespace {
 // x' = sin(a x) cos(c y), y' = sin(b y) cos(d x).
 struct K2M2Map {
   double a, b, c, d;
-  Double2 operator()(double x, double y) const { return Sines(a * x, b * y) * Cosines(c * y, d * x); }
+  template <class Trig>
+  Double2 operator()(Trig& f, double x, double y) const {
+    return Sines(f, a * x, b * y) * Cosines(f, c * y, d * x);
+  }
 };
 }  // namespace
 

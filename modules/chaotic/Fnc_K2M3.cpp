@@ -13,7 +13,10 @@ namespace {
 // x' = (sin(a x) + sin(c y)) / 2, y' = (cos(b y) + cos(d x)) / 2.
 struct K2M3Map {
   double a, b, c, d;
-  Double2 operator()(double x, double y) const { return (SinCos(a * x, b * y) + SinCos(c * y, d * x)) / 2; }
+  template <class Trig>
+  Double2 operator()(Trig& f, double x, double y) const {
+    return (SinCos(f, a * x, b * y) + SinCos(f, c * y, d * x)) / 2;
+  }
 };
 }  // namespace
 

@@ -13,7 +13,10 @@ namespace {
 // x' = sin(a x) sin(c y), y' = cos(b y) cos(d x).
 struct K2M4Map {
   double a, b, c, d;
-  Double2 operator()(double x, double y) const { return SinCos(a * x, b * y) * SinCos(c * y, d * x); }
+  template <class Trig>
+  Double2 operator()(Trig& f, double x, double y) const {
+    return SinCos(f, a * x, b * y) * SinCos(f, c * y, d * x);
+  }
 };
 }  // namespace
 

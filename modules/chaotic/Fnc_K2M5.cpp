@@ -14,7 +14,10 @@ namespace {
 // a and d are added to x, not multiplied.
 struct K2M5Map {
   double a, b, c, d;
-  Double2 operator()(double x, double y) const { return (Sines(x + a, b * y) + Cosines(c * y, x + d)) / 2; }
+  template <class Trig>
+  Double2 operator()(Trig& f, double x, double y) const {
+    return (Sines(f, x + a, b * y) + Cosines(f, c * y, x + d)) / 2;
+  }
 };
 }  // namespace
 

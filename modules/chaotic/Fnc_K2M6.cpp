@@ -14,7 +14,10 @@ namespace {
 // b and c are added to y, not multiplied.
 struct K2M6Map {
   double a, b, c, d;
-  Double2 operator()(double x, double y) const { return (Sines(a * x, y + b) + Cosines(y + c, d * x)) / 2; }
+  template <class Trig>
+  Double2 operator()(Trig& f, double x, double y) const {
+    return (Sines(f, a * x, y + b) + Cosines(f, y + c, d * x)) / 2;
+  }
 };
 }  // namespace
 
