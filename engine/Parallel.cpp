@@ -119,8 +119,13 @@ void SetThreadCount(int count) { RequestedThreads = count < 0 ? 0 : count; }
 
 int ThreadCount() {
   if (RequestedThreads > 0) return std::min(RequestedThreads, MaxThreads);
-  unsigned hw = std::thread::hardware_concurrency();
-  return hw == 0 ? 1 : static_cast<int>(std::min(hw, 16u));
+  // Asked once: the system answers by reading a file, which would cost every
+  // pass a good part of a small picture's time.
+  static const int hardware = [] {
+    const unsigned hw = std::thread::hardware_concurrency();
+    return hw == 0 ? 1 : static_cast<int>(std::min(hw, 16u));
+  }();
+  return hardware;
 }
 
 void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body) {
