@@ -175,6 +175,7 @@ QUILLON_VECTOR_CLONES void ColumnToRGB(const Sample* __restrict hh, const Sample
 void SyncLayerColorSpace(int layer, int Space) {
   LayerData& d = Layer(layer);
   const int h = ImageHeight;
+  PrepareToWrite(d, Space == SpaceRGB ? SpaceHSL : SpaceRGB);
   if (Space == SpaceRGB) {
     ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
       for (int x = x0; x <= x1; ++x)

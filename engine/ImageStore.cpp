@@ -1,6 +1,11 @@
 #include "engine/ImageStore.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 #include "engine/Parallel.h"
 
@@ -15,16 +20,19 @@ int32_t ImageWidth = 256;
 int32_t ImageHeight = 256;
 
 // Every plane starts on a page and fills whole pages, so the clear below can
-// hand its pages back instead of writing them.
+// hand its pages back instead of writing them. The pages are the system's
+// huge ones where it has them (see AdviseHugePages): each plane starts on one
+// and fills whole ones, so no page holds parts of two planes.
 constexpr size_t StorePage = 4096;
-static_assert(sizeof(Plane) % StorePage == 0 && sizeof(FloatPlane) % StorePage == 0);
+constexpr size_t HugePage = size_t{2} << 20;
+static_assert(sizeof(Plane) % HugePage == 0 && sizeof(FloatPlane) % HugePage == 0);
 
-alignas(StorePage) LayerData Layers[2];
-alignas(StorePage) LayerData BackupLayer;
-alignas(StorePage) LayerData Buffers[3];
-alignas(StorePage) FloatPlane FloatMatrix;
-alignas(StorePage) FloatPlane FloatPlanes[3];
-alignas(StorePage) Plane BlendMask;
+alignas(HugePage) LayerData Layers[2];
+alignas(HugePage) LayerData BackupLayer;
+alignas(HugePage) LayerData Buffers[3];
+alignas(HugePage) FloatPlane FloatMatrix;
+alignas(HugePage) FloatPlane FloatPlanes[3];
+alignas(HugePage) Plane BlendMask;
 int32_t LineBuffer[MaxImageSide];
 
 namespace {
@@ -46,6 +54,7 @@ void ZeroPages(void* p, size_t bytes) {
 
 void CopyPicture(const LayerData& from, LayerData& to) {
   if (&from == &to) return;
+  PrepareToWrite(to);
   const size_t bytes = static_cast<size_t>(ImageHeight) * sizeof(Sample);
   ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
     for (int s = 0; s < 2; ++s)
@@ -71,9 +80,10 @@ void AdviseHugePages(void* p, size_t bytes) {
   (void)p, (void)bytes;
 #endif
 }
-}  // namespace
 
-void ClearImageStore() {
+// The advice for the whole store, given once, before the first clear or the
+// first preparation.
+void AdviseStoreOnce() {
   static const bool advised = [] {
     AdviseHugePages(Layers, sizeof(Layers));
     AdviseHugePages(&BackupLayer, sizeof(BackupLayer));
@@ -84,6 +94,84 @@ void ClearImageStore() {
     return true;
   }();
   (void)advised;
+}
+
+// The bytes at the start of each plane made ready since the last clear.
+struct ReadyPart {
+  const void* Plane;
+  size_t Bytes;
+};
+std::mutex ReadyMutex;
+std::vector<ReadyPart> ReadyParts;
+bool CanPopulate = true;
+
+// Maps the pages of the first Bytes of each plane (at most the plane's size)
+// not made ready since the last clear, one huge page to an item of work.
+void PrepareParts(const std::vector<ReadyPart>& parts) {
+#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
+  AdviseStoreOnce();
+  std::vector<std::pair<char*, size_t>> pages;
+  {
+    std::lock_guard<std::mutex> lock(ReadyMutex);
+    if (!CanPopulate) return;
+    for (const ReadyPart& part : parts) {
+      auto known = std::find_if(ReadyParts.begin(), ReadyParts.end(),
+                                [&](const ReadyPart& r) { return r.Plane == part.Plane; });
+      const size_t from = known == ReadyParts.end() ? 0 : known->Bytes;
+      if (part.Bytes <= from) continue;
+      if (known == ReadyParts.end())
+        ReadyParts.push_back(part);
+      else
+        known->Bytes = part.Bytes;
+      // Whole pages from the first one not yet ready, cut at huge pages.
+      char* const base = static_cast<char*>(const_cast<void*>(part.Plane));
+      for (size_t at = from / StorePage * StorePage; at < part.Bytes;) {
+        const size_t next = std::min((at / HugePage + 1) * HugePage, part.Bytes);
+        pages.emplace_back(base + at, next - at);
+        at = next;
+      }
+    }
+  }
+  if (pages.empty()) return;
+  ParallelItems(0, static_cast<int>(pages.size()) - 1, [&](int first, int last) {
+    for (int k = first; k <= last; ++k)
+      if (madvise(pages[k].first, pages[k].second, MADV_POPULATE_WRITE) != 0 && errno == EINVAL) {
+        // A system that does not know the request: the writes fault the
+        // pages in themselves, as they always did.
+        std::lock_guard<std::mutex> lock(ReadyMutex);
+        CanPopulate = false;
+        return;
+      }
+  });
+#else
+  (void)parts;
+#endif
+}
+
+template <typename P>
+void PrepareEach(std::initializer_list<P*> planes) {
+  const size_t columns = static_cast<size_t>(std::clamp(ImageWidth, 0, MaxImageSide));
+  std::vector<ReadyPart> parts;
+  for (P* p : planes) parts.push_back({p, columns * sizeof(p->v[0])});
+  PrepareParts(parts);
+}
+
+}  // namespace
+
+void PrepareToWrite(std::initializer_list<Plane*> Planes) { PrepareEach(Planes); }
+void PrepareToWrite(std::initializer_list<FloatPlane*> Planes) { PrepareEach(Planes); }
+
+void PrepareToWrite(LayerData& Picture, int Space) {
+  PrepareToWrite({&Picture.plane(Space, 1), &Picture.plane(Space, 2), &Picture.plane(Space, 3)});
+}
+
+void PrepareToWrite(LayerData& Picture) {
+  PrepareToWrite({&Picture.planes[0][0], &Picture.planes[0][1], &Picture.planes[0][2], &Picture.planes[1][0],
+                  &Picture.planes[1][1], &Picture.planes[1][2]});
+}
+
+void ClearImageStore() {
+  AdviseStoreOnce();
   ZeroPages(Layers, sizeof(Layers));
   ZeroPages(&BackupLayer, sizeof(BackupLayer));
   ZeroPages(Buffers, sizeof(Buffers));
@@ -91,6 +179,8 @@ void ClearImageStore() {
   ZeroPages(FloatPlanes, sizeof(FloatPlanes));
   ZeroPages(&BlendMask, sizeof(BlendMask));
   std::memset(LineBuffer, 0, sizeof(LineBuffer));
+  std::lock_guard<std::mutex> lock(ReadyMutex);
+  ReadyParts.clear();
 }
 
 }  // namespace quillon

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 namespace quillon {
 
@@ -71,6 +72,20 @@ void SaveResultToBackup();       // BackupLayer := result layer
 void RestoreResultFromBackup();  // result layer := BackupLayer
 void CopyCurrentToResult();      // result layer := current layer
 void CopyResultToCurrent();      // current layer := result layer
+
+// Readies the picture's part (columns 1..ImageWidth) of planes a pass is
+// about to write: the pages of it not in use since the last clear are
+// mapped now, shared out over the threads a page to a thread. Left to the
+// pass, its threads would fault them in one after the other as they reach
+// them, each clearing its own copy of a page several reach at once, or one
+// thread would fault them all in a serial pass. Only a matter of speed: the
+// contents stay as they are, and where the system offers no way to do it
+// nothing happens.
+void PrepareToWrite(std::initializer_list<Plane*> Planes);
+void PrepareToWrite(std::initializer_list<FloatPlane*> Planes);
+// The three planes of one space of a picture, or of both spaces.
+void PrepareToWrite(LayerData& Picture, int Space);
+void PrepareToWrite(LayerData& Picture);
 
 // Zeroes the whole store, as at start-up. The cost follows the pages written
 // since the last clear: a store nothing wrote to costs nothing to clear.

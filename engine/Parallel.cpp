@@ -128,10 +128,14 @@ int ThreadCount() {
   return hardware;
 }
 
-void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body) {
+namespace {
+
+// Runs body over [begin, end] split into one contiguous range per thread,
+// each thread getting at least PerThread items.
+void RunSplit(int begin, int end, int PerThread, const std::function<void(int, int)>& body) {
   int count = end - begin + 1;
   if (count <= 0) return;
-  int threads = std::min(ThreadCount(), count / 32);
+  int threads = std::min(ThreadCount(), count / PerThread);
   if (threads <= 1 || InsidePass) {
     body(begin, end);
     return;
@@ -146,5 +150,11 @@ void ParallelColumns(int begin, int end, const std::function<void(int, int)>& bo
   }
   if (!Pool().Run(body, ranges)) body(begin, end);
 }
+
+}  // namespace
+
+void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body) { RunSplit(begin, end, 32, body); }
+
+void ParallelItems(int begin, int end, const std::function<void(int, int)>& body) { RunSplit(begin, end, 1, body); }
 
 }  // namespace quillon

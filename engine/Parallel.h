@@ -29,4 +29,8 @@ int ThreadCount();
 // raised again by the call once every range has ended.
 void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body);
 
+// The same for a few large items of work (pages of memory, say): the range
+// is split down to one item per thread.
+void ParallelItems(int begin, int end, const std::function<void(int, int)>& body);
+
 }  // namespace quillon

@@ -69,6 +69,7 @@ void MatrixFilter_Run() {
   const TFMTCWork work = FMTCWork;
   const int space = SpaceOf(work.Space);
   if (ImageWidth < 1 || ImageHeight < 1) return;
+  PrepareToWrite({&FloatPlanes[0], &FloatPlanes[1], &FloatPlanes[2]});
   // A channel's windows read that channel alone, so each is filtered and
   // written back before the next is read.
   for (int c = 1; c <= 3; ++c) {

@@ -28,7 +28,9 @@ void Noise_Compute() {
 
   LayerData& d = Layer(CurrentLayer);
   const int h = ImageHeight;
-  // One draw sequence for the whole picture: the pass is serial by nature.
+  // One draw sequence for the whole picture: the pass is serial by nature,
+  // but its planes' memory is made ready on every thread first.
+  PrepareToWrite(d, space);
   for (int x = 1; x <= ImageWidth; ++x) {
     Sample* c1 = d.plane(space, 1).column(x);
     Sample* c2 = d.plane(space, 2).column(x);

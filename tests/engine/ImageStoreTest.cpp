@@ -1,6 +1,7 @@
 // The clear of the image store: every part of it reads zero afterwards, at
 // its first and last sample and between, also after a second round of
-// writes, and a store nothing wrote to stays zero.
+// writes, and a store nothing wrote to stays zero. Readying planes for
+// writing changes none of their samples.
 #include <functional>
 #include <string>
 #include <vector>
@@ -75,6 +76,37 @@ TEST_F(ImageStoreTest, ClearZeroesEveryPartAgainAndAgain) {
   EXPECT_EQ(At(Layers[1].plane(SpaceRGB, 1), 1), 1234) << "a cleared store takes new samples";
   ClearImageStore();
   ExpectZeroEverywhere("after the second clear");
+}
+
+// Readying planes for writing keeps what they hold, written or still zero,
+// at any picture width, again after a clear, and when readied twice or after
+// a narrower picture.
+TEST_F(ImageStoreTest, PreparingKeepsEveryPartAsItIs) {
+  for (int width : {0, 1, 300, 517, MaxImageSide}) {
+    ImageWidth = width;
+    ClearImageStore();
+    WriteEverywhere(-7);
+    PrepareToWrite(Layer(CurrentLayer));
+    PrepareToWrite(BackupLayer, SpaceHSL);
+    PrepareToWrite({&Buffers[0].plane(SpaceRGB, 2), &BlendMask});
+    PrepareToWrite({&FloatMatrix, &FloatPlanes[0], &FloatPlanes[2]});
+    for (const StorePart& p : Parts())
+      for (int w = 0; w < 3; ++w) {
+        const float v = p.SampleAt ? p.SampleAt(w) : p.FloatAt(w);
+        EXPECT_EQ(v, -7.0f) << p.Name << " sample " << w << " at width " << width;
+      }
+    ClearImageStore();
+    for (const StorePart& p : Parts()) {
+      if (p.SampleAt) p.SampleAt(1) = 5;
+    }
+    PrepareToWrite(Layer(ResultLayer));
+    ImageWidth = MaxImageSide;
+    PrepareToWrite(Layer(ResultLayer));
+    PrepareToWrite(Layer(CurrentLayer));
+    EXPECT_EQ(At(Layers[0].plane(SpaceRGB, 1), 0), 0) << "width " << width;
+    EXPECT_EQ(At(Layers[1].plane(SpaceHSL, 3), 1), 5) << "width " << width;
+    EXPECT_EQ(At(Layers[1].plane(SpaceHSL, 3), 2), 0) << "width " << width;
+  }
 }
 
 TEST_F(ImageStoreTest, ClearLeavesTheMemoryAroundTheStoreAlone) {

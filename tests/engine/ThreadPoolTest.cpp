@@ -35,6 +35,24 @@ TEST_F(ThreadPoolTest, EveryColumnOnceAtEveryThreadCountPassAfterPass) {
           << c.Columns << " columns, " << c.Threads << " threads";
 }
 
+// A few large items: each once, split down to one item per thread.
+TEST_F(ThreadPoolTest, ItemsSplitDownToOnePerThread) {
+  const struct {
+    int Items, Threads, Ranges;
+  } cases[] = {{1, 8, 1}, {3, 8, 3}, {8, 8, 8}, {13, 4, 4}, {5, 1, 1}};
+  for (const auto& c : cases) {
+    SetThreadCount(c.Threads);
+    std::vector<std::atomic<int>> seen(c.Items);
+    std::atomic<int> ranges{0};
+    ParallelItems(0, c.Items - 1, [&](int a, int b) {
+      ranges.fetch_add(1);
+      for (int k = a; k <= b; ++k) seen[k].fetch_add(1);
+    });
+    for (int k = 0; k < c.Items; ++k) EXPECT_EQ(seen[k].load(), 1) << c.Items << " items, item " << k;
+    EXPECT_EQ(ranges.load(), c.Ranges) << c.Items << " items on " << c.Threads << " threads";
+  }
+}
+
 TEST_F(ThreadPoolTest, APassInsideAPassRunsOnItsOwnThread) {
   SetThreadCount(4);
   std::atomic<int> inner{0}, split{0};
