@@ -6,6 +6,7 @@
 #include "engine/Random.h"
 
 #include <bit>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -320,12 +321,36 @@ void GradientSpan(int layer, int Space, int X, int Y, int DX, int DY, int N, con
   }
 }
 
-namespace {
-template <typename T>
-void RangeOf(const PlaneOf<T>& p, T& mn, T& mx) {
-  T lo = p.at(1, 1), hi = lo;
+// Over the threads: each takes the extremes of its columns, and the smallest
+// and largest of those are the plane's, whatever the split.
+void PlaneRange(const Plane& p, int32_t& mn, int32_t& mx) {
+  std::mutex merge;
+  const Sample first = p.at(1, 1);
+  Sample lo = first, hi = first;
+  const int h = ImageHeight;
+  ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
+    Sample l = first, u = first;
+    for (int x = x0; x <= x1; ++x) {
+      const Sample* c = p.column(x);
+      for (int y = 0; y < h; ++y) {
+        l = c[y] < l ? c[y] : l;
+        u = c[y] > u ? c[y] : u;
+      }
+    }
+    std::lock_guard<std::mutex> lock(merge);
+    lo = l < lo ? l : lo;
+    hi = u > hi ? u : hi;
+  });
+  mn = lo;
+  mx = hi;
+}
+
+// In order, on one thread: a NaN compares false both ways, so with one in the
+// plane the extremes depend on the order the samples are read in.
+void PlaneRange(const FloatPlane& p, float& mn, float& mx) {
+  float lo = p.at(1, 1), hi = lo;
   for (int x = 1; x <= ImageWidth; ++x) {
-    const T* c = p.column(x);
+    const float* c = p.column(x);
     for (int y = 0; y < ImageHeight; ++y) {
       lo = c[y] < lo ? c[y] : lo;
       hi = c[y] > hi ? c[y] : hi;
@@ -334,16 +359,6 @@ void RangeOf(const PlaneOf<T>& p, T& mn, T& mx) {
   mn = lo;
   mx = hi;
 }
-}  // namespace
-
-void PlaneRange(const Plane& p, int32_t& mn, int32_t& mx) {
-  Sample lo, hi;
-  RangeOf(p, lo, hi);
-  mn = lo;
-  mx = hi;
-}
-
-void PlaneRange(const FloatPlane& p, float& mn, float& mx) { RangeOf(p, mn, mx); }
 
 void StretchChannel(int layer, int Space, int Channel, double Lo, double Hi) {
   Plane& p = LayerPlane(layer, Space, Channel);
