@@ -48,12 +48,9 @@ bool IsColor(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t
   return d.plane(Space, 1).at(X, Y) == C1 && d.plane(Space, 2).at(X, Y) == C2 && d.plane(Space, 3).at(X, Y) == C3;
 }
 
-namespace {
-int WrapSide(int64_t v, int32_t side) {
-  if (v >= 1 && v <= side) return static_cast<int>(v);
-  return static_cast<int>(WrapIndex(v - 1, side) + 1);
-}
+int detail::WrapBeyond(int64_t v, int32_t side) { return static_cast<int>(WrapIndex(v - 1, side) + 1); }
 
+namespace {
 int ListNeighbours(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3, bool matching) {
   int count = 0;
   for (int dx = -1; dx <= 1; ++dx)
@@ -69,14 +66,6 @@ int ListNeighbours(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, i
   return count;
 }
 }  // namespace
-
-int WrapX(int64_t X) { return WrapSide(X, ImageWidth); }
-int WrapY(int64_t Y) { return WrapSide(Y, ImageHeight); }
-
-void WrapXY(int64_t X, int64_t Y, int& WX, int& WY) {
-  WX = WrapX(X);
-  WY = WrapY(Y);
-}
 
 int ListMatchingNeighbours(int layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t C3) {
   return ListNeighbours(layer, Space, X, Y, C1, C2, C3, true);

@@ -25,9 +25,19 @@ bool IsColor(int Layer, int Space, int X, int Y, int32_t C1, int32_t C2, int32_t
 // Wraps a coordinate pair into 1..ImageWidth, 1..ImageHeight. Wraps modulo the
 // side, so any offset lands inside the picture; within one period this is
 // the same as adding or subtracting the side once.
-void WrapXY(int64_t X, int64_t Y, int& WX, int& WY);
-int WrapX(int64_t X);
-int WrapY(int64_t Y);
+namespace detail {
+// The wrap of a coordinate outside 1..Side.
+int WrapBeyond(int64_t V, int32_t Side);
+}  // namespace detail
+inline int WrapSide(int64_t V, int32_t Side) {
+  return V >= 1 && V <= Side ? static_cast<int>(V) : detail::WrapBeyond(V, Side);
+}
+inline int WrapX(int64_t X) { return WrapSide(X, ImageWidth); }
+inline int WrapY(int64_t Y) { return WrapSide(Y, ImageHeight); }
+inline void WrapXY(int64_t X, int64_t Y, int& WX, int& WY) {
+  WX = WrapX(X);
+  WY = WrapY(Y);
+}
 
 // 16 slots of (x, y); the neighbour listers write slots 1..8.
 struct NeighbourSlot {

@@ -12,22 +12,7 @@ void BounceReset(int Mode) {
   }
 }
 
-void BounceStep() {
-  for (int c = 1; c <= 3; ++c) {
-    ColorWalkChannel& w = ColorWalker[c];
-    // 64-bit sum: a step from a preset may be any 32-bit value.
-    int64_t v = static_cast<int64_t>(w.Value) + static_cast<int64_t>(w.Step) * w.Direction;
-    if (v > w.Max) {
-      v = w.Max;
-      w.Direction = -1;
-    }
-    if (v < w.Min) {
-      v = w.Min;
-      w.Direction = 1;
-    }
-    w.Value = static_cast<int32_t>(v);
-  }
-}
+void BounceStep() { BounceStep(ColorWalker); }
 
 void OrderPair(int32_t& A, int32_t& B) {
   if (A > B) {

@@ -1,4 +1,5 @@
 #include "GeneratorTest.h"
+#include "engine/Parallel.h"
 #include "engine/Pixels.h"
 #include "modules/generators/Twig.h"
 
@@ -125,4 +126,50 @@ TEST(Twig, ColourWalkStaysInItsBand) {
   Scribble();
   TWIG_Compute();
   EXPECT_EQ(Snapshot(), first);
+}
+
+// Pictures recorded bit for bit, with the generator and the colour walk after
+// them: every orientation over pictures of odd sides and of one column or
+// row, twigs of any length (none, very long, over many batches of pixels),
+// walks that bounce on every channel.
+TEST(Twig, PicturesStayTheSame) {
+  struct Case {
+    int W, H;
+    TTWIGWork Work;
+    uint64_t Digest;
+  };
+  const Case cases[] = {
+      {70, 65, {20, 200, 300, 0, 0, 100, 4, 100, 3, 4, 0, Green, 5}, 0xd843ba9ce1cbbccfull},
+      {33, 20, {-5, 90, 40, 30, 7, 60, 9, 80, 11, 2, PackRGB(10, 20, 30), Green, 9}, 0x22dcecb14d56da4full},
+      {1, 17, {1, 50, 20, 5, 3, 10, 2, 20, 5, 4, 0, PackRGB(200, 100, 50), 3}, 0x399e3924eac6e1c6ull},
+      {19, 1, {1, 50, 20, 5, 3, 10, 2, 20, 5, 3, 0, PackRGB(200, 100, 50), 4}, 0x2f45cb7b24721de7ull},
+      {40, 40, {69000, 70000, 3, 20, 1, 100, 3, 100, 7, 1, 0, Green, 6}, 0x04773b6aceed4a70ull},
+      {256, 200, {20, 456, 3000, 0, 0, 100, 4, 100, 2, 4, 0, Green, 7}, 0xc2922e0dff797930ull},
+  };
+  for (const Case& c : cases) {
+    FreshPicture(c.W, c.H);
+    TWIGWork = c.Work;
+    TWIG_Compute();
+    uint64_t h = 1469598103934665603ull;
+    for (Sample v : Snapshot()) h = (h ^ static_cast<uint16_t>(v)) * 1099511628211ull;
+    h = (h ^ static_cast<uint32_t>(RandomSeed)) * 1099511628211ull;
+    for (int ch = 1; ch <= 3; ++ch)
+      h = (h ^ static_cast<uint32_t>(ColorWalker[ch].Value + 7 * ColorWalker[ch].Direction)) * 1099511628211ull;
+    EXPECT_EQ(h, c.Digest) << c.W << "x" << c.H;
+  }
+}
+
+// The twigs are drawn by bands of columns on several threads: every thread
+// count gives the picture of one thread, with thread ranges that split bands.
+TEST(Twig, SamePictureAtEveryThreadCount) {
+  FreshPicture(256, 90);
+  auto draw = [](int threads) {
+    SetThreadCount(threads);
+    TWIGWork = {1, 400, 3000, 0, 0, 100, 4, 100, 3, 4, 0, Green, 12};
+    TWIG_Compute();
+    return Snapshot();
+  };
+  const auto one = draw(1);
+  for (int threads : {2, 3, 5, 8}) EXPECT_EQ(draw(threads), one) << threads << " threads";
+  SetThreadCount(0);
 }
