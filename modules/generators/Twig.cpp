@@ -71,6 +71,7 @@ class TwigBatch {
 
   explicit TwigBatch(const int32_t start[3]) {
     for (int c = 0; c < 3; ++c) start_[c] = start[c];
+    for (Band& b : bands_) b.Spots.reserve(2 * Batch / bands_.size());
   }
 
   // Walks a twig of 1..LongestKept pixels from (x, y) and keeps its pixels.
