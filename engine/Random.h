@@ -53,12 +53,17 @@ inline int32_t StepBits(int32_t& State) {
   return State;
 }
 
-// Draws and returns the integer held in the slot Round(r * 97) + 1 (slot 1
-// when that is 98), storing the new draw there.
+// The slot a step r picks: Round(r * 97) + 1, slot 1 when that is 98.
+inline int SlotOf(int32_t r) {
+  const int64_t j = RoundDraw(r, RandomTableSize) + 1;
+  return j <= RandomTableSize ? static_cast<int>(j) : 1;
+}
+
+// Draws and returns the integer held in the slot the new step picks,
+// storing the step there.
 inline int32_t NextBits(int32_t& State) {
   const int32_t r = StepBits(State);
-  const int64_t j = RoundDraw(r, RandomTableSize) + 1;
-  int32_t& slot = RandomTable[j <= RandomTableSize ? j : 1];
+  int32_t& slot = RandomTable[SlotOf(r)];
   const int32_t v = slot;
   slot = r;
   return v;
@@ -78,9 +83,14 @@ inline double Random01(int32_t& State) { return detail::NextBits(State) * DrawSc
 // Round(Random01(State) * Span): one draw, rounded as RoundDraw says.
 inline int64_t RandomRound(int32_t& State, int64_t Span) { return RoundDraw(detail::NextBits(State), Span); }
 
+// Lo + Round(u * (Hi - Lo)) for the draw u = Bits / 2^31.
+inline int32_t BitsInRange(int32_t Bits, int32_t Lo, int32_t Hi) {
+  return static_cast<int32_t>(Lo + RoundDraw(Bits, static_cast<int64_t>(Hi) - Lo));
+}
+
 // Lo + Round(Random01(State) * (Hi - Lo)); exactly one draw, also when Lo = Hi.
 inline int32_t RandomInt(int32_t& State, int32_t Lo, int32_t Hi) {
-  return static_cast<int32_t>(Lo + RandomRound(State, static_cast<int64_t>(Hi) - Lo));
+  return BitsInRange(detail::NextBits(State), Lo, Hi);
 }
 
 // Slot I (1..97) of the shuffle table, for tests.

@@ -1,0 +1,127 @@
+#include "engine/RandomAhead.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "engine/Parallel.h"
+#include "engine/Random.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr uint64_t StateMask = 0x7FFFFFFF;
+// Steps per item of work: enough to outweigh the jump and the table of each
+// stretch, few enough that the last stretch's replay at Commit stays short.
+constexpr int64_t StretchSteps = 16384;
+
+// The step is an affine map s -> a s + c modulo 2^31; its coefficients are
+// what it makes of 0 and 1.
+struct Affine {
+  uint64_t a, c;
+  uint64_t operator()(uint64_t s) const { return (a * s + c) & StateMask; }
+  Affine then(const Affine& next) const { return {(next.a * a) & StateMask, (next.a * c + next.c) & StateMask}; }
+};
+
+Affine OneStep() {
+  int32_t zero = 0, one = 1;
+  const uint64_t c = static_cast<uint64_t>(detail::StepBits(zero));
+  const uint64_t a = (static_cast<uint64_t>(detail::StepBits(one)) - c) & StateMask;
+  return {a, c};
+}
+
+// The map of Count steps, by squaring.
+Affine Steps(int64_t Count) {
+  Affine result{1, 0}, power = OneStep();
+  for (; Count > 0; Count >>= 1) {
+    if (Count & 1) result = result.then(power);
+    power = power.then(power);
+  }
+  return result;
+}
+
+}  // namespace
+
+DrawsAhead::DrawsAhead(int32_t& State) : state_(State) {}
+
+void DrawsAhead::Reach(int64_t Count) {
+  const int64_t from = Size();
+  if (Count <= from) return;
+  // Where the new stretches start: after the last draw computed so far, or
+  // from the state and the table as they are.
+  int32_t stateThen = state_;
+  int32_t tableThen[98];
+  std::memcpy(tableThen, detail::RandomTable, sizeof(tableThen));
+  if (!stretches_.empty()) {
+    const Stretch& last = stretches_.back();
+    stateThen = last.StateBefore;
+    std::memcpy(tableThen, last.Table, sizeof(tableThen));
+    for (int64_t n = last.First; n < from; ++n) {
+      const int32_t step = detail::StepBits(stateThen);
+      tableThen[detail::SlotOf(step)] = step;
+    }
+  }
+  std::unique_ptr<int32_t[]> more(new int32_t[static_cast<size_t>(Count)]);
+  if (from > 0) std::memcpy(more.get(), bits_.get(), sizeof(int32_t) * static_cast<size_t>(from));
+  bits_ = std::move(more);
+  size_ = Count;
+  const size_t firstNew = stretches_.size();
+  const int64_t start = static_cast<int64_t>(static_cast<uint32_t>(stateThen) & StateMask);
+  for (int64_t first = from; first < Count; first += StretchSteps) {
+    Stretch s;
+    s.First = first;
+    s.StateBefore = static_cast<int32_t>(Steps(first - from)(static_cast<uint64_t>(start)));
+    stretches_.push_back(s);
+  }
+  // Each stretch steps through its draws; a draw whose slot the stretch
+  // stored before gets that step, the others are marked with their slot
+  // (as -slot) until the table at the stretch's start is known.
+  std::vector<int32_t> stored((stretches_.size() - firstNew) * 98);
+  ParallelItems(static_cast<int>(firstNew), static_cast<int>(stretches_.size()) - 1, [&](int a, int b) {
+    for (int k = a; k <= b; ++k) {
+      const Stretch& s = stretches_[k];
+      const int64_t end = std::min(s.First + StretchSteps, Count);
+      int32_t* slotStep = &stored[(k - firstNew) * 98];
+      std::fill(slotStep, slotStep + 98, -1);
+      int32_t state = s.StateBefore;
+      for (int64_t n = s.First; n < end; ++n) {
+        const int32_t step = detail::StepBits(state);
+        const int slot = detail::SlotOf(step);
+        bits_[n] = slotStep[slot] >= 0 ? slotStep[slot] : -slot;
+        slotStep[slot] = step;
+      }
+    }
+  });
+  // The table before each stretch, from the one before the first.
+  for (size_t k = firstNew; k < stretches_.size(); ++k) {
+    std::memcpy(stretches_[k].Table, tableThen, sizeof(tableThen));
+    const int32_t* slotStep = &stored[(k - firstNew) * 98];
+    for (int slot = 1; slot <= RandomTableSize; ++slot)
+      if (slotStep[slot] >= 0) tableThen[slot] = slotStep[slot];
+  }
+  ParallelItems(static_cast<int>(firstNew), static_cast<int>(stretches_.size()) - 1, [&](int a, int b) {
+    for (int k = a; k <= b; ++k) {
+      const Stretch& s = stretches_[k];
+      const int64_t end = std::min(s.First + StretchSteps, Count);
+      for (int64_t n = s.First; n < end; ++n)
+        if (bits_[n] < 0) bits_[n] = s.Table[-bits_[n]];
+    }
+  });
+}
+
+void DrawsAhead::Commit(int64_t Used) {
+  if (Used <= 0) return;
+  // The stretch holding the last draw used, replayed up to it.
+  const auto s = std::prev(std::upper_bound(stretches_.begin(), stretches_.end(), Used - 1,
+                                            [](int64_t n, const Stretch& t) { return n < t.First; }));
+  int32_t state = s->StateBefore;
+  std::memcpy(detail::RandomTable, s->Table, sizeof(s->Table));
+  for (int64_t n = s->First; n < Used; ++n) {
+    const int32_t step = detail::StepBits(state);
+    detail::RandomTable[detail::SlotOf(step)] = step;
+  }
+  state_ = state;
+}
+
+}  // namespace quillon
