@@ -1,5 +1,6 @@
 #include "engine/Random.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
@@ -14,6 +15,43 @@ int32_t RandomTable[RandomTableSize + 1];
 
 void InitRandom(int32_t& State) {
   for (int i = 1; i <= RandomTableSize; ++i) detail::RandomTable[i] = detail::StepBits(State);
+}
+
+// Makes draws from made_ up to at least draw k, a block at a time, in runs
+// that do not wrap around the ring. The generator's states come first, four
+// chains of steps four apart (four steps make again a step of the same form),
+// so four multiplies overlap; then the shuffle table takes them in order.
+void DrawWindow::Make(int64_t k) {
+  int64_t end = made_ + Block > k + 1 ? made_ + Block : k + 1;
+  if (end > taken_ + Reach) end = taken_ + Reach;
+  constexpr uint64_t A = 843314861, C = 453816693, M = 0x7FFFFFFF;
+  constexpr uint64_t A2 = A * A & M, A3 = A2 * A & M, A4 = A2 * A2 & M;
+  constexpr uint64_t C4 = C * (1 + A + A2 + A3) & M;
+  while (made_ < end) {
+    const int first = static_cast<int>(made_ & Mask);
+    const int n = static_cast<int>(std::min<int64_t>(end - made_, Window - first));
+    int32_t* raw = raw_ + first;
+    int32_t* out = out_ + first;
+    uint8_t* slot = slot_ + first;
+    uint64_t s = static_cast<uint32_t>(state_);
+    for (int i = 0; i < n && i < 4; ++i) raw[i] = static_cast<int32_t>(s = (s * A + C) & M);
+    for (int i = 4; i < n; ++i) raw[i] = static_cast<int32_t>((static_cast<uint64_t>(raw[i - 4]) * A4 + C4) & M);
+    for (int i = 0; i < n; ++i) {
+      slot[i] = static_cast<uint8_t>(detail::SlotOf(raw[i]));
+      out[i] = detail::RandomTable[slot[i]];
+      detail::RandomTable[slot[i]] = raw[i];
+    }
+    made_ += n;
+    state_ = raw[n - 1];
+  }
+}
+
+// Puts back, last first, the values the draws made ahead took out of the
+// table, and the state of the last draw taken.
+void DrawWindow::Release() {
+  for (int64_t i = made_ - 1; i >= taken_; --i) detail::RandomTable[slot_[i & Mask]] = out_[i & Mask];
+  if (made_ > taken_) state_ = taken_ > 0 ? raw_[(taken_ - 1) & Mask] : start_;
+  made_ = taken_;
 }
 
 double RandomTableSlot(int I) {

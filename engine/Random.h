@@ -93,6 +93,49 @@ inline int32_t RandomInt(int32_t& State, int32_t Lo, int32_t Hi) {
   return BitsInRange(detail::NextBits(State), Lo, Hi);
 }
 
+// A window of draws made ahead of being taken, for a loop that looks at the
+// draws it is about to take (to fetch early what they will point at, say)
+// but learns only as it goes how many it takes. (A pass that knows its draws
+// beforehand has DrawsAhead, engine/RandomAhead.h, make them over the
+// threads.) Draw k is the k-th draw after construction, the one the calls
+// above would give in turn. Draws are taken in order; Release() leaves the
+// generator and the shuffle table exactly as the draws taken left them,
+// undoing the ones made ahead, and is called on destruction. Until then
+// nothing else may draw.
+class DrawWindow {
+ public:
+  // Draws Taken() .. Taken() + Reach - 1 can be looked at.
+  static constexpr int Window = 1024, Reach = Window - 1;
+
+  explicit DrawWindow(int32_t& State) : state_(State), start_(State) {}
+  DrawWindow(const DrawWindow&) = delete;
+  DrawWindow& operator=(const DrawWindow&) = delete;
+  ~DrawWindow() { Release(); }
+
+  // The integer of draw k, Taken() <= k < Taken() + Reach.
+  int32_t Bits(int64_t k) {
+    if (k >= made_) Make(k);
+    return out_[k & Mask];
+  }
+  int64_t Taken() const { return taken_; }
+  // Takes the next N draws (N < Reach).
+  void Take(int64_t N) {
+    if (taken_ + N > made_) Make(taken_ + N - 1);
+    taken_ += N;
+  }
+  void Release();
+
+ private:
+  static constexpr int Mask = Window - 1, Block = 256;
+  void Make(int64_t k);
+
+  int32_t& state_;
+  int32_t start_;  // the state before draw 0
+  int64_t made_ = 0, taken_ = 0;
+  int32_t out_[Window], raw_[Window];  // draw k, and the generator's state it drew
+  uint8_t slot_[Window];               // the slot draw k took its value from
+};
+
 // Slot I (1..97) of the shuffle table, for tests.
 double RandomTableSlot(int I);
 

@@ -1,5 +1,6 @@
 #include "modules/filters/RandomFill.h"
 
+#include <optional>
 #include <vector>
 
 #include "engine/Color.h"
@@ -40,6 +41,8 @@ class BitMap {
   void Set(int line, int pos) { WordRef(line, pos) |= uint64_t{1} << Bit(pos); }
   void Clear(int line, int pos) { WordRef(line, pos) &= ~(uint64_t{1} << Bit(pos)); }
   const uint64_t* Line(int line) const { return &bits_[static_cast<size_t>(line - 1) * words_]; }
+  uint64_t* Line(int line) { return &bits_[static_cast<size_t>(line - 1) * words_]; }
+  int Words() const { return words_; }
 
   // The first position of from..last whose bit is clear, or 0.
   int FirstClear(int line, int from, int last) const {
@@ -80,7 +83,8 @@ class BitMap {
 // neighbours at random places of the picture, and one word is one memory
 // access where three planes are three. Lanes() spreads a word into three
 // 21-bit lanes, each holding its sample plus Offset, so eight of them add up
-// in one sum without a lane running into the next.
+// in one sum without a lane running into the next; Sum adds up to eight
+// words so, Of(c) reading back channel c's sum of samples plus Offsets.
 constexpr int LaneBits = 21;
 inline int64_t LaneOf(uint64_t lanes, int c) {
   return static_cast<int64_t>((lanes >> (LaneBits * c)) & ((uint64_t{1} << LaneBits) - 1));
@@ -96,6 +100,11 @@ struct WideWords {
            static_cast<uint64_t>(c + Offset) << (2 * LaneBits);
   }
   static uint64_t Lanes(Word w) { return w; }
+  struct Sum {
+    uint64_t lanes = 0;
+    void Add(Word w) { lanes += w; }
+    int64_t Of(int c) const { return LaneOf(lanes, c); }
+  };
 };
 
 // Samples of 0..1023 only: 10 bits a channel, 4 bytes a pixel. Half the
@@ -112,6 +121,18 @@ struct NarrowWords {
     return (w & 0x3FFu) | static_cast<uint64_t>((w >> 10) & 0x3FFu) << LaneBits |
            static_cast<uint64_t>(w >> 20) << (2 * LaneBits);
   }
+  // Channels 1 and 3 add up in place in one sum, channel 2 in another: eight
+  // 10-bit samples add up to 13 bits, short of the next channel's bits.
+  struct Sum {
+    uint64_t outer = 0, middle = 0;
+    void Add(Word w) {
+      outer += w & 0x3FF003FFu;
+      middle += w & 0x000FFC00u;
+    }
+    int64_t Of(int c) const {
+      return static_cast<int64_t>(c == 0 ? outer & 0xFFFFF : (c == 1 ? middle >> 10 : outer >> 20));
+    }
+  };
 };
 
 template <typename Words>
@@ -139,6 +160,7 @@ class Filler {
     keyKey_ = keyIsSample ? Words::Pack(static_cast<Sample>(key_[0]), static_cast<Sample>(key_[1]),
                                         static_cast<Sample>(key_[2]))
                           : 0;
+    for (int c = 0; c < 3; ++c) keyChannel_[c] = ChannelOf<Words>(keyKey_, c);
     keyAt_.Reset(W_, H_);
     if (mode_ == 2) keyInRow_.Reset(H_, W_);
     Pixels().resize(static_cast<size_t>(W_) * H_);
@@ -161,10 +183,20 @@ class Filler {
       }
     });
     for (int x = 1; x <= W_; ++x) keyCount_ += keysInColumn[x];
-    if (mode_ == 2)
+    if (mode_ == 2) {
+      nonKeysInRow_.assign(H_ + 1, 0);
+      nonKeysInColumn_.assign(W_ + 1, 0);
       for (int x = 1; x <= W_; ++x)
         for (int y = 1; y <= H_; ++y)
-          if (keyAt_.Get(x, y)) keyInRow_.Set(y, x);
+          if (keyAt_.Get(x, y)) {
+            keyInRow_.Set(y, x);
+          } else {
+            ++nonKeysInRow_[y];
+            ++nonKeysInColumn_[x];
+          }
+    } else {
+      MarkFillable();
+    }
   }
 
   int64_t KeyCount() const { return keyCount_; }
@@ -174,14 +206,16 @@ class Filler {
   const uint64_t* KeyColumn(int x) const { return keyAt_.Line(x); }
 
   // Fills key pixel (x, y) with the given mode: the rounded average of the
-  // sources plus one deviation draw per channel (channels 1, 2, 3), clamped.
-  // Draws nothing when the mode finds no source. When it keeps the key
-  // colour, sets possible if the deviation ranges allow another result.
-  FillResult Fill(int mode, int x, int y, bool& possible) {
+  // sources plus one deviation per channel (channels 1, 2, 3), clamped;
+  // Deviation(c, span) draws it, Round(draw * span). Draws nothing when the
+  // mode finds no source. When it keeps the key colour, sets possible if the
+  // deviation ranges allow another result.
+  template <typename Deviation>
+  FillResult Fill(int mode, int x, int y, bool& possible, Deviation&& deviation) {
     int64_t avg[3];
     if (!Sources(mode, x, y, avg)) return FillResult::NoSource;
     int32_t v[3];
-    for (int c = 0; c < 3; ++c) v[c] = Clamp(avg[c] + lo_[c] + RandomRound(RandomSeed, hi_[c] - lo_[c]), 0, top_[c]);
+    for (int c = 0; c < 3; ++c) v[c] = Clamp(avg[c] + lo_[c] + deviation(c, hi_[c] - lo_[c]), 0, top_[c]);
     if (v[0] == key_[0] && v[1] == key_[1] && v[2] == key_[2]) {
       // Whether a change was possible matters only to a round or sweep
       // that changed nothing, so only a pixel left as it was asks.
@@ -190,9 +224,53 @@ class Filler {
     }
     px_[Index(x, y)] = Words::Pack(static_cast<Sample>(v[0]), static_cast<Sample>(v[1]), static_cast<Sample>(v[2]));
     keyAt_.Clear(x, y);
-    if (mode_ == 2) keyInRow_.Clear(y, x);
+    if (mode_ == 2) {
+      keyInRow_.Clear(y, x);
+      ++nonKeysInRow_[y];
+      ++nonKeysInColumn_[x];
+    } else {
+      // Its key neighbours now have a source; it is no key pixel any more.
+      const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
+      const int rows[3] = {y > 1 ? y - 2 : H_ - 1, y - 1, y < H_ ? y : 0};  // from 0
+      for (int i = 0; i < 3; ++i) {
+        const Word* column = px_ + Index(xs[i], 1);
+        uint64_t* fillable = fillable_.Line(xs[i]);
+        for (int j = 0; j < 3; ++j)
+          if (i != 1 || j != 1)
+            fillable[rows[j] >> 6] |= static_cast<uint64_t>(column[rows[j]] == keyKey_) << (rows[j] & 63);
+      }
+      fillable_.Clear(x, y);
+    }
     --keyCount_;
     return FillResult::Changed;
+  }
+
+  // Whether a probe of (x, y) fills, that is, whether (x, y) is a key pixel
+  // for which the rounds' mode finds a source. Mode 1 keeps a map of them;
+  // in mode 2 a key pixel has sources when neither its row nor its column is
+  // key pixels only.
+  bool Fillable(int x, int y) const {
+    if (mode_ == 1) return fillable_.Get(x, y);
+    return keyAt_.Get(x, y) && nonKeysInRow_[y] > 0 && nonKeysInColumn_[x] > 0;
+  }
+  // Mode 1's map: Fillable(x, y) is bit y - 1 of column x, MapWords() words
+  // of bits a column.
+  const uint64_t* FillableMap() const { return fillable_.Line(1); }
+  int MapWords() const { return fillable_.Words(); }
+
+  // Where a mode 1 fill of (x, y) will read and write: nine places, each
+  // the start of a word. (The caller prefetches them: a function that only
+  // prefetched would have no effect the compiler need keep.)
+  void Reads(int x, int y, const void* at[9]) const {
+    const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
+    const int y0 = y > 1 ? y - 1 : H_, y1 = y < H_ ? y + 1 : 1;
+    for (int i = 0; i < 3; ++i) {
+      at[2 * i] = px_ + Index(xs[i], y0);
+      at[2 * i + 1] = px_ + Index(xs[i], y1);
+    }
+    at[6] = keyAt_.Line(x) + ((y - 1) >> 6);
+    at[7] = fillable_.Line(xs[0]) + ((y - 1) >> 6);
+    at[8] = fillable_.Line(xs[2]) + ((y - 1) >> 6);
   }
 
   // Whether any key pixel could still change under the given mode.
@@ -226,6 +304,38 @@ class Filler {
     return words;
   }
   size_t Index(int x, int y) const { return static_cast<size_t>(x - 1) * H_ + (y - 1); }
+
+  // The fillable map of mode 1: the key pixels that are not key pixels all
+  // round. Column by column, word by word: Around holds the key pixels whose
+  // wrapped neighbours above and below are key pixels too, and a pixel is key
+  // all round when it is that in its own and both neighbouring columns.
+  void MarkFillable() {
+    const int words = keyAt_.Words();
+    fillable_.Reset(W_, H_);
+    std::vector<uint64_t> around(static_cast<size_t>(W_) * words);
+    const int lastWord = (H_ - 1) >> 6, lastBit = (H_ - 1) & 63;
+    for (int x = 1; x <= W_; ++x) {
+      const uint64_t* key = keyAt_.Line(x);
+      uint64_t* a = &around[static_cast<size_t>(x - 1) * words];
+      // Row 1's neighbour above is row H, row H's below is row 1.
+      const uint64_t rowH = (key[lastWord] >> lastBit) & 1, row1 = key[0] & 1;
+      for (int k = 0; k < words; ++k) {
+        uint64_t above = key[k] << 1, below = key[k] >> 1;
+        above |= k > 0 ? key[k - 1] >> 63 : rowH;
+        if (k + 1 < words) below |= key[k + 1] << 63;
+        if (k == lastWord) below |= row1 << lastBit;
+        a[k] = key[k] & above & below;
+      }
+    }
+    for (int x = 1; x <= W_; ++x) {
+      const uint64_t* left = &around[static_cast<size_t>((x > 1 ? x - 1 : W_) - 1) * words];
+      const uint64_t* mid = &around[static_cast<size_t>(x - 1) * words];
+      const uint64_t* right = &around[static_cast<size_t>((x < W_ ? x + 1 : 1) - 1) * words];
+      const uint64_t* key = keyAt_.Line(x);
+      uint64_t* f = fillable_.Line(x);
+      for (int k = 0; k < words; ++k) f[k] = key[k] & ~(left[k] & mid[k] & right[k]);
+    }
+  }
 
   // The rounded source averages of channels 1..3, or false when the mode
   // finds nothing to fill from.
@@ -264,22 +374,18 @@ class Filler {
       const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
       const int ys[3] = {y > 1 ? y - 2 : H_ - 1, y - 1, y < H_ ? y : 0};  // from 0
       const Word* column[3];
-      const uint64_t* keyColumn[3];
-      for (int i = 0; i < 3; ++i) {
-        column[i] = px_ + Index(xs[i], 1);
-        keyColumn[i] = keyAt_.Line(xs[i]);
-      }
-      uint64_t total = 0;
+      for (int i = 0; i < 3; ++i) column[i] = px_ + Index(xs[i], 1);
+      typename Words::Sum total;
       int keys = 0;
       auto add8 = [&](int i, int j) {
-        total += Words::Lanes(column[i][ys[j]]);
-        keys += static_cast<int>((keyColumn[i][ys[j] >> 6] >> (ys[j] & 63)) & 1);
+        const Word word = column[i][ys[j]];
+        total.Add(word);
+        keys += word == keyKey_;  // only key pixels hold the key colour
       };
       add8(0, 0), add8(0, 1), add8(0, 2), add8(1, 0), add8(1, 2), add8(2, 0), add8(2, 1), add8(2, 2);
       count = 8 - keys;
       if (count == 0) return false;
-      for (int c = 0; c < 3; ++c)
-        sum[c] = LaneOf(total, c) - 8 * Words::Offset - static_cast<int64_t>(keys) * ChannelOf<Words>(keyKey_, c);
+      for (int c = 0; c < 3; ++c) sum[c] = total.Of(c) - 8 * Words::Offset - keys * keyChannel_[c];
     }
     for (int c = 0; c < 3; ++c) avg[c] = RoundQuotient(sum[c], count);
     return true;
@@ -299,11 +405,93 @@ class Filler {
   Plane* plane_[3];
   int32_t key_[3], top_[3];
   Word keyKey_;
+  int64_t keyChannel_[3];  // its channels
   Word* px_;  // the pixel words
   int64_t lo_[3], hi_[3];
   BitMap keyAt_;     // column x, bit y: 1 = key colour
   BitMap keyInRow_;  // the same by rows, for the row searches of mode 2
+  BitMap fillable_;  // mode 1: column x, bit y: 1 = key pixel with a source
+  std::vector<int32_t> nonKeysInRow_, nonKeysInColumn_;  // mode 2, from 1
   int64_t keyCount_ = 0;
+};
+
+// The probes of mode 1's rounds, with their draws made ahead. A probe takes
+// two draws (x, then y) and, where it fills, three more, so where the coming
+// probes fall follows from the draws and from which of them fill. A scout
+// follows the probes a few ahead of the current one and fetches the
+// neighbourhoods of those that will fill into the cache while the current
+// ones are filled. A fill can change what a later probe does (its place
+// fills no more, or its neighbours find a source): each probe checks its
+// place when it comes to it, so a wrong guess costs time, never a pixel.
+template <typename Words>
+class Prober {
+ public:
+  explicit Prober(Filler<Words>& fill)
+      : fill_(fill), draws_(RandomSeed), W_(ImageWidth), H_(ImageHeight), map_(fill.FillableMap()),
+        words_(fill.MapWords()) {}
+
+  // One round of Probes probes; sets changed when a fill changed a pixel,
+  // possible as Fill does.
+  void Round(int64_t Probes, bool& changed, bool& possible) {
+    int64_t p = draws_.Taken(), scout = scout_;
+    int lead = lead_;
+    for (int64_t i = 0; i < Probes; ++i) {
+      for (; lead < Lead; ++lead) scout = Scout(scout);
+      const uint32_t seen = seen_[p & Mask];
+      const int x = static_cast<int>(seen & 0x7FFF), y = static_cast<int>(seen >> 15 & 0x7FFF);
+      const bool fills = Fills(x, y);
+      if (fills) {
+        const auto deviation = [&](int c, int64_t span) { return RoundDraw(draws_.Bits(p + 2 + c), span); };
+        if (fill_.Fill(1, x, y, possible, deviation) == FillResult::Changed) changed = true;
+      }
+      const int step = fills ? 5 : 2;
+      if (fills == (seen >> 31 != 0)) {
+        --lead;
+      } else {  // the scout guessed wrong here: it starts again from the next probe
+        scout = p + step;
+        lead = 0;
+      }
+      p += step;
+      draws_.Take(step);
+    }
+    scout_ = scout;
+    lead_ = lead;
+  }
+
+ private:
+  static constexpr int Lead = 16;  // probes the scout is ahead
+  static constexpr int Ring = 128, Mask = Ring - 1;
+  static_assert(5 * Lead + 2 < DrawWindow::Reach && 5 * Lead + 5 < Ring);
+
+  // Filler::Fillable, from the map's words.
+  bool Fills(int x, int y) const {
+    return map_[static_cast<unsigned>((x - 1) * words_ + ((y - 1) >> 6))] >> ((y - 1) & 63) & 1;
+  }
+
+  // Looks at the probe that starts with draw S: notes where it falls and
+  // whether it fills, and if so fetches where the fill will read. Returns the
+  // next probe's first draw.
+  int64_t Scout(int64_t S) {
+    const int x = static_cast<int>(RoundDraw(draws_.Bits(S), W_ - 1)) + 1;
+    const int y = static_cast<int>(RoundDraw(draws_.Bits(S + 1), H_ - 1)) + 1;
+    const bool fills = Fills(x, y);
+    seen_[S & Mask] = static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 15 | static_cast<uint32_t>(fills) << 31;
+    if (fills) {
+      const void* reads[9];
+      fill_.Reads(x, y, reads);
+      for (const void* at : reads) __builtin_prefetch(at);
+    }
+    return S + (fills ? 5 : 2);
+  }
+
+  Filler<Words>& fill_;
+  DrawWindow draws_;
+  const int W_, H_;
+  const uint64_t* const map_;  // the map Fills reads
+  const int words_;            // its words per column
+  int64_t scout_ = 0;          // the next probe to look at
+  int lead_ = 0;               // probes looked at ahead of the current one
+  uint32_t seen_[Ring];        // by probe: x | y << 15 | whether the scout found it fills << 31
 };
 
 // The probing rounds repeat until fewer than a tenth of the pixels are key
@@ -318,21 +506,33 @@ void FillPicture(const TRNCCWork& work) {
   const int64_t pixels = static_cast<int64_t>(W) * H;
   const int64_t enough = Round(static_cast<Real>(pixels) * 10 / 100);
 
-  for (int idle = 0;;) {
-    bool changed = false, possible = false;
-    for (int64_t i = 0; i < pixels; ++i) {
-      const int x = static_cast<int>(RandomRound(RandomSeed, W - 1)) + 1;
-      const int y = static_cast<int>(RandomRound(RandomSeed, H - 1)) + 1;
-      if (!fill.IsKey(x, y)) continue;
-      if (fill.Fill(fill.Mode(), x, y, possible) == FillResult::Changed) changed = true;
+  // Mode 1 probes with its draws made ahead (its fills read a neighbourhood
+  // known from the probe's place); mode 2's fills search along the row and
+  // the column first, which looking ahead has not paid for.
+  const auto deviation = [](int, int64_t span) { return RandomRound(RandomSeed, span); };
+  {
+    std::optional<Prober<Words>> probe;
+    if (fill.Mode() == 1) probe.emplace(fill);
+    for (int idle = 0;;) {
+      bool changed = false, possible = false;
+      if (probe) {
+        probe->Round(pixels, changed, possible);
+      } else {
+        for (int64_t i = 0; i < pixels; ++i) {
+          const int x = static_cast<int>(RandomRound(RandomSeed, W - 1)) + 1;
+          const int y = static_cast<int>(RandomRound(RandomSeed, H - 1)) + 1;
+          if (fill.Fillable(x, y) && fill.Fill(fill.Mode(), x, y, possible, deviation) == FillResult::Changed)
+            changed = true;
+        }
+      }
+      if (fill.KeyCount() < enough) break;
+      if (changed) {
+        idle = 0;
+        continue;
+      }
+      if (!fill.AnyCanChange(fill.Mode()) || ++idle >= IdleRoundLimit) break;
     }
-    if (fill.KeyCount() < enough) break;
-    if (changed) {
-      idle = 0;
-      continue;
-    }
-    if (!fill.AnyCanChange(fill.Mode()) || ++idle >= IdleRoundLimit) break;
-  }
+  }  // the draws made ahead are undone here
 
   // A sweep visits the key pixels column by column, from the words of the key
   // map; a fill clears only the bit of the pixel it fills, so each word read
@@ -345,7 +545,7 @@ void FillPicture(const TRNCCWork& work) {
       for (int k = 0; k < words; ++k)
         for (uint64_t bits = column[k]; bits != 0; bits &= bits - 1) {
           const int y = k * 64 + __builtin_ctzll(bits) + 1;
-          if (fill.Fill(1, x, y, possible) == FillResult::Changed) changed = true;
+          if (fill.Fill(1, x, y, possible, deviation) == FillResult::Changed) changed = true;
         }
     }
     if (changed) {

@@ -1,10 +1,12 @@
 // The colour fill against a plain model of it: key pixels found by comparing
 // the planes, neighbours summed one by one, nearest pixels searched step by
 // step, draws rounded in 80 bits. The fill keeps a bit map of the key
-// pixels, the three channels in one word and sums of whole words; on every
-// picture below both must give the same pictures and leave the generator in
-// the same state: sizes across the 64-row words of the bit map, pictures of
-// one row or column, both modes, samples outside the channel ranges.
+// pixels, the three channels in one word and sums of whole words, and makes
+// its draws ahead of the probes; on every picture below both must give the
+// same pictures and leave the generator and its shuffle table in the same
+// state: sizes across the 64-row words of the bit map, pictures of one row
+// or column, both modes, samples outside the channel ranges, and pictures
+// large enough for many rounds of draws made ahead.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -183,6 +185,9 @@ TEST(RandomColorFillModel, GivesTheModelsPicturesAndDraws) {
       {100, 31, SpaceHSL, 1, 50, true, {{INT32_MAX, INT32_MAX}, {2, 2}, {0, 1}}, {359, 255, 0}},
       {50, 50, SpaceHSL, 2, 99, false, {{INT32_MIN, -INT32_MAX}, {0, 0}, {1, 1}}, {0, 0, 0}},
       {40, 64, SpaceHSL, 1, 0, false, {{10, 10}, {10, 10}, {10, 10}}, {0, 0, 0}},
+      {5, 7, SpaceHSL, 1, 90, false, {{1, 1}, {0, 0}, {0, 0}}, {0, 0, 0}},
+      {300, 257, SpaceHSL, 1, 94, false, {{10, 10}, {10, 10}, {10, 10}}, {0, 0, 0}},
+      {256, 300, SpaceHSL, 2, 98, false, {{0, 0}, {10, 10}, {10, 10}}, {0, 0, 0}},
   };
   for (int k = 0; k < static_cast<int>(std::size(cases)); ++k) {
     const Case& c = cases[k];
@@ -197,6 +202,8 @@ TEST(RandomColorFillModel, GivesTheModelsPicturesAndDraws) {
       RandomColorFill();
       const auto got = Snapshot();
       const int32_t gotState = RandomSeed;
+      std::vector<double> gotTable;
+      for (int i = 1; i <= 97; ++i) gotTable.push_back(RandomTableSlot(i));
 
       MakePicture(c.W, c.H, c.Space, c.KeyPercent, c.Wild, 100 + k, c.Key);
       RandomSeed = 1000 + k;
@@ -204,6 +211,7 @@ TEST(RandomColorFillModel, GivesTheModelsPicturesAndDraws) {
       ModelFill(work).Run(SpaceOf(c.Space));
       EXPECT_EQ(got, Snapshot()) << threads << " threads";
       EXPECT_EQ(gotState, RandomSeed);
+      for (int i = 1; i <= 97; ++i) EXPECT_EQ(gotTable[i - 1], RandomTableSlot(i)) << "slot " << i;
     }
   }
   SetThreadCount(0);

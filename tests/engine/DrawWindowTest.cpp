@@ -1,0 +1,106 @@
+// The window of draws made ahead: the same draws as one at a time, and after
+// Release the generator and the shuffle table exactly where the draws taken
+// left them, however far ahead the draws were looked at.
+#include <algorithm>
+#include <vector>
+
+#include "EngineTest.h"
+#include "engine/Random.h"
+
+namespace quillon::test {
+namespace {
+
+class DrawWindowTest : public EngineTest {};
+
+struct Pattern {
+  const char* Name;
+  int32_t Seed;
+  int Taken;  // draws taken in all
+  int Step;   // taken this many at a time
+  int Look;   // after each take, the draws up to this far ahead are looked at
+};
+
+TEST_F(DrawWindowTest, GivesTheDrawsOfOneAtATimeAndRewindsTheRest) {
+  const Pattern patterns[] = {
+      {"nothing taken, a whole window looked at", 77, 0, 1, DrawWindow::Reach - 1},
+      {"nothing looked at", 78, 0, 1, -1},
+      {"one taken", 79, 1, 1, 5},
+      {"taken one by one across blocks", -1, 700, 1, 3},
+      {"takes of five, looking far ahead", 123456, 3000, 5, DrawWindow::Reach - 6},
+      {"taken without looking", 424242, 2500, 7, -1},
+      {"long takes", INT32_MIN, 5000, 300, 400},
+  };
+  for (const Pattern& p : patterns) {
+    SCOPED_TRACE(p.Name);
+    // The reference: the same number of draws, one at a time.
+    int32_t s = p.Seed;
+    InitRandom(s);
+    std::vector<double> draws;
+    for (int k = 0; k < p.Taken + DrawWindow::Reach; ++k) draws.push_back(Random01(s));
+    s = p.Seed;
+    InitRandom(s);
+    for (int k = 0; k < p.Taken; ++k) Random01(s);
+    const int32_t state = s;
+    double table[98];
+    for (int i = 1; i <= 97; ++i) table[i] = RandomTableSlot(i);
+
+    s = p.Seed;
+    InitRandom(s);
+    {
+      DrawWindow ahead(s);
+      for (int k = 0; k < p.Taken;) {
+        for (int j = 0; j <= p.Look; ++j)
+          ASSERT_EQ(ahead.Bits(k + j) * DrawScale, draws[k + j]) << k << " + " << j;
+        const int n = std::min(p.Step, p.Taken - k);
+        ahead.Take(n);
+        k += n;
+        ASSERT_EQ(ahead.Taken(), k);
+      }
+      for (int j = 0; j <= p.Look; ++j) ahead.Bits(p.Taken + j);
+    }
+    EXPECT_EQ(s, state);
+    for (int i = 1; i <= 97; ++i) ASSERT_EQ(RandomTableSlot(i), table[i]) << i;
+    // And the generator goes on from there as if nothing had been made ahead.
+    EXPECT_EQ(Random01(s), draws[p.Taken]);
+  }
+}
+
+TEST_F(DrawWindowTest, RoundsTheSlotOfAHalfToEven) {
+  // The state before the one that draws exactly 0.5 (see RandomTest): slot
+  // Round(48.5) + 1 = 49, as a draw one at a time takes it.
+  int32_t s = 11;
+  InitRandom(s);
+  const double slot49 = RandomTableSlot(49), slot50 = RandomTableSlot(50);
+  s = 19814679;
+  {
+    DrawWindow ahead(s);
+    EXPECT_EQ(ahead.Bits(0) * DrawScale, slot49);
+    ahead.Take(1);
+  }
+  EXPECT_EQ(s, 1 << 30);
+  EXPECT_EQ(RandomTableSlot(49), 0.5);
+  EXPECT_EQ(RandomTableSlot(50), slot50);
+}
+
+TEST_F(DrawWindowTest, GoesOnAfterARelease) {
+  int32_t s = 31337, t = 31337;
+  InitRandom(s);
+  std::vector<double> draws;
+  for (int k = 0; k < 600; ++k) draws.push_back(Random01(s));
+  s = t;
+  InitRandom(s);
+  DrawWindow ahead(s);
+  EXPECT_EQ(ahead.Bits(200) * DrawScale, draws[200]);
+  ahead.Take(100);
+  ahead.Release();
+  // Released after 100 draws: it goes on from draw 100, and a second
+  // release leaves the plain calls there too.
+  EXPECT_EQ(ahead.Bits(100) * DrawScale, draws[100]);
+  EXPECT_EQ(ahead.Bits(300) * DrawScale, draws[300]);
+  ahead.Take(3);
+  ahead.Release();
+  EXPECT_EQ(Random01(s), draws[103]);
+}
+
+}  // namespace
+}  // namespace quillon::test
