@@ -1,5 +1,6 @@
 #include "modules/generators/Twig.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <type_traits>
@@ -42,8 +43,9 @@ inline void StepTwig(int32_t& State, int W, int H, int& x, int& y) {
     y += 1;
     x += RandomInt(State, -1, 1);
   }
-  x = WrapSide(x, W);
-  y = WrapSide(y, H);
+  // One step off the picture wraps to the other side.
+  x = x < 1 ? W : (x > W ? 1 : x);
+  y = y < 1 ? H : (y > H ? 1 : y);
 }
 
 // Calls body with the orientation as a constant: 1, 2, 3, and 0 for any other.
@@ -71,7 +73,7 @@ class TwigBatch {
 
   explicit TwigBatch(const int32_t start[3]) {
     for (int c = 0; c < 3; ++c) start_[c] = start[c];
-    for (Band& b : bands_) b.Spots.reserve(2 * Batch / bands_.size());
+    for (Band& b : bands_) b.Spots.resize(2 * Batch / bands_.size());
   }
 
   // Walks a twig of 1..LongestKept pixels from (x, y) and keeps its pixels.
@@ -107,7 +109,7 @@ class TwigBatch {
     });
     for (Band& band : bands_) {
       band.Runs.clear();
-      band.Spots.clear();
+      band.Used = 0;
     }
     pending_ = 0;
   }
@@ -124,24 +126,29 @@ class TwigBatch {
   };
   struct Band {
     std::vector<Run> Runs;
-    std::vector<uint32_t> Spots;  // x << 16 | y
+    std::vector<uint32_t> Spots;  // x << 16 | y; the first Used are kept pixels
+    size_t Used = 0;
   };
 
+  // One run at a time: the twig's pixels until it leaves the band, written
+  // through a local pointer (room for the rest of the twig made first).
   template <int O>
   void Walk(int x, int y, int32_t length) {
     const int W = ImageWidth, H = ImageHeight;
     int32_t state = RandomSeed;
-    Band* band = nullptr;
-    int bandIndex = -1;
-    for (int32_t k = 0; k < length; ++k) {
-      if ((x - 1) >> BandShift != bandIndex) {
-        bandIndex = (x - 1) >> BandShift;
-        band = &bands_[static_cast<size_t>(bandIndex)];
-        band->Runs.push_back({band->Spots.size(), k, 0});
-      }
-      band->Spots.push_back(static_cast<uint32_t>(x) << 16 | static_cast<uint32_t>(y));
-      ++band->Runs.back().Length;
-      StepTwig<O>(state, W, H, x, y);
+    for (int32_t k = 0; k < length;) {
+      const int bandIndex = (x - 1) >> BandShift;
+      Band& band = bands_[static_cast<size_t>(bandIndex)];
+      const size_t need = band.Used + static_cast<size_t>(length - k);
+      if (band.Spots.size() < need) band.Spots.resize(std::max(need, 2 * band.Spots.size()));
+      uint32_t* spot = &band.Spots[band.Used];
+      const int32_t from = k;
+      do {
+        *spot++ = static_cast<uint32_t>(x) << 16 | static_cast<uint32_t>(y);
+        StepTwig<O>(state, W, H, x, y);
+      } while (++k < length && (x - 1) >> BandShift == bandIndex);
+      band.Runs.push_back({band.Used, from, k - from});
+      band.Used += static_cast<size_t>(k - from);
     }
     RandomSeed = state;
   }
