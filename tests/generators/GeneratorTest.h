@@ -30,6 +30,17 @@ inline std::vector<Sample> Snapshot() {
   return v;
 }
 
+// One more value into an FNV-1a digest.
+inline uint64_t DigestStep(uint64_t h, uint32_t v) { return (h ^ v) * 1099511628211ull; }
+
+// An FNV-1a digest of both spaces of the current layer and the generator's
+// state, for pictures recorded bit for bit.
+inline uint64_t LayerAndSeedDigest() {
+  uint64_t h = 1469598103934665603ull;
+  for (Sample v : Snapshot()) h = DigestStep(h, static_cast<uint16_t>(v));
+  return DigestStep(h, static_cast<uint32_t>(RandomSeed));
+}
+
 // Scribbles over the current layer, so that a generator must draw every pixel.
 inline void Scribble() {
   for (int s = SpaceRGB; s <= SpaceHSL; ++s)
