@@ -36,8 +36,8 @@ void DrawWindow::Make(int64_t k) {
     uint64_t s = static_cast<uint32_t>(state_);
     for (int i = 0; i < n && i < 4; ++i) raw[i] = static_cast<int32_t>(s = (s * A + C) & M);
     for (int i = 4; i < n; ++i) raw[i] = static_cast<int32_t>((static_cast<uint64_t>(raw[i - 4]) * A4 + C4) & M);
+    for (int i = 0; i < n; ++i) slot[i] = static_cast<uint8_t>(detail::SlotOf(raw[i]));
     for (int i = 0; i < n; ++i) {
-      slot[i] = static_cast<uint8_t>(detail::SlotOf(raw[i]));
       out[i] = detail::RandomTable[slot[i]];
       detail::RandomTable[slot[i]] = raw[i];
     }
