@@ -1,6 +1,5 @@
 #include "modules/filters/RandomFill.h"
 
-#include <optional>
 #include <vector>
 
 #include "engine/Color.h"
@@ -253,15 +252,22 @@ class Filler {
     if (mode_ == 1) return fillable_.Get(x, y);
     return keyAt_.Get(x, y) && nonKeysInRow_[y] > 0 && nonKeysInColumn_[x] > 0;
   }
-  // Mode 1's map: Fillable(x, y) is bit y - 1 of column x, MapWords() words
-  // of bits a column.
-  const uint64_t* FillableMap() const { return fillable_.Line(1); }
+  // Mode 1's map (none in mode 2): Fillable(x, y) is bit y - 1 of column x,
+  // MapWords() words of bits a column.
+  const uint64_t* FillableMap() const { return mode_ == 1 ? fillable_.Line(1) : nullptr; }
   int MapWords() const { return fillable_.Words(); }
 
-  // Where a mode 1 fill of (x, y) will read and write: nine places, each
-  // the start of a word. (The caller prefetches them: a function that only
-  // prefetched would have no effect the compiler need keep.)
-  void Reads(int x, int y, const void* at[9]) const {
+  // Where a fill of (x, y) will read and write, as far as the place tells:
+  // N places, each the start of a word. (The caller prefetches them: a
+  // function that only prefetched would have no effect the compiler need
+  // keep.) In mode 1 that is all of it; mode 2 reads the words its searches
+  // start from, and then the pixels they find (SourceReads).
+  int Reads(int x, int y, const void* at[9]) const {
+    if (mode_ == 2) {
+      at[0] = px_ + Index(x, y);
+      at[1] = keyInRow_.Line(y) + ((x - 1) >> 6);
+      return 2;
+    }
     const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
     const int y0 = y > 1 ? y - 1 : H_, y1 = y < H_ ? y + 1 : 1;
     for (int i = 0; i < 3; ++i) {
@@ -271,6 +277,17 @@ class Filler {
     at[6] = keyAt_.Line(x) + ((y - 1) >> 6);
     at[7] = fillable_.Line(xs[0]) + ((y - 1) >> 6);
     at[8] = fillable_.Line(xs[2]) + ((y - 1) >> 6);
+    return 9;
+  }
+  // The pixels a mode 2 fill of (x, y) reads, once the words its searches
+  // go through are at hand.
+  void SourceReads(int x, int y, const void* at[4]) const {
+    int right, left, down, up;
+    if (!Nearest(x, y, right, left, down, up)) right = left = x, down = up = y;
+    at[0] = px_ + Index(right, y);
+    at[1] = px_ + Index(left, y);
+    at[2] = px_ + Index(x, down);
+    at[3] = px_ + Index(x, up);
   }
 
   // Whether any key pixel could still change under the given mode.
@@ -337,6 +354,22 @@ class Filler {
     }
   }
 
+  // The nearest non-key pixel to the right, left, below and above key pixel
+  // (x, y), each search wrapping and giving up when it comes back to the
+  // start (the pixel itself is a key pixel, so a search that finds nothing
+  // on its way around finds nothing at all); false when one finds nothing.
+  bool Nearest(int x, int y, int& right, int& left, int& down, int& up) const {
+    right = x < W_ ? keyInRow_.FirstClear(y, x + 1, W_) : 0;
+    if (right == 0) right = keyInRow_.FirstClear(y, 1, x - 1);
+    left = x > 1 ? keyInRow_.LastClear(y, 1, x - 1) : 0;
+    if (left == 0) left = keyInRow_.LastClear(y, x + 1, W_);
+    down = y < H_ ? keyAt_.FirstClear(x, y + 1, H_) : 0;
+    if (down == 0) down = keyAt_.FirstClear(x, 1, y - 1);
+    up = y > 1 ? keyAt_.LastClear(x, 1, y - 1) : 0;
+    if (up == 0) up = keyAt_.LastClear(x, y + 1, H_);
+    return right != 0 && left != 0 && down != 0 && up != 0;
+  }
+
   // The rounded source averages of channels 1..3, or false when the mode
   // finds nothing to fill from.
   bool Sources(int mode, int x, int y, int64_t avg[3]) const {
@@ -348,19 +381,8 @@ class Filler {
       ++count;
     };
     if (mode == 2) {
-      // The nearest non-key pixel to the right, left, below and above, each
-      // search wrapping and giving up when it comes back to the start (the
-      // pixel itself is a key pixel, so a search that finds nothing on its
-      // way around finds nothing at all).
-      int right = x < W_ ? keyInRow_.FirstClear(y, x + 1, W_) : 0;
-      if (right == 0) right = keyInRow_.FirstClear(y, 1, x - 1);
-      int left = x > 1 ? keyInRow_.LastClear(y, 1, x - 1) : 0;
-      if (left == 0) left = keyInRow_.LastClear(y, x + 1, W_);
-      int down = y < H_ ? keyAt_.FirstClear(x, y + 1, H_) : 0;
-      if (down == 0) down = keyAt_.FirstClear(x, 1, y - 1);
-      int up = y > 1 ? keyAt_.LastClear(x, 1, y - 1) : 0;
-      if (up == 0) up = keyAt_.LastClear(x, y + 1, H_);
-      if (right == 0 || left == 0 || down == 0 || up == 0) return false;
+      int right, left, down, up;
+      if (!Nearest(x, y, right, left, down, up)) return false;
       add(right, y);
       add(left, y);
       add(x, down);
@@ -415,56 +437,67 @@ class Filler {
   int64_t keyCount_ = 0;
 };
 
-// The probes of mode 1's rounds, with their draws made ahead. A probe takes
-// two draws (x, then y) and, where it fills, three more, so where the coming
+// The probes of the rounds, with their draws made ahead. A probe takes two
+// draws (x, then y) and, where it fills, three more, so where the coming
 // probes fall follows from the draws and from which of them fill. A scout
-// follows the probes a few ahead of the current one and fetches the
-// neighbourhoods of those that will fill into the cache while the current
-// ones are filled. A fill can change what a later probe does (its place
-// fills no more, or its neighbours find a source): each probe checks its
-// place when it comes to it, so a wrong guess costs time, never a pixel.
+// follows the probes a few ahead of the current one and fetches what the
+// fills among them will read into the cache while the current ones are
+// filled: the neighbourhood in mode 1; in mode 2 the words the searches
+// along the row and the column start from, and a finder a few probes behind
+// the scout, where those words have arrived, then fetches the pixels the
+// searches find. A fill can change what a later probe does (its place fills
+// no more, or a neighbour or a search finds a new source): each probe
+// checks its place when it comes to it, so a wrong guess costs time, never
+// a pixel.
 template <typename Words>
 class Prober {
  public:
   explicit Prober(Filler<Words>& fill)
-      : fill_(fill), draws_(RandomSeed), W_(ImageWidth), H_(ImageHeight), map_(fill.FillableMap()),
-        words_(fill.MapWords()) {}
+      : fill_(fill), draws_(RandomSeed), mode_(fill.Mode()), W_(ImageWidth), H_(ImageHeight),
+        map_(fill.FillableMap()), words_(fill.MapWords()) {}
 
   // One round of Probes probes; sets changed when a fill changed a pixel,
   // possible as Fill does.
   void Round(int64_t Probes, bool& changed, bool& possible) {
-    int64_t p = draws_.Taken(), scout = scout_;
-    int lead = lead_;
+    int64_t p = draws_.Taken(), scout = scout_, finder = finder_;
+    int lead = lead_, findLead = findLead_;
     for (int64_t i = 0; i < Probes; ++i) {
       for (; lead < Lead; ++lead) scout = Scout(scout);
+      if (mode_ == 2)
+        for (; findLead < FindLead; ++findLead) finder = Find(finder);
       const uint32_t seen = seen_[p & Mask];
       const int x = static_cast<int>(seen & 0x7FFF), y = static_cast<int>(seen >> 15 & 0x7FFF);
       const bool fills = Fills(x, y);
       if (fills) {
         const auto deviation = [&](int c, int64_t span) { return RoundDraw(draws_.Bits(p + 2 + c), span); };
-        if (fill_.Fill(1, x, y, possible, deviation) == FillResult::Changed) changed = true;
+        if (fill_.Fill(mode_, x, y, possible, deviation) == FillResult::Changed) changed = true;
       }
       const int step = fills ? 5 : 2;
       if (fills == (seen >> 31 != 0)) {
         --lead;
+        if (mode_ == 2) --findLead;
       } else {  // the scout guessed wrong here: it starts again from the next probe
-        scout = p + step;
-        lead = 0;
+        scout = finder = p + step;
+        lead = findLead = 0;
       }
       p += step;
       draws_.Take(step);
     }
     scout_ = scout;
+    finder_ = finder;
     lead_ = lead;
+    findLead_ = findLead;
   }
 
  private:
-  static constexpr int Lead = 16;  // probes the scout is ahead
+  static constexpr int Lead = 16;     // probes the scout is ahead
+  static constexpr int FindLead = 8;  // probes the finder is ahead, in mode 2
   static constexpr int Ring = 128, Mask = Ring - 1;
-  static_assert(5 * Lead + 2 < DrawWindow::Reach && 5 * Lead + 5 < Ring);
+  static_assert(5 * Lead + 2 < DrawWindow::Reach && 5 * Lead + 5 < Ring && FindLead < Lead);
 
-  // Filler::Fillable, from the map's words.
+  // Filler::Fillable, in mode 1 from the map's words.
   bool Fills(int x, int y) const {
+    if (mode_ == 2) return fill_.Fillable(x, y);
     return map_[static_cast<unsigned>((x - 1) * words_ + ((y - 1) >> 6))] >> ((y - 1) & 63) & 1;
   }
 
@@ -478,19 +511,31 @@ class Prober {
     seen_[S & Mask] = static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 15 | static_cast<uint32_t>(fills) << 31;
     if (fills) {
       const void* reads[9];
-      fill_.Reads(x, y, reads);
-      for (const void* at : reads) __builtin_prefetch(at);
+      for (int k = fill_.Reads(x, y, reads) - 1; k >= 0; --k) __builtin_prefetch(reads[k]);
     }
     return S + (fills ? 5 : 2);
   }
 
+  // Mode 2: follows the scout's guesses a few probes behind it, where the
+  // words the searches go through have arrived, and fetches the pixels the
+  // fills will read. Returns the next probe's first draw.
+  int64_t Find(int64_t F) {
+    const uint32_t seen = seen_[F & Mask];
+    if (seen >> 31 == 0) return F + 2;
+    const void* reads[4];
+    fill_.SourceReads(static_cast<int>(seen & 0x7FFF), static_cast<int>(seen >> 15 & 0x7FFF), reads);
+    for (const void* at : reads) __builtin_prefetch(at);
+    return F + 5;
+  }
+
   Filler<Words>& fill_;
   DrawWindow draws_;
-  const int W_, H_;
-  const uint64_t* const map_;  // the map Fills reads
+  const int mode_, W_, H_;
+  const uint64_t* const map_;  // mode 1: the map Fills reads
   const int words_;            // its words per column
   int64_t scout_ = 0;          // the next probe to look at
-  int lead_ = 0;               // probes looked at ahead of the current one
+  int64_t finder_ = 0;         // mode 2: the next probe to find sources for
+  int lead_ = 0, findLead_ = 0;  // how many probes they are ahead of the current one
   uint32_t seen_[Ring];        // by probe: x | y << 15 | whether the scout found it fills << 31
 };
 
@@ -506,25 +551,11 @@ void FillPicture(const TRNCCWork& work) {
   const int64_t pixels = static_cast<int64_t>(W) * H;
   const int64_t enough = Round(static_cast<Real>(pixels) * 10 / 100);
 
-  // Mode 1 probes with its draws made ahead (its fills read a neighbourhood
-  // known from the probe's place); mode 2's fills search along the row and
-  // the column first, which looking ahead has not paid for.
-  const auto deviation = [](int, int64_t span) { return RandomRound(RandomSeed, span); };
   {
-    std::optional<Prober<Words>> probe;
-    if (fill.Mode() == 1) probe.emplace(fill);
+    Prober<Words> probe(fill);
     for (int idle = 0;;) {
       bool changed = false, possible = false;
-      if (probe) {
-        probe->Round(pixels, changed, possible);
-      } else {
-        for (int64_t i = 0; i < pixels; ++i) {
-          const int x = static_cast<int>(RandomRound(RandomSeed, W - 1)) + 1;
-          const int y = static_cast<int>(RandomRound(RandomSeed, H - 1)) + 1;
-          if (fill.Fillable(x, y) && fill.Fill(fill.Mode(), x, y, possible, deviation) == FillResult::Changed)
-            changed = true;
-        }
-      }
+      probe.Round(pixels, changed, possible);
       if (fill.KeyCount() < enough) break;
       if (changed) {
         idle = 0;
@@ -534,6 +565,7 @@ void FillPicture(const TRNCCWork& work) {
     }
   }  // the draws made ahead are undone here
 
+  const auto deviation = [](int, int64_t span) { return RandomRound(RandomSeed, span); };
   // A sweep visits the key pixels column by column, from the words of the key
   // map; a fill clears only the bit of the pixel it fills, so each word read
   // before its pixels are filled still lists the key pixels after them.
