@@ -105,8 +105,21 @@ std::mutex ReadyMutex;
 std::vector<ReadyPart> ReadyParts;
 bool CanPopulate = true;
 
-// Maps the pages of the first Bytes of each plane (at most the plane's size)
-// not made ready since the last clear, one huge page to an item of work.
+// Whether p lies in the store. Only the store's planes are made ready: other
+// memory, a caller's copy of a picture say, is left to its writes.
+bool InStore(const void* p) {
+  const auto in = [p](const void* object, size_t bytes) {
+    const uintptr_t at = reinterpret_cast<uintptr_t>(p), start = reinterpret_cast<uintptr_t>(object);
+    return at >= start && at - start < bytes;
+  };
+  return in(Layers, sizeof(Layers)) || in(&BackupLayer, sizeof(BackupLayer)) || in(Buffers, sizeof(Buffers)) ||
+         in(&FloatMatrix, sizeof(FloatMatrix)) || in(FloatPlanes, sizeof(FloatPlanes)) ||
+         in(&BlendMask, sizeof(BlendMask));
+}
+
+// Maps the pages of the first Bytes of each plane of the store (at most the
+// plane's size) not made ready since the last clear, one huge page to an item
+// of work.
 void PrepareParts(const std::vector<ReadyPart>& parts) {
 #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
   AdviseStoreOnce();
@@ -115,6 +128,7 @@ void PrepareParts(const std::vector<ReadyPart>& parts) {
     std::lock_guard<std::mutex> lock(ReadyMutex);
     if (!CanPopulate) return;
     for (const ReadyPart& part : parts) {
+      if (!InStore(part.Plane)) continue;
       auto known = std::find_if(ReadyParts.begin(), ReadyParts.end(),
                                 [&](const ReadyPart& r) { return r.Plane == part.Plane; });
       const size_t from = known == ReadyParts.end() ? 0 : known->Bytes;

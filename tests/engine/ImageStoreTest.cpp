@@ -3,6 +3,7 @@
 // writes, and a store nothing wrote to stays zero. Readying planes for
 // writing changes none of their samples.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,19 @@ TEST_F(ImageStoreTest, PreparingKeepsEveryPartAsItIs) {
     EXPECT_EQ(At(Layers[1].plane(SpaceHSL, 3), 1), 5) << "width " << width;
     EXPECT_EQ(At(Layers[1].plane(SpaceHSL, 3), 2), 0) << "width " << width;
   }
+}
+
+// A picture outside the store, a copy on the heap, is copied into and out of
+// as any other: only the store's own planes are readied for writing.
+TEST_F(ImageStoreTest, CopiesIntoAndOutOfAPictureOutsideTheStore) {
+  ImageWidth = ImageHeight = MaxImageSide;
+  auto copy = std::make_unique<LayerData>();
+  Layers[1].plane(SpaceRGB, 2).at(MaxImageSide, MaxImageSide) = 77;
+  CopyPicture(Layers[1], *copy);
+  EXPECT_EQ(copy->plane(SpaceRGB, 2).at(MaxImageSide, MaxImageSide), 77);
+  CopyPicture(*copy, BackupLayer);
+  EXPECT_EQ(BackupLayer.plane(SpaceRGB, 2).at(MaxImageSide, MaxImageSide), 77);
+  EXPECT_EQ(BackupLayer.plane(SpaceRGB, 1).at(1, 1), 0);
 }
 
 TEST_F(ImageStoreTest, ClearLeavesTheMemoryAroundTheStoreAlone) {
