@@ -183,16 +183,7 @@ class Filler {
     });
     for (int x = 1; x <= W_; ++x) keyCount_ += keysInColumn[x];
     if (mode_ == 2) {
-      nonKeysInRow_.assign(H_ + 1, 0);
-      nonKeysInColumn_.assign(W_ + 1, 0);
-      for (int x = 1; x <= W_; ++x)
-        for (int y = 1; y <= H_; ++y)
-          if (keyAt_.Get(x, y)) {
-            keyInRow_.Set(y, x);
-          } else {
-            ++nonKeysInRow_[y];
-            ++nonKeysInColumn_[x];
-          }
+      MarkRows();
     } else {
       MarkFillable();
     }
@@ -321,6 +312,46 @@ class Filler {
     return words;
   }
   size_t Index(int x, int y) const { return static_cast<size_t>(x - 1) * H_ + (y - 1); }
+
+  // Mode 2's row map, the key map turned over 64 x 64 bits at a time, and
+  // the non-key pixels of each row and column.
+  void MarkRows() {
+    const int columnWords = keyAt_.Words(), rowWords = keyInRow_.Words();
+    nonKeysInColumn_.assign(W_ + 1, 0);
+    nonKeysInRow_.assign(H_ + 1, 0);
+    for (int x = 1; x <= W_; ++x) {
+      int keys = 0;
+      for (int k = 0; k < columnWords; ++k) keys += __builtin_popcountll(keyAt_.Line(x)[k]);
+      nonKeysInColumn_[x] = H_ - keys;
+    }
+    for (int bx = 0; bx < rowWords; ++bx)
+      for (int by = 0; by < columnWords; ++by) {
+        uint64_t block[64];  // block[i] bit j: column 64 bx + i + 1, row 64 by + j + 1
+        for (int i = 0; i < 64; ++i) {
+          const int x = 64 * bx + i + 1;
+          block[i] = x <= W_ ? keyAt_.Line(x)[by] : 0;
+        }
+        Transpose(block);  // now block[j] bit i
+        for (int j = 0; j < 64 && 64 * by + j < H_; ++j) keyInRow_.Line(64 * by + j + 1)[bx] = block[j];
+      }
+    for (int y = 1; y <= H_; ++y) {
+      int keys = 0;
+      for (int k = 0; k < rowWords; ++k) keys += __builtin_popcountll(keyInRow_.Line(y)[k]);
+      nonKeysInRow_[y] = W_ - keys;
+    }
+  }
+
+  // Turns a 64 x 64 matrix of bits over, bit j of word i to bit i of word j,
+  // by swapping ever smaller blocks across the diagonal.
+  static void Transpose(uint64_t a[64]) {
+    uint64_t m = 0x00000000FFFFFFFFull;
+    for (int j = 32; j != 0; j >>= 1, m ^= m << j)
+      for (int k = 0; k < 64; k = ((k | j) + 1) & ~j) {
+        const uint64_t t = ((a[k] >> j) ^ a[k | j]) & m;
+        a[k] ^= t << j;
+        a[k | j] ^= t;
+      }
+  }
 
   // The fillable map of mode 1: the key pixels that are not key pixels all
   // round. Column by column, word by word: Around holds the key pixels whose
