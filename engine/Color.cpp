@@ -172,23 +172,22 @@ QUILLON_VECTOR_CLONES void ColumnToRGB(const Sample* __restrict hh, const Sample
 
 }  // namespace
 
-void SyncLayerColorSpace(int layer, int Space) {
+void SyncColumns(int layer, int Space, int X0, int X1) {
   LayerData& d = Layer(layer);
   const int h = ImageHeight;
-  PrepareToWrite(d, Space == SpaceRGB ? SpaceHSL : SpaceRGB);
-  if (Space == SpaceRGB) {
-    ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
-      for (int x = x0; x <= x1; ++x)
-        ColumnToHSL(d.plane(SpaceRGB, 1).column(x), d.plane(SpaceRGB, 2).column(x), d.plane(SpaceRGB, 3).column(x),
-                    d.plane(SpaceHSL, 1).column(x), d.plane(SpaceHSL, 2).column(x), d.plane(SpaceHSL, 3).column(x), h);
-    });
-  } else {
-    ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
-      for (int x = x0; x <= x1; ++x)
-        ColumnToRGB(d.plane(SpaceHSL, 1).column(x), d.plane(SpaceHSL, 2).column(x), d.plane(SpaceHSL, 3).column(x),
-                    d.plane(SpaceRGB, 1).column(x), d.plane(SpaceRGB, 2).column(x), d.plane(SpaceRGB, 3).column(x), h);
-    });
+  for (int x = X0; x <= X1; ++x) {
+    if (Space == SpaceRGB)
+      ColumnToHSL(d.plane(SpaceRGB, 1).column(x), d.plane(SpaceRGB, 2).column(x), d.plane(SpaceRGB, 3).column(x),
+                  d.plane(SpaceHSL, 1).column(x), d.plane(SpaceHSL, 2).column(x), d.plane(SpaceHSL, 3).column(x), h);
+    else
+      ColumnToRGB(d.plane(SpaceHSL, 1).column(x), d.plane(SpaceHSL, 2).column(x), d.plane(SpaceHSL, 3).column(x),
+                  d.plane(SpaceRGB, 1).column(x), d.plane(SpaceRGB, 2).column(x), d.plane(SpaceRGB, 3).column(x), h);
   }
+}
+
+void SyncLayerColorSpace(int layer, int Space) {
+  PrepareToWrite(Layer(layer), Space == SpaceRGB ? SpaceHSL : SpaceRGB);
+  ParallelColumns(1, ImageWidth, [&](int x0, int x1) { SyncColumns(layer, Space, x0, x1); });
 }
 
 void SyncColorSpace(int Space) { SyncLayerColorSpace(ResultLayer, Space); }

@@ -37,5 +37,8 @@ void SyncColorSpace(int Space);
 void SyncCurrentColorSpace(int Space);
 // The same for either layer (CurrentLayer or anything else = result layer).
 void SyncLayerColorSpace(int Layer, int Space);
+// The same for columns X0..X1 only, on the calling thread: for a pass that
+// converts each column as soon as it has written it.
+void SyncColumns(int Layer, int Space, int X0, int X1);
 
 }  // namespace quillon

@@ -127,7 +127,8 @@ void Noise_Compute() {
   }
   // On several threads the draws are computed ahead; a walk along them finds
   // where each column's draws start (from noisy draw to noisy draw), and the
-  // columns are painted over the threads.
+  // columns are painted over the threads, each converted into the other space
+  // while it is at hand.
   DrawsAhead draws(RandomSeed);
   NoisyDraws noisy(draws, w.Rate);
   std::vector<int64_t> columnStart(static_cast<size_t>(std::max(W, 0)));
@@ -153,6 +154,7 @@ void Noise_Compute() {
   draws.Commit(n);
 
   const int32_t* bits = draws.Bits();
+  PrepareToWrite(d, space == SpaceRGB ? SpaceHSL : SpaceRGB);
   ParallelColumns(1, W, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) {
       Sample* c1 = d.plane(space, 1).column(x);
@@ -172,9 +174,9 @@ void Noise_Compute() {
           k += 1;
         }
       }
+      SyncColumns(CurrentLayer, space, x, x);
     }
   });
-  SyncCurrentColorSpace(space);
 }
 
 }  // namespace quillon

@@ -66,7 +66,7 @@ TEST(Noise, DrawsPixelsColumnByColumnWithTheRateRule) {
 // The draws are computed ahead over the threads, in stretches, and more of
 // them when the first estimate falls short (many noisy pixels): the pixels,
 // the state and the shuffle table are those of the draws taken one by one,
-// at every rate and thread count.
+// at every rate and thread count, and every column converted to HSL.
 TEST(Noise, DrawsAheadGiveTheDrawsOneByOne) {
   FreshPicture(230, 190);
   RunningInstance = 3;
@@ -77,6 +77,7 @@ TEST(Noise, DrawsAheadGiveTheDrawsOneByOne) {
       Scribble();
       RunNoise(SpaceRGB, rate, 4321 + rate);
       ExpectReplayed(rate, 4321 + rate);
+      ExpectSoundLayer(SpaceRGB);
     }
   SetThreadCount(0);
 }
