@@ -63,21 +63,16 @@ inline constexpr double C1 = 0x1.555555555554cp-5, C2 = -0x1.6c16c16c15177p-10, 
                         C4 = -0x1.27e4f809c52adp-22, C5 = 0x1.1ee9ebdb4b1c4p-29, C6 = -0x1.8fae9be8838d4p-37;
 
 // The polynomial's coefficients for every combination of the lanes'
-// quadrants: index bit i (lane i) set for a cosine, bit 2 + i for a negative
-// result. A row holds the six coefficient pairs, signed.
+// functions: index bit i set when lane i takes the cosine. A row holds the
+// six coefficient pairs, then 1 in both lanes (read from the row, it costs
+// a load instead of being built in a register at every use).
 struct CoefficientRows {
-  alignas(16) V2 Row[16][6];
+  alignas(16) V2 Row[4][7];
   constexpr CoefficientRows() : Row{} {
     const double sine[6] = {S1, S2, S3, S4, S5, S6}, cosine[6] = {C1, C2, C3, C4, C5, C6};
-    for (int index = 0; index < 16; ++index)
-      for (int j = 0; j < 6; ++j) {
-        double lane[2];
-        for (int i = 0; i < 2; ++i) {
-          const double v = (index >> i) & 1 ? cosine[j] : sine[j];
-          lane[i] = (index >> (2 + i)) & 1 ? -v : v;
-        }
-        Row[index][j] = V2{lane[0], lane[1]};
-      }
+    for (int index = 0; index < 4; ++index)
+      for (int j = 0; j < 6; ++j) Row[index][j] = V2{index & 1 ? cosine[j] : sine[j], index & 2 ? cosine[j] : sine[j]};
+    for (int index = 0; index < 4; ++index) Row[index][6] = V2{1.0, 1.0};
   }
   const V2* operator[](int Index) const { return Row[Index]; }
 };
@@ -91,39 +86,37 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
 // is fine) and |rl| within about an ulp of rh, turned by the quadrant n:
 // bit 0 of n set takes the cosine, bit 1 the negative.
 [[gnu::always_inline]] inline V2 Evaluate(V2 rh, V2 rl, U2 n) {
-  // Both bits of n are known long before r, so each lane picks its terms and
-  // signs them first (the coefficients as one signed row of the table), and
-  // only one polynomial is evaluated:
+  // Bit 0 of n is known long before r, so each lane picks its terms first
+  // (the coefficients as one row of the table), and only one polynomial is
+  // evaluated:
   //   sin(rh + rl) = rh + ((z rh) Ps(z) + rl (1 - z / 2))
   //   cos(rh + rl) = c1 + (((1 - c1) - z / 2) + (z^2 Pc(z) - rh rl))
   // with c1 = 1 - z / 2 rounded (its rounding error is the second term).
+  // The sign of bit 1 is put on the sum alone: rounding to nearest is
+  // symmetric, so negating every term would give the same bits.
   // Spelled in SSE2 operations: as generic vector code the masks get
   // taken apart lane by lane, on the longest path of the step.
   const __m128i ni = std::bit_cast<__m128i>(n);
-  const __m128i bit0 = _mm_slli_epi64(ni, 63), bit1 = _mm_slli_epi64(_mm_srli_epi64(ni, 1), 63);
+  const __m128i bit0 = _mm_slli_epi64(ni, 63);
   const U2 odd = std::bit_cast<U2>(_mm_shuffle_epi32(_mm_srai_epi32(bit0, 31), 0xF5));
-  const U2 sign = std::bit_cast<U2>(bit1);
+  const U2 sign = std::bit_cast<U2>(_mm_slli_epi64(_mm_srli_epi64(ni, 1), 63));
   auto choose = [&](V2 ifCos, V2 ifSin) {
-    return (std::bit_cast<U2>(ifCos) & odd) | (std::bit_cast<U2>(ifSin) & ~odd);
+    return std::bit_cast<V2>((std::bit_cast<U2>(ifCos) & odd) | (std::bit_cast<U2>(ifSin) & ~odd));
   };
-  auto pick = [&](V2 ifCos, V2 ifSin) { return std::bit_cast<V2>(choose(ifCos, ifSin) ^ sign); };
-  const V2* c = CoefficientTable[_mm_movemask_pd(_mm_castsi128_pd(bit0)) |
-                                 _mm_movemask_pd(_mm_castsi128_pd(_mm_slli_epi64(ni, 62))) << 2];
+  const V2* c = CoefficientTable[_mm_movemask_pd(_mm_castsi128_pd(bit0))];
 
   const V2 z = rh * rh;
   const V2 z2 = z * z;
   const V2 z4 = z2 * z2;
   const V2 hz = 0.5 * z;
-  const V2 one = Splat(1.0);
+  const V2 one = c[6];
   const V2 c1 = one - hz;
-  const V2 head = pick(c1, rh);
-  const V2 low = pick((one - c1) - hz, rl * (one - hz));
-  const V2 m = std::bit_cast<V2>(choose(z2, z * rh));
-  const V2 w = pick(rh * rl, Splat(0.0));
+  const V2 head = choose(c1, rh);
+  const V2 low = choose((one - c1) - hz, rl * c1);
+  const V2 m = choose(z2, z * rh);
+  const V2 w = std::bit_cast<V2>(std::bit_cast<U2>(rh * rl) & odd);
   const V2 poly = ((c[0] + z * c[1]) + z2 * (c[2] + z * c[3])) + z4 * (c[4] + z * c[5]);
-  // Every term carries the sign (m through the coefficients): rounding to
-  // nearest is symmetric, so the result is the signed one exactly.
-  return head + (low + (m * poly - w));
+  return std::bit_cast<V2>(std::bit_cast<U2>(head + (low + (m * poly - w))) ^ sign);
 }
 
 // sin or cos of each lane; CosLane holds 1 for a cosine lane, 0 for a sine.

@@ -125,6 +125,15 @@ inline int RoundSmall(double V) {
   return static_cast<int>(m);
 }
 
+// RoundSmall of both lanes at once. Before the constant is taken away again,
+// the low 32 bits of each lane hold the rounded value.
+inline void RoundSmall2(Double2 V, int& X, int& Y) {
+  const __m128i m = std::bit_cast<__m128i>(V + Double2{0x1.8p52, 0x1.8p52});
+  const uint64_t both = static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_shuffle_epi32(m, 0x08)));
+  X = static_cast<int>(static_cast<uint32_t>(both));
+  Y = static_cast<int>(static_cast<uint32_t>(both >> 32));
+}
+
 // Hit counts go up a few steps after their pixel is found. The orbit jumps
 // across the whole plane, so nearly every count is a cache miss; waiting
 // for it at once would hold up the sine and cosine work of the next steps.
@@ -169,6 +178,7 @@ class ChaosOrbit {
         h_(ImageHeight),
         low_{S.XMin, S.YMin},
         scale_{S.KX, S.KY},
+        high_{ImageWidth + 1.0, ImageHeight + 1.0},
         step_(S.PhaseStep),
         p_{S.X, S.Y} {}
 
@@ -212,10 +222,13 @@ class ChaosOrbit {
   // Counts the pixel step i lands on and moves on to it. A step is tested
   // as a real first: an extreme offset puts it far outside any integer
   // range, and only a value near the picture is rounded and converted.
+  // Both coordinates are tested and rounded side by side, in their lanes.
   [[gnu::always_inline]] void Land(Double2 next, int64_t i, Double2& p, double& t) {
     const Double2 r = (next - low_) * scale_;
-    if (r[0] > 0 && r[0] < w_ + 1.0 && r[1] > 0 && r[1] < h_ + 1.0) {
-      const int px = RoundSmall(r[0]), py = RoundSmall(r[1]);
+    const __m128d rd = std::bit_cast<__m128d>(r);
+    if (_mm_movemask_pd(_mm_and_pd(_mm_cmpgt_pd(rd, _mm_setzero_pd()), _mm_cmplt_pd(rd, high_))) == 3) {
+      int px, py;
+      RoundSmall2(r, px, py);
       if (px >= 1 && px <= w_ && py >= 1 && py <= h_) hits_.Add(&counts_.at(px, py), static_cast<uint64_t>(i));
     }
     p = next;
@@ -226,6 +239,7 @@ class ChaosOrbit {
   Plane& counts_;
   const int w_, h_;
   const Double2 low_, scale_;
+  const __m128d high_;  // (width + 1, height + 1)
   const double step_;
   PendingHits hits_;
   Double2 p_;
