@@ -126,18 +126,19 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
 [[gnu::always_inline]] inline V2 SinOrCos(V2 x, U2 CosLane, U2& Careful) {
   const V2 q = x * TwoOverPi + RoundMagic;
   const V2 k = q - Splat(RoundMagic);
-  // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1;
-  // the two subtractions after it keep their rounding errors in the low part
-  // rl, which stays within about an ulp of rh. The first needs the full
-  // two-sum (k P2 may exceed x - k P1); in the second |h1| >= |k P3| in
-  // every lane that does not take the careful path (there |rh| >= 2 |k P3|),
-  // so the short form gives the same exact error.
+  // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1.
+  // So is h1 = (x - k P1) - k P2, whichever term is larger: for |x| >= 1/2
+  // both are multiples of 2^-53 (the last bits of P1 and P2 are 2^-22 and
+  // 2^-44) and their difference is below 1, so it fits in 53 bits; below
+  // 1/2, k is 0. Only the last subtraction rounds, and the low part rl keeps
+  // its error: |h1| >= |k P3| in every lane that does not take the careful
+  // path (there |rh| >= 2 |k P3|), so the short form gives the exact error,
+  // within about an ulp of rh.
   const V2 r1 = x - k * P1;
   const V2 p2 = k * P2, p3 = k * P3;
   const V2 h1 = r1 - p2;
   const V2 rh = h1 - p3;
-  const V2 b1 = h1 - r1;
-  const V2 rl = ((r1 - (h1 - b1)) - (p2 + b1)) + ((h1 - rh) - p3);
+  const V2 rl = (h1 - rh) - p3;
 
   // Quadrant n = k (+ 1 for a cosine).
   const U2 n = std::bit_cast<U2>(q) + CosLane;

@@ -90,6 +90,30 @@ TEST(FixedTrig, BelowOneUlpNextToMultiplesOfHalfPi) {
   EXPECT_LT(worst, 1);
 }
 
+// The reduction subtracts k P2 from x - k P1 without keeping an error term:
+// that difference must be exact for every argument of the fast path, also
+// where k P2 is the larger one (next to multiples of pi/2) and just past
+// the point where k turns 1 (x - k P1 has its finest bits there).
+TEST(FixedTrig, MiddleStepOfTheReductionIsExact) {
+  using namespace trig;
+  std::mt19937_64 draw(11);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  int64_t inexact = 0;
+  auto check = [&](double x) {
+    const double k = (x * TwoOverPi + RoundMagic) - RoundMagic;
+    const double r1 = x - k * P1, p2 = k * P2, h1 = r1 - p2;
+    const double b = h1 - r1;  // two-sum: the exact error of h1
+    inexact += ((r1 - (h1 - b)) - (p2 + b)) != 0;
+  };
+  for (int i = 0; i < 1000000; ++i) {
+    check(std::ldexp(unit(draw), static_cast<int>(draw() % 30)));
+    double x = std::nearbyint(std::ldexp(unit(draw), static_cast<int>(draw() % 28))) * 1.5707963267948966;
+    for (int step = 0; step < 3; ++step, x = std::nextafter(x, 1e300)) check(x);
+    check(0.7853981633974483 + unit(draw) * 0.25);
+  }
+  EXPECT_EQ(inexact, 0);
+}
+
 bool SameBits(double a, double b) {
   return std::isnan(a) ? std::isnan(b) : std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
 }
