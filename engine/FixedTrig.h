@@ -64,15 +64,18 @@ inline constexpr double C1 = 0x1.555555555554cp-5, C2 = -0x1.6c16c16c15177p-10, 
 
 // The polynomial's coefficients for every combination of the lanes'
 // functions: index bit i set when lane i takes the cosine. A row holds the
-// six coefficient pairs, then 1 in both lanes (read from the row, it costs
-// a load instead of being built in a register at every use).
+// six coefficient pairs, then 1 in both lanes and the mask of the cosine
+// lanes (read from the row, each costs a load instead of operations in a
+// register at every use).
 struct CoefficientRows {
-  alignas(16) V2 Row[4][7];
+  alignas(16) V2 Row[4][8];
   constexpr CoefficientRows() : Row{} {
     const double sine[6] = {S1, S2, S3, S4, S5, S6}, cosine[6] = {C1, C2, C3, C4, C5, C6};
-    for (int index = 0; index < 4; ++index)
+    for (int index = 0; index < 4; ++index) {
       for (int j = 0; j < 6; ++j) Row[index][j] = V2{index & 1 ? cosine[j] : sine[j], index & 2 ? cosine[j] : sine[j]};
-    for (int index = 0; index < 4; ++index) Row[index][6] = V2{1.0, 1.0};
+      Row[index][6] = V2{1.0, 1.0};
+      Row[index][7] = std::bit_cast<V2>(U2{index & 1 ? ~uint64_t{0} : 0, index & 2 ? ~uint64_t{0} : 0});
+    }
   }
   const V2* operator[](int Index) const { return Row[Index]; }
 };
@@ -97,13 +100,12 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
   // Spelled in SSE2 operations: as generic vector code the masks get
   // taken apart lane by lane, on the longest path of the step.
   const __m128i ni = std::bit_cast<__m128i>(n);
-  const __m128i bit0 = _mm_slli_epi64(ni, 63);
-  const U2 odd = std::bit_cast<U2>(_mm_shuffle_epi32(_mm_srai_epi32(bit0, 31), 0xF5));
+  const V2* c = CoefficientTable[_mm_movemask_pd(_mm_castsi128_pd(_mm_slli_epi64(ni, 63)))];
+  const U2 odd = std::bit_cast<U2>(c[7]);
   const U2 sign = std::bit_cast<U2>(_mm_slli_epi64(_mm_srli_epi64(ni, 1), 63));
   auto choose = [&](V2 ifCos, V2 ifSin) {
     return std::bit_cast<V2>((std::bit_cast<U2>(ifCos) & odd) | (std::bit_cast<U2>(ifSin) & ~odd));
   };
-  const V2* c = CoefficientTable[_mm_movemask_pd(_mm_castsi128_pd(bit0))];
 
   const V2 z = rh * rh;
   const V2 z2 = z * z;
