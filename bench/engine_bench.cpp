@@ -4,6 +4,8 @@
 // the "Mpx/s" counter is million pixels per second.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+
 #include "engine/Chain.h"
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
@@ -95,7 +97,19 @@ void BM_CopyResultToCurrent(benchmark::State& state) { RunPass(state, [] { CopyR
 void BM_SaveResultToBackup(benchmark::State& state) { RunPass(state, [] { SaveResultToBackup(); }); }
 void BM_RestoreResultFromBackup(benchmark::State& state) { RunPass(state, [] { RestoreResultFromBackup(); }); }
 
+// The cost of a pass itself, after every pool thread has been started: a
+// pass over Columns columns of almost no work per column.
+void BM_PassOverhead(benchmark::State& state) {
+  ParallelItems(1, 64, [](int, int) {});
+  std::atomic<int64_t> sink{0};
+  const int columns = static_cast<int>(state.range(0));
+  for (auto _ : state) ParallelColumns(1, columns, [&](int a, int b) { sink += b - a; });
+  state.counters["threads"] = ThreadCount();
+}
+
 }  // namespace
+
+BENCHMARK(BM_PassOverhead)->ArgName("columns")->Arg(64)->Arg(256)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 #define QUILLON_PASS(name) \
   BENCHMARK(name)->ArgName("threads")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()

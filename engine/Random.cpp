@@ -24,9 +24,7 @@ void InitRandom(int32_t& State) {
 void DrawWindow::Make(int64_t k) {
   int64_t end = made_ + Block > k + 1 ? made_ + Block : k + 1;
   if (end > taken_ + Reach) end = taken_ + Reach;
-  constexpr uint64_t A = 843314861, C = 453816693, M = 0x7FFFFFFF;
-  constexpr uint64_t A2 = A * A & M, A3 = A2 * A & M, A4 = A2 * A2 & M;
-  constexpr uint64_t C4 = C * (1 + A + A2 + A3) & M;
+  constexpr detail::StepMap Four = detail::Steps(4);
   while (made_ < end) {
     const int first = static_cast<int>(made_ & Mask);
     const int n = static_cast<int>(std::min<int64_t>(end - made_, Window - first));
@@ -34,8 +32,8 @@ void DrawWindow::Make(int64_t k) {
     int32_t* out = out_ + first;
     uint8_t* slot = slot_ + first;
     uint64_t s = static_cast<uint32_t>(state_);
-    for (int i = 0; i < n && i < 4; ++i) raw[i] = static_cast<int32_t>(s = (s * A + C) & M);
-    for (int i = 4; i < n; ++i) raw[i] = static_cast<int32_t>((static_cast<uint64_t>(raw[i - 4]) * A4 + C4) & M);
+    for (int i = 0; i < n && i < 4; ++i) raw[i] = static_cast<int32_t>(s = detail::OneStep(s));
+    for (int i = 4; i < n; ++i) raw[i] = static_cast<int32_t>(Four(static_cast<uint64_t>(raw[i - 4])));
     for (int i = 0; i < n; ++i) slot[i] = static_cast<uint8_t>(detail::SlotOf(raw[i]));
     for (int i = 0; i < n; ++i) {
       out[i] = detail::RandomTable[slot[i]];

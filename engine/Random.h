@@ -45,11 +45,29 @@ namespace detail {
 // Slots 1..97 of the shuffle table as the integers s of their draws s / 2^31.
 extern int32_t RandomTable[RandomTableSize + 1];  // slot 0 unused
 
+// A run of generator steps as one map s -> (a s + c) mod 2^31 of the state:
+// Steps(1) is one step, Steps(n) n of them, found by squaring, so a loop can
+// jump ahead or run several chains of steps side by side.
+struct StepMap {
+  static constexpr uint64_t Mask = 0x7FFFFFFF;
+  uint64_t a, c;
+  constexpr uint64_t operator()(uint64_t s) const { return (a * s + c) & Mask; }
+  // This map, then Next.
+  constexpr StepMap Then(const StepMap& Next) const { return {(Next.a * a) & Mask, (Next.a * c + Next.c) & Mask}; }
+};
+inline constexpr StepMap OneStep{843314861, 453816693};
+constexpr StepMap Steps(int64_t Count) {
+  StepMap result{1, 0}, power = OneStep;
+  for (; Count > 0; Count >>= 1) {
+    if (Count & 1) result = result.Then(power);
+    power = power.Then(power);
+  }
+  return result;
+}
+
 // One step of the generator; returns the new state, the integer of the draw.
 inline int32_t StepBits(int32_t& State) {
-  const uint64_t s =
-      (static_cast<uint64_t>(static_cast<uint32_t>(State)) * 843314861ull + 453816693ull) & 0x7FFFFFFFull;
-  State = static_cast<int32_t>(s);
+  State = static_cast<int32_t>(OneStep(static_cast<uint32_t>(State)));
   return State;
 }
 

@@ -11,35 +11,9 @@ namespace quillon {
 
 namespace {
 
-constexpr uint64_t StateMask = 0x7FFFFFFF;
 // Steps per item of work: enough to outweigh the jump and the table of each
 // stretch, few enough that the last stretch's replay at Commit stays short.
 constexpr int64_t StretchSteps = 16384;
-
-// The step is an affine map s -> a s + c modulo 2^31; its coefficients are
-// what it makes of 0 and 1.
-struct Affine {
-  uint64_t a, c;
-  uint64_t operator()(uint64_t s) const { return (a * s + c) & StateMask; }
-  Affine then(const Affine& next) const { return {(next.a * a) & StateMask, (next.a * c + next.c) & StateMask}; }
-};
-
-Affine OneStep() {
-  int32_t zero = 0, one = 1;
-  const uint64_t c = static_cast<uint64_t>(detail::StepBits(zero));
-  const uint64_t a = (static_cast<uint64_t>(detail::StepBits(one)) - c) & StateMask;
-  return {a, c};
-}
-
-// The map of Count steps, by squaring.
-Affine Steps(int64_t Count) {
-  Affine result{1, 0}, power = OneStep();
-  for (; Count > 0; Count >>= 1) {
-    if (Count & 1) result = result.then(power);
-    power = power.then(power);
-  }
-  return result;
-}
 
 }  // namespace
 
@@ -67,11 +41,11 @@ void DrawsAhead::Reach(int64_t Count) {
   bits_ = std::move(more);
   size_ = Count;
   const size_t firstNew = stretches_.size();
-  const int64_t start = static_cast<int64_t>(static_cast<uint32_t>(stateThen) & StateMask);
+  const int64_t start = static_cast<int64_t>(static_cast<uint32_t>(stateThen) & detail::StepMap::Mask);
   for (int64_t first = from; first < Count; first += StretchSteps) {
     Stretch s;
     s.First = first;
-    s.StateBefore = static_cast<int32_t>(Steps(first - from)(static_cast<uint64_t>(start)));
+    s.StateBefore = static_cast<int32_t>(detail::Steps(first - from)(static_cast<uint64_t>(start)));
     stretches_.push_back(s);
   }
   // Each stretch steps through its draws; a draw whose slot the stretch
