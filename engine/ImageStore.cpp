@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <iterator>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -36,6 +37,16 @@ alignas(HugePage) Plane BlendMask;
 int32_t LineBuffer[MaxImageSide];
 
 namespace {
+// The store's objects of whole pages, each with its size.
+struct StoreObject {
+  void* At;
+  size_t Bytes;
+};
+const StoreObject StoreObjects[] = {
+    {Layers, sizeof(Layers)},           {&BackupLayer, sizeof(BackupLayer)}, {Buffers, sizeof(Buffers)},
+    {&FloatMatrix, sizeof(FloatMatrix)}, {FloatPlanes, sizeof(FloatPlanes)}, {&BlendMask, sizeof(BlendMask)},
+};
+
 // Zeroes whole pages of the store. The store is zero-filled memory of the
 // program's own, so on Linux its pages go back to the system, which maps a
 // zero page on the next touch: the cost follows the pages a run wrote, not
@@ -85,12 +96,7 @@ void AdviseHugePages(void* p, size_t bytes) {
 // first preparation.
 void AdviseStoreOnce() {
   static const bool advised = [] {
-    AdviseHugePages(Layers, sizeof(Layers));
-    AdviseHugePages(&BackupLayer, sizeof(BackupLayer));
-    AdviseHugePages(Buffers, sizeof(Buffers));
-    AdviseHugePages(&FloatMatrix, sizeof(FloatMatrix));
-    AdviseHugePages(FloatPlanes, sizeof(FloatPlanes));
-    AdviseHugePages(&BlendMask, sizeof(BlendMask));
+    for (const StoreObject& o : StoreObjects) AdviseHugePages(o.At, o.Bytes);
     return true;
   }();
   (void)advised;
@@ -108,13 +114,11 @@ bool CanPopulate = true;
 // Whether p lies in the store. Only the store's planes are made ready: other
 // memory, a caller's copy of a picture say, is left to its writes.
 bool InStore(const void* p) {
-  const auto in = [p](const void* object, size_t bytes) {
-    const uintptr_t at = reinterpret_cast<uintptr_t>(p), start = reinterpret_cast<uintptr_t>(object);
-    return at >= start && at - start < bytes;
-  };
-  return in(Layers, sizeof(Layers)) || in(&BackupLayer, sizeof(BackupLayer)) || in(Buffers, sizeof(Buffers)) ||
-         in(&FloatMatrix, sizeof(FloatMatrix)) || in(FloatPlanes, sizeof(FloatPlanes)) ||
-         in(&BlendMask, sizeof(BlendMask));
+  const uintptr_t at = reinterpret_cast<uintptr_t>(p);
+  return std::any_of(std::begin(StoreObjects), std::end(StoreObjects), [at](const StoreObject& o) {
+    const uintptr_t start = reinterpret_cast<uintptr_t>(o.At);
+    return at >= start && at - start < o.Bytes;
+  });
 }
 
 // Maps the pages of the first Bytes of each plane of the store (at most the
@@ -186,12 +190,7 @@ void PrepareToWrite(LayerData& Picture) {
 
 void ClearImageStore() {
   AdviseStoreOnce();
-  ZeroPages(Layers, sizeof(Layers));
-  ZeroPages(&BackupLayer, sizeof(BackupLayer));
-  ZeroPages(Buffers, sizeof(Buffers));
-  ZeroPages(&FloatMatrix, sizeof(FloatMatrix));
-  ZeroPages(FloatPlanes, sizeof(FloatPlanes));
-  ZeroPages(&BlendMask, sizeof(BlendMask));
+  for (const StoreObject& o : StoreObjects) ZeroPages(o.At, o.Bytes);
   std::memset(LineBuffer, 0, sizeof(LineBuffer));
   std::lock_guard<std::mutex> lock(ReadyMutex);
   ReadyParts.clear();

@@ -116,17 +116,11 @@ ChaosSetup BeginChaosCloud(double Left, double Right, double Top, double Bottom,
 // to 0..255.
 void FinishChaosCloud(const ChaosSetup& S);
 
-// Nearest integer, ties to even, of a value of magnitude below 2^31 (the
-// loop passes only values in (0, ImageWidth + 1)): at 1.5 * 2^52 a 64-bit
-// real holds whole numbers only, so adding and taking away that constant
-// rounds in the default mode exactly as Round does, without a library call.
-inline int RoundSmall(double V) {
-  const double m = (V + 0x1.8p52) - 0x1.8p52;
-  return static_cast<int>(m);
-}
-
-// RoundSmall of both lanes at once. Before the constant is taken away again,
-// the low 32 bits of each lane hold the rounded value.
+// The nearest integers, ties to even, of both lanes, each of magnitude below
+// 2^31 (the orbit passes only values in (0, ImageWidth + 1)): at 1.5 * 2^52 a
+// 64-bit real holds whole numbers only, so adding that constant rounds in
+// the default mode exactly as Round does, and leaves the rounded value in
+// the low 32 bits of each lane.
 inline void RoundSmall2(Double2 V, int& X, int& Y) {
   const __m128i m = std::bit_cast<__m128i>(V + Double2{0x1.8p52, 0x1.8p52});
   const uint64_t both = static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_shuffle_epi32(m, 0x08)));

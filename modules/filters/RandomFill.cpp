@@ -1,5 +1,6 @@
 #include "modules/filters/RandomFill.h"
 
+#include <array>
 #include <vector>
 
 #include "engine/Color.h"
@@ -220,8 +221,8 @@ class Filler {
       ++nonKeysInColumn_[x];
     } else {
       // Its key neighbours now have a source; it is no key pixel any more.
-      const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
-      const int rows[3] = {y > 1 ? y - 2 : H_ - 1, y - 1, y < H_ ? y : 0};  // from 0
+      const std::array<int, 3> xs = Around(x, W_);
+      const std::array<int, 3> rows = RowsFrom0(y);
       for (int i = 0; i < 3; ++i) {
         const Word* column = px_ + Index(xs[i], 1);
         uint64_t* fillable = fillable_.Line(xs[i]);
@@ -259,11 +260,10 @@ class Filler {
       at[1] = keyInRow_.Line(y) + ((x - 1) >> 6);
       return 2;
     }
-    const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
-    const int y0 = y > 1 ? y - 1 : H_, y1 = y < H_ ? y + 1 : 1;
+    const std::array<int, 3> xs = Around(x, W_), ys = Around(y, H_);
     for (int i = 0; i < 3; ++i) {
-      at[2 * i] = px_ + Index(xs[i], y0);
-      at[2 * i + 1] = px_ + Index(xs[i], y1);
+      at[2 * i] = px_ + Index(xs[i], ys[0]);
+      at[2 * i + 1] = px_ + Index(xs[i], ys[2]);
     }
     at[6] = keyAt_.Line(x) + ((y - 1) >> 6);
     at[7] = fillable_.Line(xs[0]) + ((y - 1) >> 6);
@@ -312,6 +312,13 @@ class Filler {
     return words;
   }
   size_t Index(int x, int y) const { return static_cast<size_t>(x - 1) * H_ + (y - 1); }
+  // The positions before, at and after p on a wrapped line of n.
+  static std::array<int, 3> Around(int p, int n) { return {p > 1 ? p - 1 : n, p, p < n ? p + 1 : 1}; }
+  // The same for row y, counted from 0 as in the pixel words and the maps.
+  std::array<int, 3> RowsFrom0(int y) const {
+    const std::array<int, 3> rows = Around(y, H_);
+    return {rows[0] - 1, rows[1] - 1, rows[2] - 1};
+  }
 
   // Mode 2's row map, the key map turned over 64 x 64 bits at a time, and
   // the non-key pixels of each row and column.
@@ -354,7 +361,7 @@ class Filler {
   }
 
   // The fillable map of mode 1: the key pixels that are not key pixels all
-  // round. Column by column, word by word: Around holds the key pixels whose
+  // round. Column by column, word by word: around holds the key pixels whose
   // wrapped neighbours above and below are key pixels too, and a pixel is key
   // all round when it is that in its own and both neighbouring columns.
   void MarkFillable() {
@@ -424,8 +431,8 @@ class Filler {
       // hold the key colour, so the sources' sum is the sum of all eight
       // words less the key colour once per key pixel among them: no branch
       // on whether a neighbour is a source, which is as good as random.
-      const int xs[3] = {x > 1 ? x - 1 : W_, x, x < W_ ? x + 1 : 1};
-      const int ys[3] = {y > 1 ? y - 2 : H_ - 1, y - 1, y < H_ ? y : 0};  // from 0
+      const std::array<int, 3> xs = Around(x, W_);
+      const std::array<int, 3> ys = RowsFrom0(y);
       const Word* column[3];
       for (int i = 0; i < 3; ++i) column[i] = px_ + Index(xs[i], 1);
       typename Words::Sum total;
