@@ -1,5 +1,6 @@
 #include "engine/Pixels.h"
 
+#include "engine/BitScan.h"
 #include "engine/ImageStore.h"
 #include "engine/Numeric.h"
 #include "engine/Parallel.h"
@@ -137,31 +138,6 @@ struct PlaneView {
   }
 };
 
-// The lowest set bit at index From or above among Count bits of Words, -1 for none.
-int FirstBitFrom(const uint64_t* Words, int Count, int From) {
-  if (From >= Count) return -1;
-  int w = From >> 6;
-  uint64_t bits = Words[w] & (~uint64_t{0} << (From & 63));
-  const int last = (Count - 1) >> 6;
-  while (bits == 0) {
-    if (++w > last) return -1;
-    bits = Words[w];
-  }
-  return (w << 6) + std::countr_zero(bits);
-}
-
-// The highest set bit below index Below, -1 for none.
-int LastBitBelow(const uint64_t* Words, int Below) {
-  if (Below <= 0) return -1;
-  int w = (Below - 1) >> 6;
-  const int keep = ((Below - 1) & 63) + 1;  // bits 0 .. keep - 1 of word w
-  uint64_t bits = Words[w] & (keep == 64 ? ~uint64_t{0} : (uint64_t{1} << keep) - 1);
-  while (bits == 0) {
-    if (--w < 0) return -1;
-    bits = Words[w];
-  }
-  return (w << 6) + 63 - std::countl_zero(bits);
-}
 }  // namespace
 
 bool FindColorPixel(int layer, int Space, int Tries, int32_t C1, int32_t C2, int32_t C3, int& X, int& Y) {

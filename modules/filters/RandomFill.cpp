@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "engine/BitScan.h"
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
 #include "engine/Numeric.h"
@@ -33,7 +34,6 @@ enum class FillResult { NoSource, KeptKey, Changed };
 class BitMap {
  public:
   void Reset(int lines, int length) {
-    length_ = length;
     words_ = (length + 63) / 64;
     bits_.assign(static_cast<size_t>(lines) * words_, 0);
   }
@@ -45,37 +45,18 @@ class BitMap {
   int Words() const { return words_; }
 
   // The first position of from..last whose bit is clear, or 0.
-  int FirstClear(int line, int from, int last) const {
-    const uint64_t* w = Line(line);
-    for (int p = from; p <= last;) {
-      const uint64_t clear = ~w[(p - 1) >> 6] >> Bit(p);
-      if (clear != 0) {
-        const int found = p + __builtin_ctzll(clear);
-        return found <= last ? found : 0;
-      }
-      p = (((p - 1) >> 6) + 1) * 64 + 1;
-    }
-    return 0;
-  }
+  int FirstClear(int line, int from, int last) const { return FirstBitFrom<false>(Line(line), last, from - 1) + 1; }
   // The last position of first..from whose bit is clear, or 0.
   int LastClear(int line, int first, int from) const {
-    const uint64_t* w = Line(line);
-    for (int p = from; p >= first;) {
-      const uint64_t clear = ~w[(p - 1) >> 6] << (63 - Bit(p));
-      if (clear != 0) {
-        const int found = p - __builtin_clzll(clear);
-        return found >= first ? found : 0;
-      }
-      p = ((p - 1) >> 6) * 64;
-    }
-    return 0;
+    const int found = LastBitBelow<false>(Line(line), from) + 1;
+    return found >= first ? found : 0;
   }
 
  private:
   static int Bit(int pos) { return (pos - 1) & 63; }
   uint64_t Word(int line, int pos) const { return bits_[static_cast<size_t>(line - 1) * words_ + ((pos - 1) >> 6)]; }
   uint64_t& WordRef(int line, int pos) { return bits_[static_cast<size_t>(line - 1) * words_ + ((pos - 1) >> 6)]; }
-  int length_ = 0, words_ = 0;
+  int words_ = 0;
   std::vector<uint64_t> bits_;
 };
 
