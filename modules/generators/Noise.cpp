@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/BitScan.h"
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
@@ -41,16 +42,11 @@ class NoisyDraws {
     size_ = size;
   }
   bool At(int64_t n) const { return (words_[n >> 6] >> (n & 63)) & 1; }
-  // The first noisy draw in [From, Limit), or Limit.
+  // The first noisy draw in [From, Limit), or Limit. A picture takes at most
+  // four draws a pixel (and a few to spare), far below 2^31.
   int64_t Next(int64_t From, int64_t Limit) const {
-    if (From >= Limit) return Limit;
-    int64_t w = From >> 6;
-    uint64_t word = words_[w] & (~uint64_t{0} << (From & 63));
-    while (word == 0) {
-      if (++w * 64 >= Limit) return Limit;
-      word = words_[w];
-    }
-    return std::min(w * 64 + __builtin_ctzll(word), Limit);
+    const int found = FirstBitFrom(words_.data(), static_cast<int>(Limit), static_cast<int>(From));
+    return found < 0 ? Limit : found;
   }
 
  private:
