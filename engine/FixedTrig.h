@@ -95,8 +95,11 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
   //   sin(rh + rl) = rh + ((z rh) Ps(z) + rl (1 - z / 2))
   //   cos(rh + rl) = c1 + (((1 - c1) - z / 2) + (z^2 Pc(z) - rh rl))
   // with c1 = 1 - z / 2 rounded (its rounding error is the second term).
-  // The sign of bit 1 is put on the sum alone: rounding to nearest is
-  // symmetric, so negating every term would give the same bits.
+  // The sign of bit 1 goes on the terms, which are ready early, rather than
+  // on the sum at the end of the step's longest path: rounding to nearest
+  // is symmetric, so the negated terms give the negated sum, bit for bit.
+  // (Where the sign is set the sum is never an exact zero, whose sign would
+  // differ: that would take r = 0 with k != 0.)
   // Spelled in SSE2 operations: as generic vector code the masks get
   // taken apart lane by lane, on the longest path of the step.
   const __m128i ni = std::bit_cast<__m128i>(n);
@@ -107,18 +110,20 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
     return std::bit_cast<V2>((std::bit_cast<U2>(ifCos) & odd) | (std::bit_cast<U2>(ifSin) & ~odd));
   };
 
+  auto turn = [&](V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) ^ sign); };
+
   const V2 z = rh * rh;
   const V2 z2 = z * z;
   const V2 z4 = z2 * z2;
   const V2 hz = 0.5 * z;
   const V2 one = c[6];
   const V2 c1 = one - hz;
-  const V2 head = choose(c1, rh);
-  const V2 low = choose((one - c1) - hz, rl * c1);
-  const V2 m = choose(z2, z * rh);
-  const V2 w = std::bit_cast<V2>(std::bit_cast<U2>(rh * rl) & odd);
+  const V2 head = turn(choose(c1, rh));
+  const V2 low = turn(choose((one - c1) - hz, rl * c1));
+  const V2 m = turn(choose(z2, z * rh));
+  const V2 w = turn(std::bit_cast<V2>(std::bit_cast<U2>(rh * rl) & odd));
   const V2 poly = ((c[0] + z * c[1]) + z2 * (c[2] + z * c[3])) + z4 * (c[4] + z * c[5]);
-  return std::bit_cast<V2>(std::bit_cast<U2>(head + (low + (m * poly - w))) ^ sign);
+  return head + (low + (m * poly - w));
 }
 
 // sin or cos of each lane; CosLane holds 1 for a cosine lane, 0 for a sine.
