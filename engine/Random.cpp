@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <thread>
+
+#include "engine/Parallel.h"
 
 namespace quillon {
 
@@ -17,21 +20,90 @@ void InitRandom(int32_t& State) {
   for (int i = 1; i <= RandomTableSize; ++i) detail::RandomTable[i] = detail::StepBits(State);
 }
 
-// Makes draws from made_ up to at least draw k, a block at a time, in runs
-// that do not wrap around the ring. The generator's states come first, four
-// chains of steps four apart (four steps make again a step of the same form),
-// so four multiplies overlap; then the shuffle table takes them in order.
-void DrawWindow::Make(int64_t k) {
-  int64_t end = made_ + Block > k + 1 ? made_ + Block : k + 1;
-  if (end > taken_ + Reach) end = taken_ + Reach;
+namespace {
+
+// A short wait in a loop that polls another thread: the processor's pause,
+// and now and then the rest of the time slice.
+void Pause(int& Spins) {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#endif
+  if (++Spins % 64 == 0) std::this_thread::yield();
+}
+
+}  // namespace
+
+DrawWindow::DrawWindow(int32_t& State, int32_t SpanA, int32_t SpanB)
+    : state_(State), start_(State), spanA_(SpanA), spanB_(SpanB), out_(new int32_t[Window]),
+      raw_(new int32_t[Window]), slot_(new uint8_t[Window]), place_(new uint32_t[Window]) {}
+
+void DrawWindow::Run(const std::function<void()>& Loop) {
+  if (made_.load(std::memory_order_relaxed) > 0) {
+    Loop();
+    return;
+  }
+  mask_ = Window - 1;
+  ParallelItems(0, 1, [&](int a, int b) {
+    if (a != b) {  // no thread to spare: the loop makes the draws as it takes them
+      mask_ = SmallRing - 1;
+      Loop();
+    } else if (a == 1) {
+      MakeAhead();
+    } else {
+      ahead_ = true;
+      struct Done {
+        std::atomic<bool>& stop;
+        ~Done() { stop.store(true, std::memory_order_release); }
+      } done{stop_};
+      Loop();
+    }
+  });
+  ahead_ = false;  // the ring stays as large: the draws made are where they are
+  stop_.store(false, std::memory_order_relaxed);
+  ready_ = made_.load(std::memory_order_relaxed);
+}
+
+void DrawWindow::Await(int64_t k) {
+  if (!ahead_) {
+    // A block at a time, never further ahead than the taker may look.
+    const int64_t made = made_.load(std::memory_order_relaxed);
+    Make(std::min(std::max(made + Block, k + 1), taken_ + Reach), false);
+    ready_ = made_.load(std::memory_order_relaxed);
+    return;
+  }
+  for (int spins = 0; (ready_ = made_.load(std::memory_order_acquire)) <= k;) Pause(spins);
+}
+
+// The maker's thread keeps a block ahead while the ring has room: the slots
+// of the draws below the taker's published Taken() are free. The taker looks
+// at most Reach draws beyond Taken(), which is at most a Block beyond the
+// one published, so what it waits for always fits.
+void DrawWindow::MakeAhead() {
+  for (int spins = 0; !stop_.load(std::memory_order_acquire);) {
+    const int64_t made = made_.load(std::memory_order_relaxed);
+    if (made + Block > low_.load(std::memory_order_acquire) + Window) {
+      Pause(spins);
+      continue;
+    }
+    Make(made + Block, true);
+  }
+}
+
+// Makes the draws in runs that do not wrap around the ring. The generator's
+// states come first, four chains of steps four apart (four steps make again
+// a step of the same form), so four multiplies overlap; then the shuffle
+// table takes them in order.
+void DrawWindow::Make(int64_t End, bool Places) {
   constexpr detail::StepMap Four = detail::Steps(4);
-  while (made_ < end) {
-    const int first = static_cast<int>(made_ & Mask);
-    const int n = static_cast<int>(std::min<int64_t>(end - made_, Window - first));
-    int32_t* raw = raw_ + first;
-    int32_t* out = out_ + first;
-    uint8_t* slot = slot_ + first;
-    uint64_t s = static_cast<uint32_t>(state_);
+  int64_t made = made_.load(std::memory_order_relaxed);
+  while (made < End) {
+    const int first = static_cast<int>(made & mask_);
+    const int n = static_cast<int>(std::min<int64_t>(End - made, mask_ + 1 - first));
+    int32_t* raw = raw_.get() + first;
+    int32_t* out = out_.get() + first;
+    uint8_t* slot = slot_.get() + first;
+    uint32_t* place = place_.get() + first;
+    uint64_t s = static_cast<uint32_t>(made > 0 ? raw_[(made - 1) & mask_] : start_);
     for (int i = 0; i < n && i < 4; ++i) raw[i] = static_cast<int32_t>(s = detail::OneStep(s));
     for (int i = 4; i < n; ++i) raw[i] = static_cast<int32_t>(Four(static_cast<uint64_t>(raw[i - 4])));
     for (int i = 0; i < n; ++i) slot[i] = static_cast<uint8_t>(detail::SlotOf(raw[i]));
@@ -39,17 +111,23 @@ void DrawWindow::Make(int64_t k) {
       out[i] = detail::RandomTable[slot[i]];
       detail::RandomTable[slot[i]] = raw[i];
     }
-    made_ += n;
-    state_ = raw[n - 1];
+    if (Places)
+      for (int i = 0; i < n; ++i)
+        place[i] = static_cast<uint32_t>(RoundDrawShort(out[i], spanA_)) |
+                   static_cast<uint32_t>(RoundDrawShort(out[i], spanB_)) << 16;
+    made += n;
   }
+  made_.store(made, std::memory_order_release);
 }
 
 // Puts back, last first, the values the draws made ahead took out of the
 // table, and the state of the last draw taken.
 void DrawWindow::Release() {
-  for (int64_t i = made_ - 1; i >= taken_; --i) detail::RandomTable[slot_[i & Mask]] = out_[i & Mask];
-  if (made_ > taken_) state_ = taken_ > 0 ? raw_[(taken_ - 1) & Mask] : start_;
-  made_ = taken_;
+  const int64_t made = made_.load(std::memory_order_relaxed);
+  for (int64_t i = made - 1; i >= taken_; --i) detail::RandomTable[slot_[i & mask_]] = out_[i & mask_];
+  if (made > 0) state_ = taken_ > 0 ? raw_[(taken_ - 1) & mask_] : start_;
+  made_.store(taken_, std::memory_order_relaxed);
+  ready_ = taken_;
 }
 
 double RandomTableSlot(int I) {

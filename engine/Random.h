@@ -9,7 +9,10 @@
 // calls are inline: the modules draw up to a few million times per picture.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 #include "engine/Numeric.h"
 
@@ -39,6 +42,15 @@ inline int64_t RoundDraw(int64_t Bits, int64_t Span) {
     return (p + (0x3FFFFFFF + ((p >> 31) & 1))) >> 31;
   }
   return Round(static_cast<Real>(static_cast<double>(Bits) * DrawScale) * static_cast<Real>(Span));
+}
+
+// RoundDraw for 0 <= Span < 2^16, in doubles, so that a loop of them runs in
+// vector code: Bits * Span < 2^47 and its scaling by 2^-31 are exact, and
+// adding and removing 1.5 * 2^52 rounds to an integer with ties to even (the
+// build forbids folding the two steps).
+inline int32_t RoundDrawShort(int32_t Bits, int32_t Span) {
+  constexpr double Snap = 6755399441055744.0;
+  return static_cast<int32_t>(static_cast<double>(Bits) * (Span * DrawScale) + Snap - Snap);
 }
 
 namespace detail {
@@ -120,38 +132,81 @@ inline int32_t RandomInt(int32_t& State, int32_t Lo, int32_t Hi) {
 // generator and the shuffle table exactly as the draws taken left them,
 // undoing the ones made ahead, and is called on destruction. Until then
 // nothing else may draw.
+//
+// Each draw can also be rounded ahead to two ranges (Place). Run() makes the
+// draws on a thread of the pool of its own while the loop takes them, where
+// the pool has one to spare: the same draws in the same order, so the
+// results do not depend on the thread count.
 class DrawWindow {
  public:
   // Draws Taken() .. Taken() + Reach - 1 can be looked at.
-  static constexpr int Window = 1024, Reach = Window - 1;
+  static constexpr int Reach = 1023;
 
-  explicit DrawWindow(int32_t& State) : state_(State), start_(State) {}
+  // The draws from State, each also rounded to 0..SpanA and 0..SpanB (both
+  // below 2^16) for Place.
+  explicit DrawWindow(int32_t& State, int32_t SpanA = 0, int32_t SpanB = 0);
   DrawWindow(const DrawWindow&) = delete;
   DrawWindow& operator=(const DrawWindow&) = delete;
   ~DrawWindow() { Release(); }
 
+  // Runs Loop, which takes the draws, on the calling thread; with the draws
+  // made on another thread when none is made yet.
+  void Run(const std::function<void()>& Loop);
+
   // The integer of draw k, Taken() <= k < Taken() + Reach.
   int32_t Bits(int64_t k) {
-    if (k >= made_) Make(k);
-    return out_[k & Mask];
+    if (k >= ready_) Await(k);
+    return out_[k & mask_];
+  }
+  // Round(draw k * SpanA) | Round(draw k * SpanB) << 16, k as for Bits:
+  // worked out by the maker's thread, or here for the draws looked at.
+  uint32_t Place(int64_t k) {
+    if (k >= ready_) Await(k);
+    if (ahead_) return place_[k & mask_];
+    const int32_t bits = out_[k & mask_];
+    return static_cast<uint32_t>(RoundDrawShort(bits, spanA_)) | static_cast<uint32_t>(RoundDrawShort(bits, spanB_)) << 16;
   }
   int64_t Taken() const { return taken_; }
   // Takes the next N draws (N < Reach).
   void Take(int64_t N) {
-    if (taken_ + N > made_) Make(taken_ + N - 1);
+    if (taken_ + N > ready_) Await(taken_ + N - 1);
     taken_ += N;
+    if (taken_ - published_ >= Block) Publish();
   }
   void Release();
 
  private:
-  static constexpr int Mask = Window - 1, Block = 256;
-  void Make(int64_t k);
+  // The ring holds SmallRing draws while they are made as taken, so that it
+  // stays in the nearest cache; a maker thread works in all Window of it,
+  // to stay far enough ahead.
+  static constexpr int SmallRing = 1024, Window = 8192, Block = 256;
+  static_assert(Reach < SmallRing && Reach + 2 * Block <= Window);
+  // Makes sure draw k is made (on this thread, or by the maker's).
+  void Await(int64_t k);
+  // Makes draws made_ .. End - 1, with their places when Places.
+  void Make(int64_t End, bool Places);
+  // Makes draws ahead of the taker until told to stop.
+  void MakeAhead();
+  void Publish() { low_.store(published_ = taken_, std::memory_order_release); }
 
   int32_t& state_;
-  int32_t start_;  // the state before draw 0
-  int64_t made_ = 0, taken_ = 0;
-  int32_t out_[Window], raw_[Window];  // draw k, and the generator's state it drew
-  uint8_t slot_[Window];               // the slot draw k took its value from
+  const int32_t start_;  // the state before draw 0
+  const int32_t spanA_, spanB_;
+  int64_t mask_ = SmallRing - 1;  // draw k is at k & mask_ of the ring; set before a maker starts
+  // Each thread's own fields and the fields one writes for the other lie on
+  // cache lines of their own, so neither thread's writes evict what the
+  // other reads in its loop.
+  alignas(64) std::atomic<int64_t> made_{0};  // draws made, by whichever thread makes them
+  alignas(64) std::atomic<int64_t> low_{0};   // the taker's last Taken() published
+  std::atomic<bool> stop_{false};             // the taker is done
+  alignas(64) bool ahead_ = false;            // a thread of the pool makes the draws
+  int64_t ready_ = 0;                         // draws the taker knows to be made
+  int64_t taken_ = 0, published_ = 0;
+  // By draw k at k & mask_: the draw, the generator's state it drew, the slot
+  // it took its value from, its places.
+  std::unique_ptr<int32_t[]> out_, raw_;
+  std::unique_ptr<uint8_t[]> slot_;
+  std::unique_ptr<uint32_t[]> place_;
 };
 
 // Slot I (1..97) of the shuffle table, for tests.

@@ -1,6 +1,7 @@
 #include "modules/filters/RandomFill.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "engine/BitScan.h"
@@ -456,24 +457,28 @@ class Filler {
   int64_t keyCount_ = 0;
 };
 
-// The probes of the rounds, with their draws made ahead. A probe takes two
-// draws (x, then y) and, where it fills, three more, so where the coming
-// probes fall follows from the draws and from which of them fill. A scout
-// follows the probes a few ahead of the current one and fetches what the
-// fills among them will read into the cache while the current ones are
-// filled: the neighbourhood in mode 1; in mode 2 the words the searches
-// along the row and the column start from, and a finder a few probes behind
-// the scout, where those words have arrived, then fetches the pixels the
-// searches find. A fill can change what a later probe does (its place fills
-// no more, or a neighbour or a search finds a new source): each probe
-// checks its place when it comes to it, so a wrong guess costs time, never
-// a pixel.
+// The probes of the rounds, with their draws made ahead (on a thread of their
+// own where the pool has one to spare), each draw rounded as an x and as a y
+// as it is made. A probe takes two draws (x, then y) and, where it fills,
+// three more, so where the coming probes fall follows from the draws and from
+// which of them fill. A scout follows the probes a few ahead of the current
+// one and fetches what the fills among them will read into the cache while the
+// current ones are filled: the neighbourhood in mode 1; in mode 2 the words
+// the searches along the row and the column start from, and a finder a few
+// probes behind the scout, where those words have arrived, then fetches the
+// pixels the searches find. A fill can change what a later probe does (its
+// place fills no more, or a neighbour or a search finds a new source): each
+// probe checks its place when it comes to it, so a wrong guess costs time,
+// never a pixel.
 template <typename Words>
 class Prober {
  public:
   explicit Prober(Filler<Words>& fill)
-      : fill_(fill), draws_(RandomSeed), mode_(fill.Mode()), W_(ImageWidth), H_(ImageHeight),
-        map_(fill.FillableMap()), words_(fill.MapWords()) {}
+      : fill_(fill), draws_(RandomSeed, ImageWidth - 1, ImageHeight - 1), mode_(fill.Mode()), W_(ImageWidth),
+        H_(ImageHeight), map_(fill.FillableMap()), words_(fill.MapWords()) {}
+
+  // Runs Rounds, which calls Round, with the draws made ahead.
+  void Run(const std::function<void()>& Rounds) { draws_.Run(Rounds); }
 
   // One round of Probes probes; sets changed when a fill changed a pixel,
   // possible as Fill does.
@@ -524,8 +529,8 @@ class Prober {
   // whether it fills, and if so fetches where the fill will read. Returns the
   // next probe's first draw.
   int64_t Scout(int64_t S) {
-    const int x = static_cast<int>(RoundDraw(draws_.Bits(S), W_ - 1)) + 1;
-    const int y = static_cast<int>(RoundDraw(draws_.Bits(S + 1), H_ - 1)) + 1;
+    const int x = static_cast<int>(draws_.Place(S) & 0xFFFF) + 1;
+    const int y = static_cast<int>(draws_.Place(S + 1) >> 16) + 1;
     const bool fills = Fills(x, y);
     seen_[S & Mask] = static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 15 | static_cast<uint32_t>(fills) << 31;
     if (fills) {
@@ -572,16 +577,18 @@ void FillPicture(const TRNCCWork& work) {
 
   {
     Prober<Words> probe(fill);
-    for (int idle = 0;;) {
-      bool changed = false, possible = false;
-      probe.Round(pixels, changed, possible);
-      if (fill.KeyCount() < enough) break;
-      if (changed) {
-        idle = 0;
-        continue;
+    probe.Run([&] {
+      for (int idle = 0;;) {
+        bool changed = false, possible = false;
+        probe.Round(pixels, changed, possible);
+        if (fill.KeyCount() < enough) break;
+        if (changed) {
+          idle = 0;
+          continue;
+        }
+        if (!fill.AnyCanChange(fill.Mode()) || ++idle >= IdleRoundLimit) break;
       }
-      if (!fill.AnyCanChange(fill.Mode()) || ++idle >= IdleRoundLimit) break;
-    }
+    });
   }  // the draws made ahead are undone here
 
   const auto deviation = [](int, int64_t span) { return RandomRound(RandomSeed, span); };

@@ -20,6 +20,23 @@ struct Pattern {
   int Look;   // after each take, the draws up to this far ahead are looked at
 };
 
+// Takes the draws of a pattern, checking each draw looked at and its places.
+void TakeAsIn(const Pattern& p, DrawWindow& ahead, const std::vector<int32_t>& draws, int32_t SpanA, int32_t SpanB) {
+  for (int k = 0; k < p.Taken;) {
+    for (int j = 0; j <= p.Look; ++j) {
+      ASSERT_EQ(ahead.Bits(k + j), draws[k + j]) << k << " + " << j;
+      ASSERT_EQ(ahead.Place(k + j), static_cast<uint32_t>(RoundDraw(draws[k + j], SpanA) |
+                                                          RoundDraw(draws[k + j], SpanB) << 16))
+          << k << " + " << j;
+    }
+    const int n = std::min(p.Step, p.Taken - k);
+    ahead.Take(n);
+    k += n;
+    ASSERT_EQ(ahead.Taken(), k);
+  }
+  for (int j = 0; j <= p.Look; ++j) ahead.Bits(p.Taken + j);
+}
+
 TEST_F(DrawWindowTest, GivesTheDrawsOfOneAtATimeAndRewindsTheRest) {
   const Pattern patterns[] = {
       {"nothing taken, a whole window looked at", 77, 0, 1, DrawWindow::Reach - 1},
@@ -29,40 +46,44 @@ TEST_F(DrawWindowTest, GivesTheDrawsOfOneAtATimeAndRewindsTheRest) {
       {"takes of five, looking far ahead", 123456, 3000, 5, DrawWindow::Reach - 6},
       {"taken without looking", 424242, 2500, 7, -1},
       {"long takes", INT32_MIN, 5000, 300, 400},
+      {"around the ring several times", 5150, 40000, 3, 20},
   };
-  for (const Pattern& p : patterns) {
-    SCOPED_TRACE(p.Name);
-    // The reference: the same number of draws, one at a time.
-    int32_t s = p.Seed;
-    InitRandom(s);
-    std::vector<double> draws;
-    for (int k = 0; k < p.Taken + DrawWindow::Reach; ++k) draws.push_back(Random01(s));
-    s = p.Seed;
-    InitRandom(s);
-    for (int k = 0; k < p.Taken; ++k) Random01(s);
-    const int32_t state = s;
-    double table[98];
-    for (int i = 1; i <= 97; ++i) table[i] = RandomTableSlot(i);
+  // Made as taken, or ahead on a thread of their own; places of all spans.
+  const struct {
+    int Threads;
+    bool Run;
+    int32_t SpanA, SpanB;
+  } ways[] = {{1, false, 1023, 1023}, {8, false, 0, 65535}, {1, true, 97, 359}, {8, true, 1023, 511}, {2, true, 1, 2}};
+  for (const auto& way : ways)
+    for (const Pattern& p : patterns) {
+      SCOPED_TRACE(::testing::Message() << p.Name << ", " << way.Threads << " threads" << (way.Run ? ", run" : ""));
+      SetThreadCount(way.Threads);
+      // The reference: the same number of draws, one at a time.
+      int32_t s = p.Seed;
+      InitRandom(s);
+      std::vector<int32_t> draws;
+      for (int k = 0; k < p.Taken + DrawWindow::Reach; ++k) draws.push_back(detail::NextBits(s));
+      s = p.Seed;
+      InitRandom(s);
+      for (int k = 0; k < p.Taken; ++k) Random01(s);
+      const int32_t state = s;
+      double table[98];
+      for (int i = 1; i <= 97; ++i) table[i] = RandomTableSlot(i);
 
-    s = p.Seed;
-    InitRandom(s);
-    {
-      DrawWindow ahead(s);
-      for (int k = 0; k < p.Taken;) {
-        for (int j = 0; j <= p.Look; ++j)
-          ASSERT_EQ(ahead.Bits(k + j) * DrawScale, draws[k + j]) << k << " + " << j;
-        const int n = std::min(p.Step, p.Taken - k);
-        ahead.Take(n);
-        k += n;
-        ASSERT_EQ(ahead.Taken(), k);
+      s = p.Seed;
+      InitRandom(s);
+      {
+        DrawWindow ahead(s, way.SpanA, way.SpanB);
+        if (way.Run)
+          ahead.Run([&] { TakeAsIn(p, ahead, draws, way.SpanA, way.SpanB); });
+        else
+          TakeAsIn(p, ahead, draws, way.SpanA, way.SpanB);
       }
-      for (int j = 0; j <= p.Look; ++j) ahead.Bits(p.Taken + j);
+      EXPECT_EQ(s, state);
+      for (int i = 1; i <= 97; ++i) ASSERT_EQ(RandomTableSlot(i), table[i]) << i;
+      // And the generator goes on from there as if nothing had been made ahead.
+      EXPECT_EQ(detail::NextBits(s), draws[p.Taken]);
     }
-    EXPECT_EQ(s, state);
-    for (int i = 1; i <= 97; ++i) ASSERT_EQ(RandomTableSlot(i), table[i]) << i;
-    // And the generator goes on from there as if nothing had been made ahead.
-    EXPECT_EQ(Random01(s), draws[p.Taken]);
-  }
 }
 
 TEST_F(DrawWindowTest, RoundsTheSlotOfAHalfToEven) {

@@ -81,6 +81,28 @@ TEST_F(RandomRoundingTest, RoundDrawEqualsTheExtendedProductOnEveryDrawThatMatte
   EXPECT_GT(ties, 30) << "the exact halves must be among the cases";
 }
 
+TEST_F(RandomRoundingTest, RoundDrawShortEqualsRoundDrawBelowTwoToTheSixteen) {
+  std::vector<int32_t> draws = {0, 1, (1 << 30) - 1, 1 << 30, (1 << 30) + 1, INT32_MAX - 1, INT32_MAX};
+  int32_t seed = 4242;
+  for (int k = 0; k < 20000; ++k) {
+    RandomStep(seed);
+    draws.push_back(seed);
+  }
+  int ties = 0;
+  for (int32_t span : {0, 1, 2, 3, 97, 100, 359, 1023, 1024, 32767, 65534, 65535}) {
+    std::vector<int32_t> cases = draws;
+    for (int64_t t : TieDraws(span)) {
+      cases.insert(cases.end(), {static_cast<int32_t>(t), static_cast<int32_t>(t - 1), static_cast<int32_t>(t + 1)});
+      ++ties;
+    }
+    for (int32_t bits : cases) {
+      if (bits < 0) continue;
+      ASSERT_EQ(RoundDrawShort(bits, span), RoundDraw(bits, span)) << "draw " << bits << " span " << span;
+    }
+  }
+  EXPECT_GT(ties, 15) << "the exact halves must be among the cases";
+}
+
 TEST_F(RandomRoundingTest, TiesGoToTheEvenNeighbour) {
   // 2^30 / 2^31 = 0.5: times 1 gives 0.5 -> 0, times 3 gives 1.5 -> 2, times
   // -3 gives -1.5 -> -2, times 5 gives 2.5 -> 2.
