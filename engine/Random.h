@@ -158,13 +158,15 @@ class DrawWindow {
     if (k >= ready_) Await(k);
     return out_[k & mask_];
   }
-  // Round(draw k * SpanA) | Round(draw k * SpanB) << 16, k as for Bits:
-  // worked out by the maker's thread, or here for the draws looked at.
-  uint32_t Place(int64_t k) {
+  // Round(draw k * SpanA) and Round(draw k * SpanB), k as for Bits: worked
+  // out by the maker's thread, or here for the draws looked at.
+  int32_t PlaceA(int64_t k) {
     if (k >= ready_) Await(k);
-    if (ahead_) return place_[k & mask_];
-    const int32_t bits = out_[k & mask_];
-    return static_cast<uint32_t>(RoundDrawShort(bits, spanA_)) | static_cast<uint32_t>(RoundDrawShort(bits, spanB_)) << 16;
+    return ahead_ ? static_cast<int32_t>(place_[k & mask_] & 0xFFFF) : static_cast<int32_t>(RoundDraw(out_[k & mask_], spanA_));
+  }
+  int32_t PlaceB(int64_t k) {
+    if (k >= ready_) Await(k);
+    return ahead_ ? static_cast<int32_t>(place_[k & mask_] >> 16) : static_cast<int32_t>(RoundDraw(out_[k & mask_], spanB_));
   }
   int64_t Taken() const { return taken_; }
   // Takes the next N draws (N < Reach).
@@ -203,7 +205,8 @@ class DrawWindow {
   int64_t ready_ = 0;                         // draws the taker knows to be made
   int64_t taken_ = 0, published_ = 0;
   // By draw k at k & mask_: the draw, the generator's state it drew, the slot
-  // it took its value from, its places.
+  // it took its value from, its places (PlaceA | PlaceB << 16) when a maker
+  // thread made it.
   std::unique_ptr<int32_t[]> out_, raw_;
   std::unique_ptr<uint8_t[]> slot_;
   std::unique_ptr<uint32_t[]> place_;

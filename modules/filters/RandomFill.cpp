@@ -529,8 +529,7 @@ class Prober {
   // whether it fills, and if so fetches where the fill will read. Returns the
   // next probe's first draw.
   int64_t Scout(int64_t S) {
-    const int x = static_cast<int>(draws_.Place(S) & 0xFFFF) + 1;
-    const int y = static_cast<int>(draws_.Place(S + 1) >> 16) + 1;
+    const int x = draws_.PlaceA(S) + 1, y = draws_.PlaceB(S + 1) + 1;
     const bool fills = Fills(x, y);
     seen_[S & Mask] = static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 15 | static_cast<uint32_t>(fills) << 31;
     if (fills) {

@@ -25,9 +25,8 @@ void TakeAsIn(const Pattern& p, DrawWindow& ahead, const std::vector<int32_t>& d
   for (int k = 0; k < p.Taken;) {
     for (int j = 0; j <= p.Look; ++j) {
       ASSERT_EQ(ahead.Bits(k + j), draws[k + j]) << k << " + " << j;
-      ASSERT_EQ(ahead.Place(k + j), static_cast<uint32_t>(RoundDraw(draws[k + j], SpanA) |
-                                                          RoundDraw(draws[k + j], SpanB) << 16))
-          << k << " + " << j;
+      ASSERT_EQ(ahead.PlaceA(k + j), RoundDraw(draws[k + j], SpanA)) << k << " + " << j;
+      ASSERT_EQ(ahead.PlaceB(k + j), RoundDraw(draws[k + j], SpanB)) << k << " + " << j;
     }
     const int n = std::min(p.Step, p.Taken - k);
     ahead.Take(n);
