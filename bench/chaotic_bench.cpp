@@ -2,6 +2,8 @@
 // - Sine*: values per second of the fixed sine/cosine (two lanes per call,
 //   and one lane) beside the library's 64-bit and 80-bit sin, on arguments
 //   of the two-modifier maps (|x| <= 21) and of the phase (around 10^6);
+//   *Chain: calls per second when each call needs the one before, as the
+//   steps of an orbit do (its latency);
 // - Module: each function at its defaults (10,000,000 steps) on a
 //   1024 x 1024 picture, items per second being steps per second;
 // - Plain: the same with a separate one-lane call for every sine and cosine;
@@ -66,6 +68,28 @@ void SineFixedOneLane(benchmark::State& state) {
   });
 }
 
+// A step of a map needs the sines and cosines of the step before, so what
+// bounds a run is the latency of one evaluation, not the throughput above:
+// each call here takes the result of the one before (two lanes, times 3.1
+// to keep the arguments spread over several turns).
+void SineFixedChain(benchmark::State& state) {
+  Double2 p{0.3, 0.7};
+  for (auto _ : state)
+    for (int i = 0; i < 4096; ++i) p = FixedSinCos2<0b00>(p * 3.1);
+  benchmark::DoNotOptimize(p);
+  state.SetItemsProcessed(state.iterations() * 4096);
+  state.SetLabel("dependent calls");
+}
+
+void SineLibrary64Chain(benchmark::State& state) {
+  double p = 0.3;
+  for (auto _ : state)
+    for (int i = 0; i < 4096; ++i) p = std::sin(p * 3.1);
+  benchmark::DoNotOptimize(p);
+  state.SetItemsProcessed(state.iterations() * 4096);
+  state.SetLabel("dependent calls");
+}
+
 void SineLibrary64(benchmark::State& state) {
   Sine(state, [](const std::vector<double>& a) {
     double sum = 0;
@@ -128,6 +152,8 @@ void Command(benchmark::State& state) {
 
 BENCHMARK(SineFixedTwoLanes)->DenseRange(0, 1);
 BENCHMARK(SineFixedOneLane)->DenseRange(0, 1);
+BENCHMARK(SineFixedChain);
+BENCHMARK(SineLibrary64Chain);
 BENCHMARK(SineLibrary64)->DenseRange(0, 1);
 BENCHMARK(SineLibrary80)->DenseRange(0, 1);
 BENCHMARK(Module)->DenseRange(0, 9)->Unit(benchmark::kMillisecond)->Iterations(3);
