@@ -75,13 +75,14 @@ void DrawWindow::Await(int64_t k) {
 }
 
 // The maker's thread keeps a block ahead while the ring has room: the slots
-// of the draws below the taker's published Taken() are free. The taker looks
-// at most Reach draws beyond Taken(), which is at most a Block beyond the
-// one published, so what it waits for always fits.
+// of the draws below the taker's published Taken() are free, all but the
+// last one's, whose generator state the window goes on from after a
+// Release. The taker looks at most Reach draws beyond Taken(), which is at
+// most a Block beyond the one published, so what it waits for always fits.
 void DrawWindow::MakeAhead() {
   for (int spins = 0; !stop_.load(std::memory_order_acquire);) {
     const int64_t made = made_.load(std::memory_order_relaxed);
-    if (made + Block > low_.load(std::memory_order_acquire) + Window) {
+    if (made + Block >= low_.load(std::memory_order_acquire) + Window) {
       Pause(spins);
       continue;
     }

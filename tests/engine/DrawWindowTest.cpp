@@ -2,6 +2,8 @@
 // Release the generator and the shuffle table exactly where the draws taken
 // left them, however far ahead the draws were looked at.
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "EngineTest.h"
@@ -83,6 +85,31 @@ TEST_F(DrawWindowTest, GivesTheDrawsOfOneAtATimeAndRewindsTheRest) {
       // And the generator goes on from there as if nothing had been made ahead.
       EXPECT_EQ(detail::NextBits(s), draws[p.Taken]);
     }
+}
+
+// The maker thread left as far ahead as the ring allows, the taker having
+// just published where it is: the draw before that one must still be in the
+// ring, since the generator goes on from its state.
+TEST_F(DrawWindowTest, ReleasesRightWithTheMakerARingAhead) {
+  SetThreadCount(2);
+  int32_t s = 2024;
+  InitRandom(s);
+  for (int k = 0; k < 512; ++k) Random01(s);
+  const int32_t state = s;
+  const int32_t next = detail::NextBits(s);
+
+  s = 2024;
+  InitRandom(s);
+  {
+    DrawWindow ahead(s);
+    ahead.Run([&] {
+      ahead.Take(256);
+      ahead.Take(256);
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    });
+  }
+  EXPECT_EQ(s, state);
+  EXPECT_EQ(detail::NextBits(s), next);
 }
 
 TEST_F(DrawWindowTest, RoundsTheSlotOfAHalfToEven) {
