@@ -82,6 +82,8 @@ struct CoefficientRows {
 inline constexpr CoefficientRows CoefficientTable;
 
 inline V2 Splat(double v) { return V2{v, v}; }
+// Whether a lane of a mask (all ones or all zeros per lane) is set.
+inline bool AnyLane(U2 Mask) { return _mm_movemask_pd(std::bit_cast<__m128d>(Mask)) != 0; }
 inline U2 SplatU(uint64_t v) { return U2{v, v}; }
 inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7fffffffffffffffull)); }
 
@@ -173,7 +175,7 @@ template <unsigned CosLanes>
   using namespace trig;
   U2 careful;
   Double2 out = FixedSinCos2Fast<CosLanes>(Args, careful);
-  if (__builtin_expect(_mm_movemask_pd(std::bit_cast<__m128d>(careful)) != 0, 0)) {
+  if (__builtin_expect(AnyLane(careful), 0)) {
     for (int i = 0; i < 2; ++i)
       if (careful[i]) out[i] = FixedSinCosCareful(Args[i], (CosLanes >> i) & 1);
   }

@@ -76,7 +76,7 @@ struct FastTrig {
     Careful |= careful;
     return out;
   }
-  bool AnyCareful() const { return _mm_movemask_pd(std::bit_cast<__m128d>(Careful)) != 0; }
+  bool AnyCareful() const { return trig::AnyLane(Careful); }
 };
 struct FullTrig {
   template <unsigned CosLanes>
