@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <thread>
 
 #include "engine/Parallel.h"
 
@@ -20,45 +19,33 @@ void InitRandom(int32_t& State) {
   for (int i = 1; i <= RandomTableSize; ++i) detail::RandomTable[i] = detail::StepBits(State);
 }
 
-namespace {
-
-// A short wait in a loop that polls another thread: the processor's pause,
-// and now and then the rest of the time slice.
-void Pause(int& Spins) {
-#if defined(__x86_64__) || defined(__i386__)
-  __builtin_ia32_pause();
-#endif
-  if (++Spins % 64 == 0) std::this_thread::yield();
-}
-
-}  // namespace
 
 DrawWindow::DrawWindow(int32_t& State, int32_t SpanA, int32_t SpanB)
     : state_(State), start_(State), spanA_(SpanA), spanB_(SpanB), out_(new int32_t[Window]),
       raw_(new int32_t[Window]), slot_(new uint8_t[Window]), place_(new uint32_t[Window]) {}
 
-void DrawWindow::Run(const std::function<void()>& Loop) {
+void DrawWindow::Run(const std::function<void(bool)>& Loop, const std::function<void()>& Beside) {
   if (made_.load(std::memory_order_relaxed) > 0) {
-    Loop();
+    Loop(false);
     return;
   }
-  mask_ = Window - 1;
-  ParallelItems(0, 1, [&](int a, int b) {
-    if (a != b) {  // no thread to spare: the loop makes the draws as it takes them
-      mask_ = SmallRing - 1;
-      Loop();
-    } else if (a == 1) {
+  // Item 0 is the loop, 1 the maker, 2 Beside; a thread given more than one
+  // item (the pool hands out the first ones first) runs the loop alone.
+  ParallelItems(0, Beside ? 2 : 1, [&](int a, int b) {
+    if (a == 1) {
       MakeAhead();
+    } else if (a == 2) {
+      Beside();
     } else {
-      ahead_ = true;
+      ahead_ = b == 0;  // otherwise the loop makes the draws as it takes them
       struct Done {
         std::atomic<bool>& stop;
         ~Done() { stop.store(true, std::memory_order_release); }
       } done{stop_};
-      Loop();
+      Loop(Beside && b < 2);
     }
   });
-  ahead_ = false;  // the ring stays as large: the draws made are where they are
+  ahead_ = false;
   stop_.store(false, std::memory_order_relaxed);
   ready_ = made_.load(std::memory_order_relaxed);
 }
@@ -67,26 +54,27 @@ void DrawWindow::Await(int64_t k) {
   if (!ahead_) {
     // A block at a time, never further ahead than the taker may look.
     const int64_t made = made_.load(std::memory_order_relaxed);
-    Make(std::min(std::max(made + Block, k + 1), taken_ + Reach), false);
+    Make(std::min(std::max(made + Block, k + 1), taken_ + Reach));
     ready_ = made_.load(std::memory_order_relaxed);
     return;
   }
-  for (int spins = 0; (ready_ = made_.load(std::memory_order_acquire)) <= k;) Pause(spins);
+  for (int spins = 0; (ready_ = made_.load(std::memory_order_acquire)) <= k;) SpinPause(spins);
 }
 
 // The maker's thread keeps a block ahead while the ring has room: the slots
 // of the draws below the taker's published Taken() are free, all but the
 // last one's, whose generator state the window goes on from after a
 // Release. The taker looks at most Reach draws beyond Taken(), which is at
-// most a Block beyond the one published, so what it waits for always fits.
+// most MaxHeld and a Block beyond the one published, so what it waits for
+// always fits.
 void DrawWindow::MakeAhead() {
   for (int spins = 0; !stop_.load(std::memory_order_acquire);) {
     const int64_t made = made_.load(std::memory_order_relaxed);
     if (made + Block >= low_.load(std::memory_order_acquire) + Window) {
-      Pause(spins);
+      SpinPause(spins);
       continue;
     }
-    Make(made + Block, true);
+    Make(made + Block);
   }
 }
 
@@ -94,17 +82,17 @@ void DrawWindow::MakeAhead() {
 // states come first, four chains of steps four apart (four steps make again
 // a step of the same form), so four multiplies overlap; then the shuffle
 // table takes them in order.
-void DrawWindow::Make(int64_t End, bool Places) {
+void DrawWindow::Make(int64_t End) {
   constexpr detail::StepMap Four = detail::Steps(4);
   int64_t made = made_.load(std::memory_order_relaxed);
   while (made < End) {
-    const int first = static_cast<int>(made & mask_);
-    const int n = static_cast<int>(std::min<int64_t>(End - made, mask_ + 1 - first));
+    const int first = static_cast<int>(made & Mask);
+    const int n = static_cast<int>(std::min<int64_t>(End - made, Mask + 1 - first));
     int32_t* raw = raw_.get() + first;
     int32_t* out = out_.get() + first;
     uint8_t* slot = slot_.get() + first;
     uint32_t* place = place_.get() + first;
-    uint64_t s = static_cast<uint32_t>(made > 0 ? raw_[(made - 1) & mask_] : start_);
+    uint64_t s = static_cast<uint32_t>(made > 0 ? raw_[(made - 1) & Mask] : start_);
     for (int i = 0; i < n && i < 4; ++i) raw[i] = static_cast<int32_t>(s = detail::OneStep(s));
     for (int i = 4; i < n; ++i) raw[i] = static_cast<int32_t>(Four(static_cast<uint64_t>(raw[i - 4])));
     for (int i = 0; i < n; ++i) slot[i] = static_cast<uint8_t>(detail::SlotOf(raw[i]));
@@ -112,10 +100,9 @@ void DrawWindow::Make(int64_t End, bool Places) {
       out[i] = detail::RandomTable[slot[i]];
       detail::RandomTable[slot[i]] = raw[i];
     }
-    if (Places)
-      for (int i = 0; i < n; ++i)
-        place[i] = static_cast<uint32_t>(RoundDrawShort(out[i], spanA_)) |
-                   static_cast<uint32_t>(RoundDrawShort(out[i], spanB_)) << 16;
+    for (int i = 0; i < n; ++i)
+      place[i] = static_cast<uint32_t>(RoundDrawShort(out[i], spanA_)) |
+                 static_cast<uint32_t>(RoundDrawShort(out[i], spanB_)) << 16;
     made += n;
   }
   made_.store(made, std::memory_order_release);
@@ -125,8 +112,8 @@ void DrawWindow::Make(int64_t End, bool Places) {
 // table, and the state of the last draw taken.
 void DrawWindow::Release() {
   const int64_t made = made_.load(std::memory_order_relaxed);
-  for (int64_t i = made - 1; i >= taken_; --i) detail::RandomTable[slot_[i & mask_]] = out_[i & mask_];
-  if (made > 0) state_ = taken_ > 0 ? raw_[(taken_ - 1) & mask_] : start_;
+  for (int64_t i = made - 1; i >= taken_; --i) detail::RandomTable[slot_[i & Mask]] = out_[i & Mask];
+  if (made > 0) state_ = taken_ > 0 ? raw_[(taken_ - 1) & Mask] : start_;
   made_.store(taken_, std::memory_order_relaxed);
   ready_ = taken_;
 }

@@ -137,6 +137,10 @@ inline int32_t RandomInt(int32_t& State, int32_t Lo, int32_t Hi) {
 // draws on a thread of the pool of its own while the loop takes them, where
 // the pool has one to spare: the same draws in the same order, so the
 // results do not depend on the thread count.
+//
+// A loop that may find out late that it took draws it should not have
+// marks where it is sure (Mark) and can go back to any draw from there on
+// (Rewind), as long as it takes at most MaxHeld draws beyond its mark.
 class DrawWindow {
  public:
   // Draws Taken() .. Taken() + Reach - 1 can be looked at.
@@ -150,51 +154,83 @@ class DrawWindow {
   ~DrawWindow() { Release(); }
 
   // Runs Loop, which takes the draws, on the calling thread; with the draws
-  // made on another thread when none is made yet.
-  void Run(const std::function<void()>& Loop);
+  // made on another thread when none is made yet and the pool has one to
+  // spare, and Beside (if given) on a third where it has one more. Loop is
+  // told whether Beside runs: if not, the loop does Beside's work itself.
+  // Beside must return once Loop has.
+  void Run(const std::function<void(bool BesideRuns)>& Loop, const std::function<void()>& Beside = {});
 
   // The integer of draw k, Taken() <= k < Taken() + Reach.
   int32_t Bits(int64_t k) {
     if (k >= ready_) Await(k);
-    return out_[k & mask_];
+    return out_[k & Mask];
   }
-  // Round(draw k * SpanA) and Round(draw k * SpanB), k as for Bits: worked
-  // out by the maker's thread, or here for the draws looked at.
+  // Round(draw k * SpanA) and Round(draw k * SpanB), k as for Bits, worked
+  // out as the draws are made.
   int32_t PlaceA(int64_t k) {
     if (k >= ready_) Await(k);
-    return ahead_ ? static_cast<int32_t>(place_[k & mask_] & 0xFFFF) : static_cast<int32_t>(RoundDraw(out_[k & mask_], spanA_));
+    return static_cast<int32_t>(place_[k & Mask] & 0xFFFF);
   }
   int32_t PlaceB(int64_t k) {
     if (k >= ready_) Await(k);
-    return ahead_ ? static_cast<int32_t>(place_[k & mask_] >> 16) : static_cast<int32_t>(RoundDraw(out_[k & mask_], spanB_));
+    return static_cast<int32_t>(place_[k & Mask] >> 16);
   }
   int64_t Taken() const { return taken_; }
-  // Takes the next N draws (N < Reach).
+
+  // For a loop that reads many draws between checks: makes sure the draws
+  // up to K - 1 are made (K <= Taken() + Reach) and returns how many are.
+  // Draws from the last Mark up to there can then be read unchecked, by
+  // MadeBits and MadePlaces, and taken.
+  int64_t MadeTo(int64_t K) {
+    if (K > ready_) Await(K - 1);
+    return ready_;
+  }
+  int32_t MadeBits(int64_t k) const { return out_[k & Mask]; }
+  // PlaceA | PlaceB << 16.
+  uint32_t MadePlaces(int64_t k) const { return place_[k & Mask]; }
+
+  // Takes the next N draws, made already or within Reach.
   void Take(int64_t N) {
     if (taken_ + N > ready_) Await(taken_ + N - 1);
     taken_ += N;
-    if (taken_ - published_ >= Block) Publish();
+    const int64_t kept = taken_ < mark_ ? taken_ : mark_;
+    if (kept - published_ >= Block) Publish(kept);
   }
+  // From now on the window keeps the draws from K on (K between the last
+  // Mark's and Taken()), until the next Mark: Rewind can go back to any of
+  // them. Without a Mark, draws taken are gone.
+  void Mark(int64_t K) {
+    mark_ = K;
+    if (K - published_ >= Block) Publish(K);
+  }
+  // Goes back to draw K, K between the last Mark's Taken() and Taken(): the
+  // draws from K on are taken again, as they were.
+  void Rewind(int64_t K) { taken_ = K; }
   void Release();
 
+  // The most draws beyond the last Mark a loop may take.
+  static constexpr int MaxHeld = 6400;
+
  private:
-  // The ring holds SmallRing draws while they are made as taken, so that it
-  // stays in the nearest cache; a maker thread works in all Window of it,
-  // to stay far enough ahead.
-  static constexpr int SmallRing = 1024, Window = 8192, Block = 256;
-  static_assert(Reach < SmallRing && Reach + 2 * Block <= Window);
+  // The ring holds Window draws: the maker's thread keeps up to it made
+  // ahead, and a loop that marks may go back over what it holds.
+  static constexpr int Window = 8192, Block = 256;
   // Makes sure draw k is made (on this thread, or by the maker's).
   void Await(int64_t k);
-  // Makes draws made_ .. End - 1, with their places when Places.
-  void Make(int64_t End, bool Places);
+  // Makes draws made_ .. End - 1, with their places.
+  void Make(int64_t End);
   // Makes draws ahead of the taker until told to stop.
   void MakeAhead();
-  void Publish() { low_.store(published_ = taken_, std::memory_order_release); }
+  void Publish(int64_t Kept) { low_.store(published_ = Kept, std::memory_order_release); }
 
   int32_t& state_;
   const int32_t start_;  // the state before draw 0
   const int32_t spanA_, spanB_;
-  int64_t mask_ = SmallRing - 1;  // draw k is at k & mask_ of the ring; set before a maker starts
+  static constexpr int64_t Mask = Window - 1;  // draw k is at k & Mask of the ring
+  // The taker looks at most MaxHeld + Reach draws beyond its last mark, and
+  // the last draw it published (what the maker may not overwrite) is less
+  // than a Block behind that; the maker stays a Block short of the ring.
+  static_assert(MaxHeld + Reach + 3 * Block <= Window);
   // Each thread's own fields and the fields one writes for the other lie on
   // cache lines of their own, so neither thread's writes evict what the
   // other reads in its loop.
@@ -204,9 +240,9 @@ class DrawWindow {
   alignas(64) bool ahead_ = false;            // a thread of the pool makes the draws
   int64_t ready_ = 0;                         // draws the taker knows to be made
   int64_t taken_ = 0, published_ = 0;
-  // By draw k at k & mask_: the draw, the generator's state it drew, the slot
-  // it took its value from, its places (PlaceA | PlaceB << 16) when a maker
-  // thread made it.
+  int64_t mark_ = INT64_MAX;  // the draw a Rewind may go back to, or none
+  // By draw k at k & Mask: the draw, the generator's state it drew, the slot
+  // it took its value from, its places (PlaceA | PlaceB << 16).
   std::unique_ptr<int32_t[]> out_, raw_;
   std::unique_ptr<uint8_t[]> slot_;
   std::unique_ptr<uint32_t[]> place_;

@@ -1,7 +1,12 @@
 #include "modules/filters/RandomFill.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <functional>
+#include <memory>
+#include <span>
+#include <tuple>
 #include <vector>
 
 #include "engine/BitScan.h"
@@ -187,6 +192,14 @@ class Filler {
   FillResult Fill(int mode, int x, int y, bool& possible, Deviation&& deviation) {
     int64_t avg[3];
     if (!Sources(mode, x, y, avg)) return FillResult::NoSource;
+    const FillResult result = Paint(x, y, avg, possible, deviation);
+    if (result == FillResult::Changed) Unkey(x, y);
+    return result;
+  }
+
+  // The colour part of a fill: the pixel words only, the maps as they were.
+  template <typename Deviation>
+  FillResult Paint(int x, int y, const int64_t avg[3], bool& possible, Deviation&& deviation) {
     int32_t v[3];
     for (int c = 0; c < 3; ++c) v[c] = Clamp(avg[c] + lo_[c] + deviation(c, hi_[c] - lo_[c]), 0, top_[c]);
     if (v[0] == key_[0] && v[1] == key_[1] && v[2] == key_[2]) {
@@ -196,26 +209,59 @@ class Filler {
       return FillResult::KeptKey;
     }
     px_[Index(x, y)] = Words::Pack(static_cast<Sample>(v[0]), static_cast<Sample>(v[1]), static_cast<Sample>(v[2]));
+    return FillResult::Changed;
+  }
+
+  // The map part of a fill: key pixel (x, y) is one no more.
+  void Unkey(int x, int y) {
     keyAt_.Clear(x, y);
     if (mode_ == 2) {
       keyInRow_.Clear(y, x);
       ++nonKeysInRow_[y];
       ++nonKeysInColumn_[x];
     } else {
-      // Its key neighbours now have a source; it is no key pixel any more.
+      // Its key neighbours now have a source (it is no key neighbour of its
+      // own any more where the picture is so small that it is one).
       const std::array<int, 3> xs = Around(x, W_);
       const std::array<int, 3> rows = RowsFrom0(y);
       for (int i = 0; i < 3; ++i) {
-        const Word* column = px_ + Index(xs[i], 1);
+        const uint64_t* key = keyAt_.Line(xs[i]);
         uint64_t* fillable = fillable_.Line(xs[i]);
-        for (int j = 0; j < 3; ++j)
-          if (i != 1 || j != 1)
-            fillable[rows[j] >> 6] |= static_cast<uint64_t>(column[rows[j]] == keyKey_) << (rows[j] & 63);
+        for (int j = 0; j < 3; ++j) fillable[rows[j] >> 6] |= key[rows[j] >> 6] & uint64_t{1} << (rows[j] & 63);
       }
       fillable_.Clear(x, y);
     }
     --keyCount_;
-    return FillResult::Changed;
+  }
+
+  // Undoes Unkey for each of the pixels (x, y) listed, whatever else was
+  // unkeyed since.
+  template <typename Claims>
+  void Rekey(const Claims& c) {
+    for (const auto& one : c) {
+      keyAt_.Set(one.x, one.y);
+      if (mode_ == 2) {
+        keyInRow_.Set(one.y, one.x);
+        --nonKeysInRow_[one.y];
+        --nonKeysInColumn_[one.x];
+      }
+      ++keyCount_;
+    }
+    // Mode 1: a pixel is fillable when it is a key pixel and not all its
+    // neighbours are; only the pixels around those keyed again can differ.
+    if (mode_ == 2) return;
+    for (const auto& one : c)
+      for (int x : Around(one.x, W_))
+        for (int y : Around(one.y, H_)) {
+          bool allRound = true;
+          for (int nx : Around(x, W_))
+            for (int ny : Around(y, H_))
+              if (nx != x || ny != y) allRound = allRound && keyAt_.Get(nx, ny);
+          if (keyAt_.Get(x, y) && !allRound)
+            fillable_.Set(x, y);
+          else
+            fillable_.Clear(x, y);
+        }
   }
 
   // Whether a probe of (x, y) fills, that is, whether (x, y) is a key pixel
@@ -231,36 +277,43 @@ class Filler {
   const uint64_t* FillableMap() const { return mode_ == 1 ? fillable_.Line(1) : nullptr; }
   int MapWords() const { return fillable_.Words(); }
 
-  // Where a fill of (x, y) will read and write, as far as the place tells:
-  // N places, each the start of a word. (The caller prefetches them: a
-  // function that only prefetched would have no effect the compiler need
-  // keep.) In mode 1 that is all of it; mode 2 reads the words its searches
-  // start from, and then the pixels they find (SourceReads).
-  int Reads(int x, int y, const void* at[9]) const {
+  // The pixels a fill of (x, y) reads: in mode 2 those at the places its
+  // searches found (Source), in mode 1 its neighbourhood. N places, each
+  // within a word. (The caller prefetches them: a function that only
+  // prefetched would have no effect the compiler need keep.)
+  int PixelReads(int x, int y, const uint16_t Source[4], const void* at[6]) const {
     if (mode_ == 2) {
-      at[0] = px_ + Index(x, y);
-      at[1] = keyInRow_.Line(y) + ((x - 1) >> 6);
-      return 2;
+      at[0] = px_ + Index(Source[0], y);
+      at[1] = px_ + Index(Source[1], y);
+      at[2] = px_ + Index(x, Source[2]);
+      at[3] = px_ + Index(x, Source[3]);
+      return 4;
     }
     const std::array<int, 3> xs = Around(x, W_), ys = Around(y, H_);
     for (int i = 0; i < 3; ++i) {
       at[2 * i] = px_ + Index(xs[i], ys[0]);
       at[2 * i + 1] = px_ + Index(xs[i], ys[2]);
     }
-    at[6] = keyAt_.Line(x) + ((y - 1) >> 6);
-    at[7] = fillable_.Line(xs[0]) + ((y - 1) >> 6);
-    at[8] = fillable_.Line(xs[2]) + ((y - 1) >> 6);
-    return 9;
+    return 6;
   }
-  // The pixels a mode 2 fill of (x, y) reads, once the words its searches
-  // go through are at hand.
-  void SourceReads(int x, int y, const void* at[4]) const {
+
+  // Mode 2: the places of the nearest non-key pixels to the right, left,
+  // below and above key pixel (x, y), where Fillable(x, y) holds.
+  void Searches(int x, int y, uint16_t Source[4]) const {
     int right, left, down, up;
-    if (!Nearest(x, y, right, left, down, up)) right = left = x, down = up = y;
-    at[0] = px_ + Index(right, y);
-    at[1] = px_ + Index(left, y);
-    at[2] = px_ + Index(x, down);
-    at[3] = px_ + Index(x, up);
+    Nearest(x, y, right, left, down, up);
+    Source[0] = static_cast<uint16_t>(right);
+    Source[1] = static_cast<uint16_t>(left);
+    Source[2] = static_cast<uint16_t>(down);
+    Source[3] = static_cast<uint16_t>(up);
+  }
+  // The rounded source averages of a fill of (x, y) whose mode 2 searches
+  // found Source, from the pixel words as they are now. (Mode 1 finds its
+  // sources in the words, so Sources gives them then.)
+  bool SourcesNow(int x, int y, const uint16_t Source[4], int64_t avg[3]) const {
+    if (mode_ == 1) return Sources(1, x, y, avg);
+    Average4(Source[0], Source[1], x, y, Source[2], Source[3], avg);
+    return true;
   }
 
   // Whether any key pixel could still change under the given mode.
@@ -393,44 +446,44 @@ class Filler {
   // The rounded source averages of channels 1..3, or false when the mode
   // finds nothing to fill from.
   bool Sources(int mode, int x, int y, int64_t avg[3]) const {
-    int64_t sum[3] = {0, 0, 0};
-    int count = 0;
-    auto add = [&](int sx, int sy) {
-      const Word word = px_[Index(sx, sy)];
-      for (int c = 0; c < 3; ++c) sum[c] += ChannelOf<Words>(word, c);
-      ++count;
-    };
     if (mode == 2) {
       int right, left, down, up;
       if (!Nearest(x, y, right, left, down, up)) return false;
-      add(right, y);
-      add(left, y);
-      add(x, down);
-      add(x, up);
-    } else {
-      // The eight wrapped neighbours (with W or H below 3 some of them are
-      // the same pixel, counted as often as it is a neighbour). Key pixels
-      // hold the key colour, so the sources' sum is the sum of all eight
-      // words less the key colour once per key pixel among them: no branch
-      // on whether a neighbour is a source, which is as good as random.
-      const std::array<int, 3> xs = Around(x, W_);
-      const std::array<int, 3> ys = RowsFrom0(y);
-      const Word* column[3];
-      for (int i = 0; i < 3; ++i) column[i] = px_ + Index(xs[i], 1);
-      typename Words::Sum total;
-      int keys = 0;
-      auto add8 = [&](int i, int j) {
-        const Word word = column[i][ys[j]];
-        total.Add(word);
-        keys += word == keyKey_;  // only key pixels hold the key colour
-      };
-      add8(0, 0), add8(0, 1), add8(0, 2), add8(1, 0), add8(1, 2), add8(2, 0), add8(2, 1), add8(2, 2);
-      count = 8 - keys;
-      if (count == 0) return false;
-      for (int c = 0; c < 3; ++c) sum[c] = total.Of(c) - 8 * Words::Offset - keys * keyChannel_[c];
+      Average4(right, left, x, y, down, up, avg);
+      return true;
     }
-    for (int c = 0; c < 3; ++c) avg[c] = RoundQuotient(sum[c], count);
+    // The eight wrapped neighbours (with W or H below 3 some of them are the
+    // same pixel, counted as often as it is a neighbour). Key pixels hold
+    // the key colour, so the sources' sum is the sum of all eight words less
+    // the key colour once per key pixel among them: no branch on whether a
+    // neighbour is a source, which is as good as random.
+    const std::array<int, 3> xs = Around(x, W_);
+    const std::array<int, 3> ys = RowsFrom0(y);
+    const Word* column[3];
+    for (int i = 0; i < 3; ++i) column[i] = px_ + Index(xs[i], 1);
+    typename Words::Sum total;
+    int keys = 0;
+    auto add = [&](int i, int j) {
+      const Word word = column[i][ys[j]];
+      total.Add(word);
+      keys += word == keyKey_;  // only key pixels hold the key colour
+    };
+    add(0, 0), add(0, 1), add(0, 2), add(1, 0), add(1, 2), add(2, 0), add(2, 1), add(2, 2);
+    const int count = 8 - keys;
+    if (count == 0) return false;
+    for (int c = 0; c < 3; ++c)
+      avg[c] = RoundQuotient(total.Of(c) - 8 * Words::Offset - keys * keyChannel_[c], count);
     return true;
+  }
+
+  // Mode 2's average: of pixels (Right, y), (Left, y), (x, Down), (x, Up).
+  void Average4(int Right, int Left, int x, int y, int Down, int Up, int64_t avg[3]) const {
+    const Word words[4] = {px_[Index(Right, y)], px_[Index(Left, y)], px_[Index(x, Down)], px_[Index(x, Up)]};
+    for (int c = 0; c < 3; ++c) {
+      int64_t sum = 0;
+      for (const Word w : words) sum += ChannelOf<Words>(w, c);
+      avg[c] = RoundQuotient(sum, 4);
+    }
   }
 
   // True when some deviation within the ranges gives a colour other than the
@@ -461,63 +514,230 @@ class Filler {
 // own where the pool has one to spare), each draw rounded as an x and as a y
 // as it is made. A probe takes two draws (x, then y) and, where it fills,
 // three more, so where the coming probes fall follows from the draws and from
-// which of them fill. A scout follows the probes a few ahead of the current
-// one and fetches what the fills among them will read into the cache while the
-// current ones are filled: the neighbourhood in mode 1; in mode 2 the words
-// the searches along the row and the column start from, and a finder a few
-// probes behind the scout, where those words have arrived, then fetches the
-// pixels the searches find. A fill can change what a later probe does (its
-// place fills no more, or a neighbour or a search finds a new source): each
-// probe checks its place when it comes to it, so a wrong guess costs time,
-// never a pixel.
+// which of them fill.
+//
+// Whether a probe fills follows from the maps alone, and so does what a fill
+// changes in them, unless its colour comes out as the key colour: then the
+// pixel stays a key pixel. So the probes go on over the maps, each fill only
+// claimed (the maps updated, the place noted), and the claims are painted in
+// their order, by a thread of their own where the pool has one more, from the
+// pixel words as the fills before left them, every pixel they read known and
+// fetched ahead. A claim painted with the key colour undoes itself and every
+// claim after it, and the probes go on again from the probe after it. The
+// maps are small enough for the nearer caches and the pixel words are not:
+// this way the probes wait for neither.
 template <typename Words>
 class Prober {
  public:
   explicit Prober(Filler<Words>& fill)
-      : fill_(fill), draws_(RandomSeed, ImageWidth - 1, ImageHeight - 1), mode_(fill.Mode()), W_(ImageWidth),
-        H_(ImageHeight), map_(fill.FillableMap()), words_(fill.MapWords()) {}
+      : fill_(fill), draws_(RandomSeed, ImageWidth - 1, ImageHeight - 1), mode_(fill.Mode()),
+        map_(fill.FillableMap()), words_(fill.MapWords()) {}
 
-  // Runs Rounds, which calls Round, with the draws made ahead.
-  void Run(const std::function<void()>& Rounds) { draws_.Run(Rounds); }
+  // Runs Rounds, which calls Round, with the draws made ahead and the claims
+  // painted beside.
+  void Run(const std::function<void()>& Rounds) {
+    draws_.Run(
+        [&](bool painter) {
+          painter_ = painter;
+          struct Done {
+            std::atomic<bool>& done;
+            ~Done() { done.store(true, std::memory_order_release); }
+          } done{done_};
+          Rounds();
+        },
+        [&] { PaintBeside(); });
+  }
 
   // One round of Probes probes; sets changed when a fill changed a pixel,
-  // possible as Fill does.
+  // possible as Filler::Fill does.
   void Round(int64_t Probes, bool& changed, bool& possible) {
-    int64_t p = draws_.Taken(), scout = scout_, finder = finder_;
-    int lead = lead_, findLead = findLead_;
-    for (int64_t i = 0; i < Probes; ++i) {
-      for (; lead < Lead; ++lead) scout = Scout(scout);
-      if (mode_ == 2)
-        for (; findLead < FindLead; ++findLead) finder = Find(finder);
-      const uint32_t seen = seen_[p & Mask];
-      const int x = static_cast<int>(seen & 0x7FFF), y = static_cast<int>(seen >> 15 & 0x7FFF);
-      const bool fills = Fills(x, y);
-      if (fills) {
-        const auto deviation = [&](int c, int64_t span) { return RoundDraw(draws_.Bits(p + 2 + c), span); };
-        if (fill_.Fill(mode_, x, y, possible, deviation) == FillResult::Changed) changed = true;
+    changed_ = possible_ = false;  // the painter is idle between rounds
+    int64_t p = draws_.Taken();
+    Open(p);
+    for (int64_t i = 0;;) {
+      // A chunk is handed over when full, so that the window keeps the draws
+      // of every claim not yet painted, and at the end of the round.
+      if (i == Probes || p + 5 > chunk_->first + ChunkDraws || chunk_->count == ChunkClaims) {
+        HandOver();
+        if (!(i == Probes ? AllPainted() : Room())) {
+          std::tie(i, p) = Undo();
+        } else if (i == Probes) {
+          break;
+        }
+        Open(p);
       }
-      const int step = fills ? 5 : 2;
-      if (fills == (seen >> 31 != 0)) {
-        --lead;
-        if (mode_ == 2) --findLead;
-      } else {  // the scout guessed wrong here: it starts again from the next probe
-        scout = finder = p + step;
-        lead = findLead = 0;
+      // A run of probes over draws made and held, with no check between: a
+      // probe takes at most 5 draws, all within its chunk's.
+      const int64_t end = std::min(draws_.MadeTo(p + 5), chunk_->first + ChunkDraws) - 5;
+      Claim* claims = chunk_->claims;
+      int count = chunk_->count;
+      for (; i < Probes && p <= end && count < ChunkClaims; ++i) {
+        const int x = static_cast<int>(draws_.MadePlaces(p) & 0xFFFF) + 1;
+        const int y = static_cast<int>(draws_.MadePlaces(p + 1) >> 16) + 1;
+        if (!Fills(x, y)) {
+          p += 2;
+          continue;
+        }
+        if (now_) [[unlikely]] {
+          FillNow(x, y, p, changed, possible);
+          p += 5;
+          continue;
+        }
+        Claim& c = claims[count++];
+        c.x = static_cast<uint16_t>(x);
+        c.y = static_cast<uint16_t>(y);
+        c.probe = static_cast<int32_t>(i);
+        c.draw = p;
+        if (mode_ == 2) fill_.Searches(x, y, c.source);
+        fill_.Unkey(x, y);
+        p += 5;
       }
-      p += step;
-      draws_.Take(step);
+      chunk_->count = count;
+      draws_.Take(p - draws_.Taken());
     }
-    scout_ = scout;
-    finder_ = finder;
-    lead_ = lead;
-    findLead_ = findLead;
+    changed = changed || changed_;
+    possible = possible || possible_;
   }
 
  private:
-  static constexpr int Lead = 16;     // probes the scout is ahead
-  static constexpr int FindLead = 8;  // probes the finder is ahead, in mode 2
-  static constexpr int Ring = 128, Mask = Ring - 1;
-  static_assert(5 * Lead + 2 < DrawWindow::Reach && 5 * Lead + 5 < Ring && FindLead < Lead);
+  // A fill decided, not yet painted.
+  struct Claim {
+    uint16_t x, y;
+    uint16_t source[4];  // mode 2: where its searches found its sources
+    int32_t probe;       // its probe's number in the round
+    int64_t draw;        // its probe's first draw
+  };
+  // The claims of a stretch of draws, handed to the painter at once.
+  static constexpr int Chunks = 4, ChunkDraws = DrawWindow::MaxHeld / Chunks, ChunkClaims = 256;
+  struct Chunk {
+    int64_t first;  // the draw it starts at
+    int count;
+    int kept;  // where the painter halted: the claim that kept the key colour
+    Claim claims[ChunkClaims];
+  };
+  static constexpr int Ahead = 8;  // claims whose pixels are fetched ahead of the one painted
+  // Fills are made as found once there has been more than one undo in this
+  // many chunks.
+  static constexpr int UndoShare = 32;
+
+  // Starts chunk written_ at draw p; the window keeps the draws from the
+  // first chunk not painted on.
+  void Open(int64_t p) {
+    const int64_t w = written_.load(std::memory_order_relaxed);
+    chunk_ = &chunks_[w % Chunks];
+    chunk_->first = p;
+    chunk_->count = 0;
+    const int64_t oldest = painted_.load(std::memory_order_acquire);
+    draws_.Mark(oldest < w ? chunks_[oldest % Chunks].first : p);
+  }
+
+  // Hands the chunk over: to the painter, or paints it here.
+  void HandOver() {
+    const int64_t w = written_.load(std::memory_order_relaxed);
+    if (painter_) {
+      written_.store(w + 1, std::memory_order_release);
+      return;
+    }
+    written_.store(w + 1, std::memory_order_relaxed);
+    if (PaintChunk(*chunk_, changed_, possible_))
+      painted_.store(w + 1, std::memory_order_relaxed);
+    else
+      halted_.store(true, std::memory_order_relaxed);
+  }
+
+  // Waits until every chunk handed over is painted (true) or the painter
+  // halts (false).
+  bool AllPainted() { return WaitUntilPainted(written_.load(std::memory_order_relaxed)); }
+  // Waits until there is room for another chunk (true) or the painter halts.
+  bool Room() { return WaitUntilPainted(written_.load(std::memory_order_relaxed) - Chunks + 1); }
+  bool WaitUntilPainted(int64_t Count) {
+    for (int spins = 0; painted_.load(std::memory_order_acquire) < Count;) {
+      if (halted_.load(std::memory_order_acquire)) return false;
+      SpinPause(spins);
+    }
+    return !halted_.load(std::memory_order_acquire);
+  }
+
+  // After the painter halted at a claim that kept the key colour: undoes it
+  // and the claims after it, rewinds the draws to the probe after it and
+  // returns that probe and its first draw.
+  std::pair<int64_t, int64_t> Undo() {
+    const int64_t r = painted_.load(std::memory_order_relaxed), w = written_.load(std::memory_order_relaxed);
+    const Chunk& halted = chunks_[r % Chunks];
+    const Claim kept = halted.claims[halted.kept];
+    for (int64_t q = w - 1; q >= r; --q) {
+      const Chunk& c = chunks_[q % Chunks];
+      const int from = q == r ? c.kept : 0;
+      fill_.Rekey(std::span<const Claim>(c.claims + from, c.count - from));
+    }
+    draws_.Rewind(kept.draw + 5);
+    // Each undo wastes up to a few chunks of work. Where claims often keep
+    // the key colour, the fills are made as the probes find them instead.
+    now_ = now_ || (++undos_ > 2 && undos_ * UndoShare > w);
+    written_.store(r + 1, std::memory_order_relaxed);
+    painted_.store(r + 1, std::memory_order_relaxed);
+    halted_.store(false, std::memory_order_release);  // the painter goes on from chunk r + 1
+    return {kept.probe + 1, kept.draw + 5};
+  }
+
+  // A whole fill of the probe at draw p, the way the sweeps make theirs.
+  [[gnu::noinline]] void FillNow(int x, int y, int64_t p, bool& changed, bool& possible) {
+    const auto deviation = [&](int c, int64_t span) { return RoundDraw(draws_.MadeBits(p + 2 + c), span); };
+    if (fill_.Fill(mode_, x, y, possible, deviation) == FillResult::Changed) changed = true;
+  }
+
+  // Paints the claims of C in order. Stops at a claim that keeps the key
+  // colour, noting it in C, and returns false.
+  bool PaintChunk(Chunk& C, bool& changed, bool& possible) {
+    const Claim* claims = C.claims;
+    const int n = C.count;
+    for (int k = 0; k < n; ++k) {
+      if (k + Ahead < n) {
+        const Claim& next = claims[k + Ahead];
+        const void* reads[6];
+        for (int r = fill_.PixelReads(next.x, next.y, next.source, reads) - 1; r >= 0; --r)
+          __builtin_prefetch(reads[r]);
+      }
+      const Claim& c = claims[k];
+      // A claimed pixel has a source: a neighbour that was no key pixel when
+      // it was claimed is painted by now, with a colour other than the key.
+      int64_t avg[3] = {};
+      fill_.SourcesNow(c.x, c.y, c.source, avg);
+      const auto deviation = [&](int channel, int64_t span) {
+        return RoundDraw(draws_.MadeBits(c.draw + 2 + channel), span);
+      };
+      if (fill_.Paint(c.x, c.y, avg, possible, deviation) == FillResult::KeptKey) {
+        C.kept = k;
+        changed = changed || k > 0;
+        return false;
+      }
+    }
+    changed = changed || n > 0;
+    return true;
+  }
+
+  // The painter's thread: paints the chunks as they are handed over, until
+  // the rounds are done. After a halt it waits for the prober to undo what
+  // followed, and goes on from the chunk after the halted one.
+  void PaintBeside() {
+    for (int spins = 0; !done_.load(std::memory_order_acquire);) {
+      if (halted_.load(std::memory_order_acquire)) {
+        SpinPause(spins);
+        continue;
+      }
+      // Read after the halt is seen lifted: Undo sets it before.
+      const int64_t r = painted_.load(std::memory_order_relaxed);
+      if (written_.load(std::memory_order_acquire) <= r) {
+        SpinPause(spins);
+        continue;
+      }
+      spins = 0;
+      if (PaintChunk(chunks_[r % Chunks], changed_, possible_))
+        painted_.store(r + 1, std::memory_order_release);
+      else
+        halted_.store(true, std::memory_order_release);
+    }
+  }
 
   // Filler::Fillable, in mode 1 from the map's words.
   bool Fills(int x, int y) const {
@@ -525,41 +745,25 @@ class Prober {
     return map_[static_cast<unsigned>((x - 1) * words_ + ((y - 1) >> 6))] >> ((y - 1) & 63) & 1;
   }
 
-  // Looks at the probe that starts with draw S: notes where it falls and
-  // whether it fills, and if so fetches where the fill will read. Returns the
-  // next probe's first draw.
-  int64_t Scout(int64_t S) {
-    const int x = draws_.PlaceA(S) + 1, y = draws_.PlaceB(S + 1) + 1;
-    const bool fills = Fills(x, y);
-    seen_[S & Mask] = static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 15 | static_cast<uint32_t>(fills) << 31;
-    if (fills) {
-      const void* reads[9];
-      for (int k = fill_.Reads(x, y, reads) - 1; k >= 0; --k) __builtin_prefetch(reads[k]);
-    }
-    return S + (fills ? 5 : 2);
-  }
-
-  // Mode 2: follows the scout's guesses a few probes behind it, where the
-  // words the searches go through have arrived, and fetches the pixels the
-  // fills will read. Returns the next probe's first draw.
-  int64_t Find(int64_t F) {
-    const uint32_t seen = seen_[F & Mask];
-    if (seen >> 31 == 0) return F + 2;
-    const void* reads[4];
-    fill_.SourceReads(static_cast<int>(seen & 0x7FFF), static_cast<int>(seen >> 15 & 0x7FFF), reads);
-    for (const void* at : reads) __builtin_prefetch(at);
-    return F + 5;
-  }
-
   Filler<Words>& fill_;
   DrawWindow draws_;
-  const int mode_, W_, H_;
+  const int mode_;
   const uint64_t* const map_;  // mode 1: the map Fills reads
   const int words_;            // its words per column
-  int64_t scout_ = 0;          // the next probe to look at
-  int64_t finder_ = 0;         // mode 2: the next probe to find sources for
-  int lead_ = 0, findLead_ = 0;  // how many probes they are ahead of the current one
-  uint32_t seen_[Ring];        // by probe: x | y << 15 | whether the scout found it fills << 31
+  bool painter_ = false;       // whether a thread of its own paints
+  bool now_ = false;           // whether fills are made as found
+  int64_t undos_ = 0;
+  const std::unique_ptr<Chunk[]> chunks_{new Chunk[Chunks]};
+  Chunk* chunk_ = nullptr;  // the one being filled
+  // Chunks handed over and painted since the start; whether the painter
+  // halted at a claim that kept the key colour; whether the rounds are done.
+  // Each on a cache line of its own: one thread writes, the other polls.
+  alignas(64) std::atomic<int64_t> written_{0};
+  alignas(64) std::atomic<int64_t> painted_{0};
+  alignas(64) std::atomic<bool> halted_{false};
+  std::atomic<bool> done_{false};
+  // What the painting of the round found, as Round's changed and possible.
+  alignas(64) bool changed_ = false, possible_ = false;
 };
 
 // The probing rounds repeat until fewer than a tenth of the pixels are key

@@ -76,7 +76,7 @@ TEST_F(DrawWindowTest, GivesTheDrawsOfOneAtATimeAndRewindsTheRest) {
       {
         DrawWindow ahead(s, way.SpanA, way.SpanB);
         if (way.Run)
-          ahead.Run([&] { TakeAsIn(p, ahead, draws, way.SpanA, way.SpanB); });
+          ahead.Run([&](bool) { TakeAsIn(p, ahead, draws, way.SpanA, way.SpanB); });
         else
           TakeAsIn(p, ahead, draws, way.SpanA, way.SpanB);
       }
@@ -102,7 +102,7 @@ TEST_F(DrawWindowTest, ReleasesRightWithTheMakerARingAhead) {
   InitRandom(s);
   {
     DrawWindow ahead(s);
-    ahead.Run([&] {
+    ahead.Run([&](bool) {
       ahead.Take(256);
       ahead.Take(256);
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -110,6 +110,43 @@ TEST_F(DrawWindowTest, ReleasesRightWithTheMakerARingAhead) {
   }
   EXPECT_EQ(s, state);
   EXPECT_EQ(detail::NextBits(s), next);
+}
+
+// A loop that marks may take as far as MaxHeld beyond its mark and go back
+// to any draw from the mark on, while the maker runs as far ahead as it can;
+// the draws read again are the same, and a Release after a Rewind leaves the
+// generator after the draws taken last.
+TEST_F(DrawWindowTest, GoesBackToItsMarkWithTheMakerAhead) {
+  for (int threads : {1, 2}) {
+    SCOPED_TRACE(::testing::Message() << threads << " threads");
+    SetThreadCount(threads);
+    int32_t s = 4711;
+    InitRandom(s);
+    std::vector<int32_t> draws;
+    for (int k = 0; k < 40000; ++k) draws.push_back(detail::NextBits(s));
+    s = 4711;
+    InitRandom(s);
+    int64_t end = 0;
+    {
+      DrawWindow ahead(s, 1023, 511);
+      ahead.Run([&](bool) {
+        for (int64_t mark = 0; mark + DrawWindow::MaxHeld < 30000; mark += 1777) {
+          ahead.Mark(mark);
+          for (int pass = 0; pass < 2; ++pass) {
+            for (int64_t k = ahead.Taken(); k + 5 <= mark + DrawWindow::MaxHeld; k += 5) {
+              ASSERT_EQ(ahead.MadeTo(k + 5) >= k + 5, true);
+              ASSERT_EQ(ahead.MadeBits(k + 4), draws[k + 4]) << k;
+              ASSERT_EQ(ahead.MadePlaces(k), RoundDraw(draws[k], 1023) | RoundDraw(draws[k], 511) << 16) << k;
+              ahead.Take(5);
+            }
+            ahead.Rewind(mark + 1777 + pass);  // back, and the second time on to the next mark
+          }
+        }
+        end = ahead.Taken();
+      });
+    }
+    EXPECT_EQ(detail::NextBits(s), draws[end]);
+  }
 }
 
 TEST_F(DrawWindowTest, RoundsTheSlotOfAHalfToEven) {

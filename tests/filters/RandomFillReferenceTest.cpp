@@ -188,13 +188,19 @@ TEST(RandomColorFillModel, GivesTheModelsPicturesAndDraws) {
       {5, 7, SpaceHSL, 1, 90, false, {{1, 1}, {0, 0}, {0, 0}}, {0, 0, 0}},
       {300, 257, SpaceHSL, 1, 94, false, {{10, 10}, {10, 10}, {10, 10}}, {0, 0, 0}},
       {256, 300, SpaceHSL, 2, 98, false, {{0, 0}, {10, 10}, {10, 10}}, {0, 0, 0}},
+      // Fills that clamp back to the key colour, which then stays a key
+      // pixel: often, and now and then.
+      {120, 100, SpaceRGB, 1, 90, false, {{300, 0}, {300, 0}, {300, 0}}, {0, 0, 0}},
+      {100, 120, SpaceRGB, 2, 90, false, {{300, 0}, {300, 0}, {300, 0}}, {0, 0, 0}},
+      {256, 256, SpaceRGB, 1, 95, false, {{16, 0}, {16, 0}, {16, 0}}, {0, 0, 0}},
+      {256, 256, SpaceRGB, 2, 95, false, {{16, 0}, {16, 0}, {16, 0}}, {0, 0, 0}},
   };
   for (int k = 0; k < static_cast<int>(std::size(cases)); ++k) {
     const Case& c = cases[k];
     SCOPED_TRACE("case " + std::to_string(k));
     const TRNCCWork work = {c.Space, c.Mode, {c.Deviation[0], c.Deviation[1], c.Deviation[2]},
                             {c.Key[0], c.Key[1], c.Key[2]}};
-    for (int threads : {1, 3}) {
+    for (int threads : {1, 2, 3}) {
       MakePicture(c.W, c.H, c.Space, c.KeyPercent, c.Wild, 100 + k, c.Key);
       SetThreadCount(threads);
       RNCCWork = work;
