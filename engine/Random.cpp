@@ -79,11 +79,12 @@ void DrawWindow::MakeAhead() {
 }
 
 // Makes the draws in runs that do not wrap around the ring. The generator's
-// states come first, four chains of steps four apart (four steps make again
-// a step of the same form), so four multiplies overlap; then the shuffle
-// table takes them in order.
+// states come first, sixteen chains of steps sixteen apart (sixteen steps
+// make again a step of the same form), so that vectors of them overlap; then
+// the shuffle table takes them in order.
 void DrawWindow::Make(int64_t End) {
-  constexpr detail::StepMap Four = detail::Steps(4);
+  constexpr int Chains = 16;
+  constexpr detail::StepMap Leap = detail::Steps(Chains);
   int64_t made = made_.load(std::memory_order_relaxed);
   while (made < End) {
     const int first = static_cast<int>(made & Mask);
@@ -93,9 +94,12 @@ void DrawWindow::Make(int64_t End) {
     uint8_t* slot = slot_.get() + first;
     uint32_t* place = place_.get() + first;
     uint64_t s = static_cast<uint32_t>(made > 0 ? raw_[(made - 1) & Mask] : start_);
-    for (int i = 0; i < n && i < 4; ++i) raw[i] = static_cast<int32_t>(s = detail::OneStep(s));
-    for (int i = 4; i < n; ++i) raw[i] = static_cast<int32_t>(Four(static_cast<uint64_t>(raw[i - 4])));
-    for (int i = 0; i < n; ++i) slot[i] = static_cast<uint8_t>(detail::SlotOf(raw[i]));
+    for (int i = 0; i < n && i < Chains; ++i) raw[i] = static_cast<int32_t>(s = detail::OneStep(s));
+    for (int i = Chains; i < n; ++i) raw[i] = static_cast<int32_t>(Leap(static_cast<uint64_t>(raw[i - Chains])));
+    for (int i = 0; i < n; ++i) {
+      const int32_t j = RoundDrawShort(raw[i], RandomTableSize) + 1;  // detail::SlotOf, in vectors
+      slot[i] = static_cast<uint8_t>(j <= RandomTableSize ? j : 1);
+    }
     for (int i = 0; i < n; ++i) {
       out[i] = detail::RandomTable[slot[i]];
       detail::RandomTable[slot[i]] = raw[i];

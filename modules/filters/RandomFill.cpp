@@ -214,22 +214,13 @@ class Filler {
 
   // The map part of a fill: key pixel (x, y) is one no more.
   void Unkey(int x, int y) {
-    keyAt_.Clear(x, y);
     if (mode_ == 2) {
+      keyAt_.Clear(x, y);
       keyInRow_.Clear(y, x);
       ++nonKeysInRow_[y];
       ++nonKeysInColumn_[x];
     } else {
-      // Its key neighbours now have a source (it is no key neighbour of its
-      // own any more where the picture is so small that it is one).
-      const std::array<int, 3> xs = Around(x, W_);
-      const std::array<int, 3> rows = RowsFrom0(y);
-      for (int i = 0; i < 3; ++i) {
-        const uint64_t* key = keyAt_.Line(xs[i]);
-        uint64_t* fillable = fillable_.Line(xs[i]);
-        for (int j = 0; j < 3; ++j) fillable[rows[j] >> 6] |= key[rows[j] >> 6] & uint64_t{1} << (rows[j] & 63);
-      }
-      fillable_.Clear(x, y);
+      Mode1Maps().Unkey(x, y);
     }
     --keyCount_;
   }
@@ -264,6 +255,40 @@ class Filler {
         }
   }
 
+  // Mode 1's maps, as a loop over many probes keeps them at hand: bit y - 1
+  // of column x, PerColumn words of bits a column.
+  struct Maps1 {
+    uint64_t* key;
+    uint64_t* fillable;
+    int PerColumn, W, H;
+
+    bool Fillable(int x, int y) const {
+      return fillable[static_cast<size_t>(x - 1) * PerColumn + ((y - 1) >> 6)] >> ((y - 1) & 63) & 1;
+    }
+    // Key pixel (x, y) is one no more, and its key neighbours now have a
+    // source (it is no key neighbour of its own any more where the picture
+    // is so small that it is one). Mostly its three rows lie within one word.
+    void Unkey(int x, int y) const {
+      const size_t columns[3] = {static_cast<size_t>(x > 1 ? x - 2 : W - 1) * PerColumn,
+                                 static_cast<size_t>(x - 1) * PerColumn, static_cast<size_t>(x < W ? x : 0) * PerColumn};
+      const size_t at = columns[1] + ((y - 1) >> 6);
+      const uint64_t bit = uint64_t{1} << ((y - 1) & 63);
+      key[at] &= ~bit;
+      const int above = y - 2;  // the row above's place in the words, from 0
+      if (above >= 0 && y < H && (above & 63) <= 61) {
+        const size_t word = above >> 6;
+        const uint64_t rows = uint64_t{7} << (above & 63);
+        for (const size_t c : columns) fillable[c + word] |= key[c + word] & rows;
+      } else {
+        const int rows[3] = {above >= 0 ? above : H - 1, y - 1, y < H ? y : 0};
+        for (const size_t c : columns)
+          for (const int r : rows) fillable[c + (r >> 6)] |= key[c + (r >> 6)] & uint64_t{1} << (r & 63);
+      }
+      fillable[at] &= ~bit;
+    }
+  };
+  Maps1 Mode1Maps() { return {keyAt_.Line(1), fillable_.Line(1), keyAt_.Words(), W_, H_}; }
+
   // Whether a probe of (x, y) fills, that is, whether (x, y) is a key pixel
   // for which the rounds' mode finds a source. Mode 1 keeps a map of them;
   // in mode 2 a key pixel has sources when neither its row nor its column is
@@ -272,10 +297,9 @@ class Filler {
     if (mode_ == 1) return fillable_.Get(x, y);
     return keyAt_.Get(x, y) && nonKeysInRow_[y] > 0 && nonKeysInColumn_[x] > 0;
   }
-  // Mode 1's map (none in mode 2): Fillable(x, y) is bit y - 1 of column x,
-  // MapWords() words of bits a column.
-  const uint64_t* FillableMap() const { return mode_ == 1 ? fillable_.Line(1) : nullptr; }
-  int MapWords() const { return fillable_.Words(); }
+  // Claimed fills made Unkey's changes to the maps (Maps1::Unkey) but not to
+  // the count of key pixels.
+  void Unkeyed(int64_t N) { keyCount_ -= N; }
 
   // The pixels a fill of (x, y) reads: in mode 2 those at the places its
   // searches found (Source), in mode 1 its neighbourhood. N places, each
@@ -530,8 +554,7 @@ template <typename Words>
 class Prober {
  public:
   explicit Prober(Filler<Words>& fill)
-      : fill_(fill), draws_(RandomSeed, ImageWidth - 1, ImageHeight - 1), mode_(fill.Mode()),
-        map_(fill.FillableMap()), words_(fill.MapWords()) {}
+      : fill_(fill), draws_(RandomSeed, ImageWidth - 1, ImageHeight - 1), mode_(fill.Mode()) {}
 
   // Runs Rounds, which calls Round, with the draws made ahead and the claims
   // painted beside.
@@ -569,30 +592,12 @@ class Prober {
       // A run of probes over draws made and held, with no check between: a
       // probe takes at most 5 draws, all within its chunk's.
       const int64_t end = std::min(draws_.MadeTo(p + 5), chunk_->first + ChunkDraws) - 5;
-      Claim* claims = chunk_->claims;
-      int count = chunk_->count;
-      for (; i < Probes && p <= end && count < ChunkClaims; ++i) {
-        const int x = static_cast<int>(draws_.MadePlaces(p) & 0xFFFF) + 1;
-        const int y = static_cast<int>(draws_.MadePlaces(p + 1) >> 16) + 1;
-        if (!Fills(x, y)) {
-          p += 2;
-          continue;
-        }
-        if (now_) [[unlikely]] {
-          FillNow(x, y, p, changed, possible);
-          p += 5;
-          continue;
-        }
-        Claim& c = claims[count++];
-        c.x = static_cast<uint16_t>(x);
-        c.y = static_cast<uint16_t>(y);
-        c.probe = static_cast<int32_t>(i);
-        c.draw = p;
-        if (mode_ == 2) fill_.Searches(x, y, c.source);
-        fill_.Unkey(x, y);
-        p += 5;
-      }
-      chunk_->count = count;
+      if (now_)
+        i = FillRun(i, Probes, p, end, changed, possible);
+      else if (mode_ == 1)
+        i = ClaimRun1(i, Probes, p, end);
+      else
+        i = ClaimRun2(i, Probes, p, end);
       draws_.Take(p - draws_.Taken());
     }
     changed = changed || changed_;
@@ -680,10 +685,63 @@ class Prober {
     return {kept.probe + 1, kept.draw + 5};
   }
 
-  // A whole fill of the probe at draw p, the way the sweeps make theirs.
-  [[gnu::noinline]] void FillNow(int x, int y, int64_t p, bool& changed, bool& possible) {
-    const auto deviation = [&](int c, int64_t span) { return RoundDraw(draws_.MadeBits(p + 2 + c), span); };
-    if (fill_.Fill(mode_, x, y, possible, deviation) == FillResult::Changed) changed = true;
+  // Probes from probe i and draw p while the round, the draws up to End and
+  // the chunk last, claiming the fills; returns the next probe. In mode 1 on
+  // the maps alone, at hand in registers: the loop the fill waits for.
+  int64_t ClaimRun1(int64_t i, int64_t Probes, int64_t& P, int64_t End) {
+    const typename Filler<Words>::Maps1 maps = fill_.Mode1Maps();
+    Claim* const claims = chunk_->claims;
+    const int before = chunk_->count;
+    int count = before;
+    int64_t p = P;
+    for (; i < Probes && p <= End && count < ChunkClaims; ++i) {
+      const int x = static_cast<int>(draws_.MadePlaces(p) & 0xFFFF) + 1;
+      const int y = static_cast<int>(draws_.MadePlaces(p + 1) >> 16) + 1;
+      if (!maps.Fillable(x, y)) {
+        p += 2;
+        continue;
+      }
+      claims[count++] = Claim{static_cast<uint16_t>(x), static_cast<uint16_t>(y), {}, static_cast<int32_t>(i), p};
+      maps.Unkey(x, y);
+      p += 5;
+    }
+    fill_.Unkeyed(count - before);
+    chunk_->count = count;
+    P = p;
+    return i;
+  }
+  int64_t ClaimRun2(int64_t i, int64_t Probes, int64_t& p, int64_t End) {
+    Claim* const claims = chunk_->claims;
+    int count = chunk_->count;
+    for (; i < Probes && p <= End && count < ChunkClaims; ++i) {
+      const int x = draws_.PlaceA(p) + 1, y = draws_.PlaceB(p + 1) + 1;
+      if (!fill_.Fillable(x, y)) {
+        p += 2;
+        continue;
+      }
+      Claim& c = claims[count++];
+      c = Claim{static_cast<uint16_t>(x), static_cast<uint16_t>(y), {}, static_cast<int32_t>(i), p};
+      fill_.Searches(x, y, c.source);
+      fill_.Unkey(x, y);
+      p += 5;
+    }
+    chunk_->count = count;
+    return i;
+  }
+  // The same, each fill made whole as it is found, the way the sweeps make
+  // theirs.
+  int64_t FillRun(int64_t i, int64_t Probes, int64_t& p, int64_t End, bool& changed, bool& possible) {
+    for (; i < Probes && p <= End; ++i) {
+      const int x = draws_.PlaceA(p) + 1, y = draws_.PlaceB(p + 1) + 1;
+      if (!fill_.Fillable(x, y)) {
+        p += 2;
+        continue;
+      }
+      const auto deviation = [&](int c, int64_t span) { return RoundDraw(draws_.MadeBits(p + 2 + c), span); };
+      if (fill_.Fill(mode_, x, y, possible, deviation) == FillResult::Changed) changed = true;
+      p += 5;
+    }
+    return i;
   }
 
   // Paints the claims of C in order. Stops at a claim that keeps the key
@@ -739,17 +797,9 @@ class Prober {
     }
   }
 
-  // Filler::Fillable, in mode 1 from the map's words.
-  bool Fills(int x, int y) const {
-    if (mode_ == 2) return fill_.Fillable(x, y);
-    return map_[static_cast<unsigned>((x - 1) * words_ + ((y - 1) >> 6))] >> ((y - 1) & 63) & 1;
-  }
-
   Filler<Words>& fill_;
   DrawWindow draws_;
   const int mode_;
-  const uint64_t* const map_;  // mode 1: the map Fills reads
-  const int words_;            // its words per column
   bool painter_ = false;       // whether a thread of its own paints
   bool now_ = false;           // whether fills are made as found
   int64_t undos_ = 0;
