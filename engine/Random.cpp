@@ -88,7 +88,7 @@ void DrawWindow::Make(int64_t End) {
   int64_t made = made_.load(std::memory_order_relaxed);
   while (made < End) {
     const int first = static_cast<int>(made & Mask);
-    const int n = static_cast<int>(std::min<int64_t>(End - made, Mask + 1 - first));
+    const int n = static_cast<int>(std::min<int64_t>({End - made, Mask + 1 - first, Block}));
     int32_t* raw = raw_.get() + first;
     int32_t* out = out_.get() + first;
     uint8_t* slot = slot_.get() + first;
@@ -100,13 +100,19 @@ void DrawWindow::Make(int64_t End) {
       const int32_t j = RoundDrawShort(raw[i], RandomTableSize) + 1;  // detail::SlotOf, in vectors
       slot[i] = static_cast<uint8_t>(j <= RandomTableSize ? j : 1);
     }
+    // The draws go to the ring in whole vectors: its lines were last read
+    // by the taking threads, and a store to one waits for it to come back.
+    // Stores of one draw each would fill the queue of stores with a few
+    // lines' worth.
+    int32_t drawn[Block];
     for (int i = 0; i < n; ++i) {
-      out[i] = detail::RandomTable[slot[i]];
+      drawn[i] = detail::RandomTable[slot[i]];
       detail::RandomTable[slot[i]] = raw[i];
     }
+    std::copy(drawn, drawn + n, out);
     for (int i = 0; i < n; ++i)
-      place[i] = static_cast<uint32_t>(RoundDrawShort(out[i], spanA_)) |
-                 static_cast<uint32_t>(RoundDrawShort(out[i], spanB_)) << 16;
+      place[i] = static_cast<uint32_t>(RoundDrawShort(drawn[i], spanA_)) |
+                 static_cast<uint32_t>(RoundDrawShort(drawn[i], spanB_)) << 16;
     made += n;
   }
   made_.store(made, std::memory_order_release);
