@@ -50,11 +50,11 @@ class BitMap {
   uint64_t* Line(int line) { return &bits_[static_cast<size_t>(line - 1) * words_]; }
   int Words() const { return words_; }
 
-  // The first position of from..last whose bit is clear, or 0.
-  int FirstClear(int line, int from, int last) const { return FirstBitFrom<false>(Line(line), last, from - 1) + 1; }
-  // The last position of first..from whose bit is clear, or 0.
-  int LastClear(int line, int first, int from) const {
-    const int found = LastBitBelow<false>(Line(line), from) + 1;
+  // The first position of from..last of a line's bits that is clear, or 0.
+  static int FirstClear(const uint64_t* Line, int from, int last) { return FirstBitFrom<false>(Line, last, from - 1) + 1; }
+  // The last position of first..from of a line's bits that is clear, or 0.
+  static int LastClear(const uint64_t* Line, int first, int from) {
+    const int found = LastBitBelow<false>(Line, from) + 1;
     return found >= first ? found : 0;
   }
 
@@ -214,14 +214,10 @@ class Filler {
 
   // The map part of a fill: key pixel (x, y) is one no more.
   void Unkey(int x, int y) {
-    if (mode_ == 2) {
-      keyAt_.Clear(x, y);
-      keyInRow_.Clear(y, x);
-      ++nonKeysInRow_[y];
-      ++nonKeysInColumn_[x];
-    } else {
+    if (mode_ == 2)
+      Mode2Maps().Unkey(x, y);
+    else
       Mode1Maps().Unkey(x, y);
-    }
     --keyCount_;
   }
 
@@ -287,18 +283,70 @@ class Filler {
       fillable[at] &= ~bit;
     }
   };
-  Maps1 Mode1Maps() { return {keyAt_.Line(1), fillable_.Line(1), keyAt_.Words(), W_, H_}; }
+  // (The views are handed out by const calls as well: Sources only reads
+  // through them.)
+  Maps1 Mode1Maps() const {
+    return {const_cast<uint64_t*>(keyAt_.Line(1)), const_cast<uint64_t*>(fillable_.Line(1)), keyAt_.Words(), W_, H_};
+  }
+
+  // Mode 2's maps, held the same way: the key pixels by columns and by rows
+  // (bit x - 1 of row y), and the non-key pixels of each row and column.
+  struct Maps2 {
+    uint64_t* key;
+    uint64_t* keyInRow;
+    int32_t* nonKeysInRow;
+    int32_t* nonKeysInColumn;
+    int PerColumn, PerRow, W, H;
+
+    uint64_t* Column(int x) const { return key + static_cast<size_t>(x - 1) * PerColumn; }
+    uint64_t* Row(int y) const { return keyInRow + static_cast<size_t>(y - 1) * PerRow; }
+    // A key pixel has sources when neither its row nor its column is key
+    // pixels only.
+    bool Fillable(int x, int y) const {
+      return (Column(x)[(y - 1) >> 6] >> ((y - 1) & 63) & 1) && nonKeysInRow[y] > 0 && nonKeysInColumn[x] > 0;
+    }
+    // The nearest non-key pixel to the right, left, below and above key pixel
+    // (x, y), each search wrapping and giving up when it comes back to the
+    // start (the pixel itself is a key pixel, so a search that finds nothing
+    // on its way around finds nothing at all); false when one finds nothing.
+    bool Nearest(int x, int y, int& right, int& left, int& down, int& up) const {
+      const uint64_t* row = Row(y);
+      const uint64_t* column = Column(x);
+      right = x < W ? BitMap::FirstClear(row, x + 1, W) : 0;
+      if (right == 0) right = BitMap::FirstClear(row, 1, x - 1);
+      left = x > 1 ? BitMap::LastClear(row, 1, x - 1) : 0;
+      if (left == 0) left = BitMap::LastClear(row, x + 1, W);
+      down = y < H ? BitMap::FirstClear(column, y + 1, H) : 0;
+      if (down == 0) down = BitMap::FirstClear(column, 1, y - 1);
+      up = y > 1 ? BitMap::LastClear(column, 1, y - 1) : 0;
+      if (up == 0) up = BitMap::LastClear(column, y + 1, H);
+      return right != 0 && left != 0 && down != 0 && up != 0;
+    }
+    void Unkey(int x, int y) const {
+      Column(x)[(y - 1) >> 6] &= ~(uint64_t{1} << ((y - 1) & 63));
+      Row(y)[(x - 1) >> 6] &= ~(uint64_t{1} << ((x - 1) & 63));
+      ++nonKeysInRow[y];
+      ++nonKeysInColumn[x];
+    }
+  };
+  Maps2 Mode2Maps() const {
+    return {const_cast<uint64_t*>(keyAt_.Line(1)),
+            const_cast<uint64_t*>(keyInRow_.Line(1)),
+            const_cast<int32_t*>(nonKeysInRow_.data()),
+            const_cast<int32_t*>(nonKeysInColumn_.data()),
+            keyAt_.Words(),
+            keyInRow_.Words(),
+            W_,
+            H_};
+  }
 
   // Whether a probe of (x, y) fills, that is, whether (x, y) is a key pixel
   // for which the rounds' mode finds a source. Mode 1 keeps a map of them;
   // in mode 2 a key pixel has sources when neither its row nor its column is
   // key pixels only.
-  bool Fillable(int x, int y) const {
-    if (mode_ == 1) return fillable_.Get(x, y);
-    return keyAt_.Get(x, y) && nonKeysInRow_[y] > 0 && nonKeysInColumn_[x] > 0;
-  }
-  // Claimed fills made Unkey's changes to the maps (Maps1::Unkey) but not to
-  // the count of key pixels.
+  bool Fillable(int x, int y) const { return mode_ == 1 ? Mode1Maps().Fillable(x, y) : Mode2Maps().Fillable(x, y); }
+  // Claimed fills made Unkey's changes to the maps (Maps1::Unkey,
+  // Maps2::Unkey) but not to the count of key pixels.
   void Unkeyed(int64_t N) { keyCount_ -= N; }
 
   // The pixels a fill of (x, y) reads: in mode 2 those at the places its
@@ -321,16 +369,6 @@ class Filler {
     return 6;
   }
 
-  // Mode 2: the places of the nearest non-key pixels to the right, left,
-  // below and above key pixel (x, y), where Fillable(x, y) holds.
-  void Searches(int x, int y, uint16_t Source[4]) const {
-    int right, left, down, up;
-    Nearest(x, y, right, left, down, up);
-    Source[0] = static_cast<uint16_t>(right);
-    Source[1] = static_cast<uint16_t>(left);
-    Source[2] = static_cast<uint16_t>(down);
-    Source[3] = static_cast<uint16_t>(up);
-  }
   // The rounded source averages of a fill of (x, y) whose mode 2 searches
   // found Source, from the pixel words as they are now. (Mode 1 finds its
   // sources in the words, so Sources gives them then.)
@@ -451,28 +489,12 @@ class Filler {
     }
   }
 
-  // The nearest non-key pixel to the right, left, below and above key pixel
-  // (x, y), each search wrapping and giving up when it comes back to the
-  // start (the pixel itself is a key pixel, so a search that finds nothing
-  // on its way around finds nothing at all); false when one finds nothing.
-  bool Nearest(int x, int y, int& right, int& left, int& down, int& up) const {
-    right = x < W_ ? keyInRow_.FirstClear(y, x + 1, W_) : 0;
-    if (right == 0) right = keyInRow_.FirstClear(y, 1, x - 1);
-    left = x > 1 ? keyInRow_.LastClear(y, 1, x - 1) : 0;
-    if (left == 0) left = keyInRow_.LastClear(y, x + 1, W_);
-    down = y < H_ ? keyAt_.FirstClear(x, y + 1, H_) : 0;
-    if (down == 0) down = keyAt_.FirstClear(x, 1, y - 1);
-    up = y > 1 ? keyAt_.LastClear(x, 1, y - 1) : 0;
-    if (up == 0) up = keyAt_.LastClear(x, y + 1, H_);
-    return right != 0 && left != 0 && down != 0 && up != 0;
-  }
-
   // The rounded source averages of channels 1..3, or false when the mode
   // finds nothing to fill from.
   bool Sources(int mode, int x, int y, int64_t avg[3]) const {
     if (mode == 2) {
       int right, left, down, up;
-      if (!Nearest(x, y, right, left, down, up)) return false;
+      if (!Mode2Maps().Nearest(x, y, right, left, down, up)) return false;
       Average4(right, left, x, y, down, up, avg);
       return true;
     }
@@ -710,22 +732,35 @@ class Prober {
     P = p;
     return i;
   }
-  int64_t ClaimRun2(int64_t i, int64_t Probes, int64_t& p, int64_t End) {
+  // Mode 2 also notes where the claim's searches find its sources, before
+  // the claim changes the maps.
+  int64_t ClaimRun2(int64_t i, int64_t Probes, int64_t& P, int64_t End) {
+    const typename Filler<Words>::Maps2 maps = fill_.Mode2Maps();
     Claim* const claims = chunk_->claims;
-    int count = chunk_->count;
+    const int before = chunk_->count;
+    int count = before;
+    int64_t p = P;
     for (; i < Probes && p <= End && count < ChunkClaims; ++i) {
-      const int x = draws_.PlaceA(p) + 1, y = draws_.PlaceB(p + 1) + 1;
-      if (!fill_.Fillable(x, y)) {
+      const int x = static_cast<int>(draws_.MadePlaces(p) & 0xFFFF) + 1;
+      const int y = static_cast<int>(draws_.MadePlaces(p + 1) >> 16) + 1;
+      if (!maps.Fillable(x, y)) {
         p += 2;
         continue;
       }
-      Claim& c = claims[count++];
-      c = Claim{static_cast<uint16_t>(x), static_cast<uint16_t>(y), {}, static_cast<int32_t>(i), p};
-      fill_.Searches(x, y, c.source);
-      fill_.Unkey(x, y);
+      int right, left, down, up;
+      maps.Nearest(x, y, right, left, down, up);  // a fillable pixel has all four
+      claims[count++] = Claim{static_cast<uint16_t>(x),
+                              static_cast<uint16_t>(y),
+                              {static_cast<uint16_t>(right), static_cast<uint16_t>(left), static_cast<uint16_t>(down),
+                               static_cast<uint16_t>(up)},
+                              static_cast<int32_t>(i),
+                              p};
+      maps.Unkey(x, y);
       p += 5;
     }
+    fill_.Unkeyed(count - before);
     chunk_->count = count;
+    P = p;
     return i;
   }
   // The same, each fill made whole as it is found, the way the sweeps make
