@@ -642,7 +642,9 @@ class Prober {
     int kept;  // where the painter halted: the claim that kept the key colour
     Claim claims[ChunkClaims];
   };
-  static constexpr int Ahead = 8;  // claims whose pixels are fetched ahead of the one painted
+  // The pixels of the claim Ahead of the one painted are fetched into the
+  // outer caches, those of the claim Near ahead from there into the nearest.
+  static constexpr int Ahead = 16, Near = 4;
   // Fills are made as found once there has been more than one undo in this
   // many chunks.
   static constexpr int UndoShare = 32;
@@ -788,9 +790,14 @@ class Prober {
       // The claims come from the prober's thread, and the pixels they read
       // from anywhere in the picture: both are fetched ahead.
       if (k + 4 * Ahead < n) __builtin_prefetch(&claims[k + 4 * Ahead]);
+      const void* reads[6];
       if (k + Ahead < n) {
         const Claim& next = claims[k + Ahead];
-        const void* reads[6];
+        for (int r = fill_.PixelReads(next.x, next.y, next.source, reads) - 1; r >= 0; --r)
+          __builtin_prefetch(reads[r], 0, 2);
+      }
+      if (k + Near < n) {
+        const Claim& next = claims[k + Near];
         for (int r = fill_.PixelReads(next.x, next.y, next.source, reads) - 1; r >= 0; --r)
           __builtin_prefetch(reads[r]);
       }
