@@ -261,6 +261,8 @@ class Filler {
     bool Fillable(int x, int y) const {
       return fillable[static_cast<size_t>(x - 1) * PerColumn + ((y - 1) >> 6)] >> ((y - 1) & 63) & 1;
     }
+    // Mode 1 finds its sources in the pixel words, as it paints.
+    void SourcePlaces(int, int, uint16_t[4]) const {}
     // Key pixel (x, y) is one no more, and its key neighbours now have a
     // source (it is no key neighbour of its own any more where the picture
     // is so small that it is one). Mostly its three rows lie within one word.
@@ -321,6 +323,16 @@ class Filler {
       up = y > 1 ? BitMap::LastClear(column, 1, y - 1) : 0;
       if (up == 0) up = BitMap::LastClear(column, y + 1, H);
       return right != 0 && left != 0 && down != 0 && up != 0;
+    }
+    // Where the searches of fillable pixel (x, y) find its sources: right,
+    // left, down, up.
+    void SourcePlaces(int x, int y, uint16_t Source[4]) const {
+      int right, left, down, up;
+      Nearest(x, y, right, left, down, up);
+      Source[0] = static_cast<uint16_t>(right);
+      Source[1] = static_cast<uint16_t>(left);
+      Source[2] = static_cast<uint16_t>(down);
+      Source[3] = static_cast<uint16_t>(up);
     }
     void Unkey(int x, int y) const {
       Column(x)[(y - 1) >> 6] &= ~(uint64_t{1} << ((y - 1) & 63));
@@ -617,9 +629,9 @@ class Prober {
       if (now_)
         i = FillRun(i, Probes, p, end, changed, possible);
       else if (mode_ == 1)
-        i = ClaimRun1(i, Probes, p, end);
+        i = ClaimRun(fill_.Mode1Maps(), i, Probes, p, end);
       else
-        i = ClaimRun2(i, Probes, p, end);
+        i = ClaimRun(fill_.Mode2Maps(), i, Probes, p, end);
       draws_.Take(p - draws_.Taken());
     }
     changed = changed || changed_;
@@ -710,10 +722,12 @@ class Prober {
   }
 
   // Probes from probe i and draw p while the round, the draws up to End and
-  // the chunk last, claiming the fills; returns the next probe. In mode 1 on
-  // the maps alone, at hand in registers: the loop the fill waits for.
-  int64_t ClaimRun1(int64_t i, int64_t Probes, int64_t& P, int64_t End) {
-    const typename Filler<Words>::Maps1 maps = fill_.Mode1Maps();
+  // the chunk last, claiming the fills; returns the next probe. On the maps
+  // alone, at hand in registers: the loop the fill waits for. A claim notes
+  // where its sources are when the maps tell (mode 2's searches), before it
+  // changes them.
+  template <class Maps>
+  int64_t ClaimRun(const Maps& maps, int64_t i, int64_t Probes, int64_t& P, int64_t End) {
     Claim* const claims = chunk_->claims;
     const int before = chunk_->count;
     int count = before;
@@ -725,38 +739,9 @@ class Prober {
         p += 2;
         continue;
       }
-      claims[count++] = Claim{static_cast<uint16_t>(x), static_cast<uint16_t>(y), {}, static_cast<int32_t>(i), p};
-      maps.Unkey(x, y);
-      p += 5;
-    }
-    fill_.Unkeyed(count - before);
-    chunk_->count = count;
-    P = p;
-    return i;
-  }
-  // Mode 2 also notes where the claim's searches find its sources, before
-  // the claim changes the maps.
-  int64_t ClaimRun2(int64_t i, int64_t Probes, int64_t& P, int64_t End) {
-    const typename Filler<Words>::Maps2 maps = fill_.Mode2Maps();
-    Claim* const claims = chunk_->claims;
-    const int before = chunk_->count;
-    int count = before;
-    int64_t p = P;
-    for (; i < Probes && p <= End && count < ChunkClaims; ++i) {
-      const int x = static_cast<int>(draws_.MadePlaces(p) & 0xFFFF) + 1;
-      const int y = static_cast<int>(draws_.MadePlaces(p + 1) >> 16) + 1;
-      if (!maps.Fillable(x, y)) {
-        p += 2;
-        continue;
-      }
-      int right, left, down, up;
-      maps.Nearest(x, y, right, left, down, up);  // a fillable pixel has all four
-      claims[count++] = Claim{static_cast<uint16_t>(x),
-                              static_cast<uint16_t>(y),
-                              {static_cast<uint16_t>(right), static_cast<uint16_t>(left), static_cast<uint16_t>(down),
-                               static_cast<uint16_t>(up)},
-                              static_cast<int32_t>(i),
-                              p};
+      Claim& c = claims[count++];
+      c = Claim{static_cast<uint16_t>(x), static_cast<uint16_t>(y), {}, static_cast<int32_t>(i), p};
+      maps.SourcePlaces(x, y, c.source);
       maps.Unkey(x, y);
       p += 5;
     }
