@@ -657,8 +657,8 @@ class Prober {
   // The pixels of the claim Ahead of the one painted are fetched into the
   // outer caches, those of the claim Near ahead from there into the nearest.
   static constexpr int Ahead = 16, Near = 4;
-  // Fills are made as found once there has been more than one undo in this
-  // many chunks.
+  // Fills are made as found once, after the first two undos, there has been
+  // more than one undo in this many chunks.
   static constexpr int UndoShare = 32;
 
   // Starts chunk written_ at draw p; the window keeps the draws from the
