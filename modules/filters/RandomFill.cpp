@@ -390,13 +390,17 @@ class Filler {
     return true;
   }
 
-  // Whether any key pixel could still change under the given mode.
-  bool AnyCanChange(int mode) const {
+  // Whether any key pixel could still change under the rounds' mode.
+  // Only a fillable key pixel has sources, and the maps tell which are.
+  bool AnyCanChange() const {
+    const int words = keyAt_.Words();
     for (int x = 1; x <= W_; ++x)
-      for (int y = 1; y <= H_; ++y) {
-        int64_t avg[3];
-        if (IsKey(x, y) && Sources(mode, x, y, avg) && CanChange(avg)) return true;
-      }
+      for (int k = 0; k < words; ++k)
+        for (uint64_t bits = keyAt_.Line(x)[k]; bits != 0; bits &= bits - 1) {
+          const int y = k * 64 + __builtin_ctzll(bits) + 1;
+          int64_t avg[3];
+          if (Fillable(x, y) && Sources(mode_, x, y, avg) && CanChange(avg)) return true;
+        }
     return false;
   }
 
@@ -869,7 +873,7 @@ void FillPicture(const TRNCCWork& work) {
           idle = 0;
           continue;
         }
-        if (!fill.AnyCanChange(fill.Mode()) || ++idle >= IdleRoundLimit) break;
+        if (!fill.AnyCanChange() || ++idle >= IdleRoundLimit) break;
       }
     });
   }  // the draws made ahead are undone here
@@ -879,7 +883,9 @@ void FillPicture(const TRNCCWork& work) {
   // map; a fill clears only the bit of the pixel it fills, so each word read
   // before its pixels are filled still lists the key pixels after them.
   const int words = (H + 63) / 64;
-  for (int idle = 0; fill.KeyCount() > 0;) {
+  // (A picture of key pixels only has nothing to fill from: a sweep would
+  // neither draw nor change anything.)
+  for (int idle = 0; fill.KeyCount() > 0 && fill.KeyCount() < pixels;) {
     bool changed = false, possible = false;
     for (int x = 1; x <= W; ++x) {
       const uint64_t* column = fill.KeyColumn(x);
