@@ -10,6 +10,7 @@
 #include "engine/Numeric.h"
 #include "engine/Pixels.h"
 #include "engine/Random.h"
+#include "modules/filters/FilterSupport.h"
 #include "modules/textures/Prm_T017.h"
 #include "shell/ColorWalk.h"
 #include "shell/Progress.h"
@@ -290,6 +291,40 @@ WindowCover CoverOf(int64_t Centre, int64_t R, int N) {
   return w;
 }
 
+// The direct blur of (X, Y), radius R (at most DirectBlurRadius), or Fixed
+// when that is not 0: the default radius 1 gets its own loop, of a known
+// length the compiler lays out whole.
+template <int Fixed>
+void DirectBlur(int X, int Y, int64_t Radius) {
+  const int R = Fixed > 0 ? Fixed : static_cast<int>(Radius);
+  Plane& h = LayerPlane(CurrentLayer, SpaceHSL, 1);
+  Plane& s = LayerPlane(CurrentLayer, SpaceHSL, 2);
+  Plane& l = LayerPlane(CurrentLayer, SpaceHSL, 3);
+  int ys[2 * DirectBlurRadius + 1];
+  for (int k = 0; k <= 2 * R; ++k) ys[k] = WrapY(Y - R + k) - 1;
+  int64_t hs = 0, ss = 0, ls = 0, count = 0;
+  for (int k = 0; k <= 2 * R; ++k) {
+    const int wx = WrapX(X - R + k);
+    const uint8_t* painted = Map.Painted[wx - 1];
+    const Sample *hc = h.column(wx), *sc = s.column(wx), *lc = l.column(wx);
+    for (int j = 0; j <= 2 * R; ++j) {
+      // Without a branch: whether a pixel counts is hard to predict.
+      const int y = ys[j];
+      const int64_t in = painted[y];
+      hs += in * hc[y];
+      ss += in * sc[y];
+      ls += in * lc[y];
+      count += in;
+    }
+  }
+  // The sums stay far below 2^52: RoundQuotient is RoundDiv, without an
+  // integer division.
+  const double n = static_cast<double>(count);
+  h.at(X, Y) = static_cast<Sample>(RoundQuotient(hs, n));
+  s.at(X, Y) = static_cast<Sample>(RoundQuotient(ss, n));
+  l.at(X, Y) = static_cast<Sample>(RoundQuotient(ls, n));
+}
+
 // Averages each HSL channel of (X, Y) over the painted pixels of the wrapped
 // window of radius R (the centre, just painted, among them), each pixel
 // counted as often as the window covers it, rounded half to even on integers
@@ -298,32 +333,16 @@ WindowCover CoverOf(int64_t Centre, int64_t R, int N) {
 // mean reads only that channel, and which pixels count does not depend on
 // the channel, so the three sums are taken in one pass.
 void BlurPixel(int X, int Y, int64_t R) {
+  if (!Sums.InUse) {
+    if (R == 1)
+      DirectBlur<1>(X, Y, R);
+    else
+      DirectBlur<0>(X, Y, R);
+    return;
+  }
   Plane& h = LayerPlane(CurrentLayer, SpaceHSL, 1);
   Plane& s = LayerPlane(CurrentLayer, SpaceHSL, 2);
   Plane& l = LayerPlane(CurrentLayer, SpaceHSL, 3);
-  if (!Sums.InUse) {
-    int ys[2 * DirectBlurRadius + 1];
-    for (int k = 0; k <= 2 * R; ++k) ys[k] = WrapY(Y - R + k) - 1;
-    int64_t hs = 0, ss = 0, ls = 0, count = 0;
-    for (int k = 0; k <= 2 * R; ++k) {
-      const int wx = WrapX(X - R + k);
-      const uint8_t* painted = Map.Painted[wx - 1];
-      const Sample *hc = h.column(wx), *sc = s.column(wx), *lc = l.column(wx);
-      for (int j = 0; j <= 2 * R; ++j) {
-        // Without a branch: whether a pixel counts is hard to predict.
-        const int y = ys[j];
-        const int64_t in = painted[y];
-        hs += in * hc[y];
-        ss += in * sc[y];
-        ls += in * lc[y];
-        count += in;
-      }
-    }
-    h.at(X, Y) = static_cast<Sample>(RoundDiv(hs, count));
-    s.at(X, Y) = static_cast<Sample>(RoundDiv(ss, count));
-    l.at(X, Y) = static_cast<Sample>(RoundDiv(ls, count));
-    return;
-  }
   __int128 sum[4] = {0, 0, 0, 0};  // hue, saturation, luminosity, count
   const WindowCover xs = CoverOf(X, R, Map.W), ys = CoverOf(Y, R, Map.H);
   for (int i = 0; i < xs.Count; ++i)
