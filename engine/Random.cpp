@@ -96,10 +96,9 @@ void DrawWindow::Make(int64_t End) {
     uint64_t s = static_cast<uint32_t>(made > 0 ? raw_[(made - 1) & Mask] : start_);
     for (int i = 0; i < n && i < Chains; ++i) raw[i] = static_cast<int32_t>(s = detail::OneStep(s));
     for (int i = Chains; i < n; ++i) raw[i] = static_cast<int32_t>(Leap(static_cast<uint64_t>(raw[i - Chains])));
-    for (int i = 0; i < n; ++i) {
-      const int32_t j = RoundDrawShort(raw[i], RandomTableSize) + 1;  // detail::SlotOf, in vectors
-      slot[i] = static_cast<uint8_t>(j <= RandomTableSize ? j : 1);
-    }
+    // detail::SlotOf, with the rounding in vectors.
+    for (int i = 0; i < n; ++i)
+      slot[i] = static_cast<uint8_t>(detail::SlotOfRounded(RoundDrawShort(raw[i], RandomTableSize)));
     // The draws go to the ring in whole vectors: its lines were last read
     // by the taking threads, and a store to one waits for it to come back.
     // Stores of one draw each would fill the queue of stores with a few

@@ -84,10 +84,9 @@ inline int32_t StepBits(int32_t& State) {
 }
 
 // The slot a step r picks: Round(r * 97) + 1, slot 1 when that is 98.
-inline int SlotOf(int32_t r) {
-  const int64_t j = RoundDraw(r, RandomTableSize) + 1;
-  return j <= RandomTableSize ? static_cast<int>(j) : 1;
-}
+// SlotOfRounded takes Round(r * 97) however it was worked out.
+inline int SlotOfRounded(int32_t Rounded) { return Rounded < RandomTableSize ? Rounded + 1 : 1; }
+inline int SlotOf(int32_t r) { return SlotOfRounded(static_cast<int32_t>(RoundDraw(r, RandomTableSize))); }
 
 // Draws and returns the integer held in the slot the new step picks,
 // storing the step there.
@@ -157,7 +156,7 @@ class DrawWindow {
   // made on another thread when none is made yet and the pool has one to
   // spare, and Beside (if given) on a third where it has one more. Loop is
   // told whether Beside runs: if not, the loop does Beside's work itself.
-  // Beside must return once Loop has.
+  // Beside must return once Loop has (Stopped()).
   void Run(const std::function<void(bool BesideRuns)>& Loop, const std::function<void()>& Beside = {});
 
   // The integer of draw k, Taken() <= k < Taken() + Reach.
@@ -176,6 +175,8 @@ class DrawWindow {
     return static_cast<int32_t>(place_[k & Mask] >> 16);
   }
   int64_t Taken() const { return taken_; }
+  // Whether the loop Run runs is done: Beside's signal to return.
+  bool Stopped() const { return stop_.load(std::memory_order_acquire); }
 
   // For a loop that reads many draws between checks: makes sure the draws
   // up to K - 1 are made (K <= Taken() + Reach) and returns how many are.
@@ -236,7 +237,7 @@ class DrawWindow {
   // other reads in its loop.
   alignas(64) std::atomic<int64_t> made_{0};  // draws made, by whichever thread makes them
   alignas(64) std::atomic<int64_t> low_{0};   // the taker's last Taken() published
-  std::atomic<bool> stop_{false};             // the taker is done
+  alignas(64) std::atomic<bool> stop_{false}; // the taker is done (polled by Beside too)
   alignas(64) bool ahead_ = false;            // a thread of the pool makes the draws
   int64_t ready_ = 0;                         // draws the taker knows to be made
   int64_t taken_ = 0, published_ = 0;

@@ -381,13 +381,16 @@ class Filler {
     return 6;
   }
 
-  // The rounded source averages of a fill of (x, y) whose mode 2 searches
-  // found Source, from the pixel words as they are now. (Mode 1 finds its
-  // sources in the words, so Sources gives them then.)
-  bool SourcesNow(int x, int y, const uint16_t Source[4], int64_t avg[3]) const {
-    if (mode_ == 1) return Sources(1, x, y, avg);
-    Average4(Source[0], Source[1], x, y, Source[2], Source[3], avg);
-    return true;
+  // The rounded source averages of a claimed fill of (x, y) whose mode 2
+  // searches found Source, from the pixel words as they are now. (Mode 1
+  // finds its sources in the words, so Sources gives them then. A claimed
+  // pixel has a source: a neighbour that was no key pixel when it was
+  // claimed is painted by now, with a colour other than the key.)
+  void ClaimedSources(int x, int y, const uint16_t Source[4], int64_t avg[3]) const {
+    if (mode_ == 1)
+      Sources(1, x, y, avg);
+    else
+      Average4(Source[0], Source[1], x, y, Source[2], Source[3], avg);
   }
 
   // Whether any key pixel could still change under the rounds' mode.
@@ -600,10 +603,6 @@ class Prober {
     draws_.Run(
         [&](bool painter) {
           painter_ = painter;
-          struct Done {
-            std::atomic<bool>& done;
-            ~Done() { done.store(true, std::memory_order_release); }
-          } done{done_};
           Rounds();
         },
         [&] { PaintBeside(); });
@@ -725,6 +724,12 @@ class Prober {
     return {kept.probe + 1, kept.draw + 5};
   }
 
+  // Where the probe that starts with draw p falls (a draw for x, the next
+  // for y), the draws made.
+  std::pair<int, int> Place(int64_t p) const {
+    return {static_cast<int>(draws_.MadePlaces(p) & 0xFFFF) + 1, static_cast<int>(draws_.MadePlaces(p + 1) >> 16) + 1};
+  }
+
   // Probes from probe i and draw p while the round, the draws up to End and
   // the chunk last, claiming the fills; returns the next probe. On the maps
   // alone, at hand in registers: the loop the fill waits for. A claim notes
@@ -737,8 +742,7 @@ class Prober {
     int count = before;
     int64_t p = P;
     for (; i < Probes && p <= End && count < ChunkClaims; ++i) {
-      const int x = static_cast<int>(draws_.MadePlaces(p) & 0xFFFF) + 1;
-      const int y = static_cast<int>(draws_.MadePlaces(p + 1) >> 16) + 1;
+      const auto [x, y] = Place(p);
       if (!maps.Fillable(x, y)) {
         p += 2;
         continue;
@@ -758,7 +762,7 @@ class Prober {
   // theirs.
   int64_t FillRun(int64_t i, int64_t Probes, int64_t& p, int64_t End, bool& changed, bool& possible) {
     for (; i < Probes && p <= End; ++i) {
-      const int x = draws_.PlaceA(p) + 1, y = draws_.PlaceB(p + 1) + 1;
+      const auto [x, y] = Place(p);
       if (!fill_.Fillable(x, y)) {
         p += 2;
         continue;
@@ -779,22 +783,11 @@ class Prober {
       // The claims come from the prober's thread, and the pixels they read
       // from anywhere in the picture: both are fetched ahead.
       if (k + 4 * Ahead < n) __builtin_prefetch(&claims[k + 4 * Ahead]);
-      const void* reads[6];
-      if (k + Ahead < n) {
-        const Claim& next = claims[k + Ahead];
-        for (int r = fill_.PixelReads(next.x, next.y, next.source, reads) - 1; r >= 0; --r)
-          __builtin_prefetch(reads[r], 0, 2);
-      }
-      if (k + Near < n) {
-        const Claim& next = claims[k + Near];
-        for (int r = fill_.PixelReads(next.x, next.y, next.source, reads) - 1; r >= 0; --r)
-          __builtin_prefetch(reads[r]);
-      }
+      if (k + Ahead < n) FetchPixels<2>(claims[k + Ahead]);
+      if (k + Near < n) FetchPixels<3>(claims[k + Near]);
       const Claim& c = claims[k];
-      // A claimed pixel has a source: a neighbour that was no key pixel when
-      // it was claimed is painted by now, with a colour other than the key.
       int64_t avg[3] = {};
-      fill_.SourcesNow(c.x, c.y, c.source, avg);
+      fill_.ClaimedSources(c.x, c.y, c.source, avg);
       const auto deviation = [&](int channel, int64_t span) {
         return RoundDraw(draws_.MadeBits(c.draw + 2 + channel), span);
       };
@@ -808,11 +801,21 @@ class Prober {
     return true;
   }
 
+  // Fetches the pixels claim C will read, into the caches Locality says
+  // (3 the nearest, as __builtin_prefetch counts). Inline: as a call, the
+  // painting loop around it keeps its values in memory and takes twice as
+  // long.
+  template <int Locality>
+  [[gnu::always_inline]] void FetchPixels(const Claim& C) const {
+    const void* reads[6];
+    for (int r = fill_.PixelReads(C.x, C.y, C.source, reads) - 1; r >= 0; --r) __builtin_prefetch(reads[r], 0, Locality);
+  }
+
   // The painter's thread: paints the chunks as they are handed over, until
   // the rounds are done. After a halt it waits for the prober to undo what
   // followed, and goes on from the chunk after the halted one.
   void PaintBeside() {
-    for (int spins = 0; !done_.load(std::memory_order_acquire);) {
+    for (int spins = 0; !draws_.Stopped();) {
       if (halted_.load(std::memory_order_acquire)) {
         SpinPause(spins);
         continue;
@@ -840,12 +843,11 @@ class Prober {
   const std::unique_ptr<Chunk[]> chunks_{new Chunk[Chunks]};
   Chunk* chunk_ = nullptr;  // the one being filled
   // Chunks handed over and painted since the start; whether the painter
-  // halted at a claim that kept the key colour; whether the rounds are done.
-  // Each on a cache line of its own: one thread writes, the other polls.
+  // halted at a claim that kept the key colour. Each on a cache line of its
+  // own: one thread writes, the other polls.
   alignas(64) std::atomic<int64_t> written_{0};
   alignas(64) std::atomic<int64_t> painted_{0};
   alignas(64) std::atomic<bool> halted_{false};
-  std::atomic<bool> done_{false};
   // What the painting of the round found, as Round's changed and possible.
   alignas(64) bool changed_ = false, possible_ = false;
 };
