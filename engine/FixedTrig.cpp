@@ -22,8 +22,8 @@ double FixedSinCosCareful(double x, bool Cos) {
   // The same k as the fast path. Each subtraction is exact while the
   // remainder is far below the next term, which is where r is small; the
   // result carries 64 bits, more than the 53 + 3 the polynomial needs.
-  const double q = x * TwoOverPi + RoundMagic;
-  const long double k = q - RoundMagic;
+  const double q = x * TwoOverPi + RoundingShift;
+  const long double k = q - RoundingShift;
   const long double r = (((x - k * L1) - k * L2) - k * L3) - k * L4;
   const double rh = static_cast<double>(r);
   const double rl = static_cast<double>(r - rh);

@@ -24,6 +24,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "engine/Numeric.h"
+
 namespace quillon {
 
 // The careful path of one lane, sin x (or cos x when Cos): below 2^29 the
@@ -44,9 +46,6 @@ inline constexpr double TwoOverPi = 0x1.45f306dc9c883p-1;
 inline constexpr double P1 = 0x1.921fb4p+0;
 inline constexpr double P2 = 0x1.4442d0p-24;
 inline constexpr double P3 = 0x1.8469898cc5170p-48;
-// Adding and taking away 1.5 * 2^52 rounds a value below 2^51 to the nearest
-// integer, ties to even, and leaves that integer in the low mantissa bits.
-inline constexpr double RoundMagic = 0x1.8p52;
 // Beyond this the products k * P1 and k * P2 are no longer exact.
 inline constexpr double FastLimit = 0x1p29;
 // The reduction's error is below |k| * 2^-98; r must be at least 2^56 times
@@ -133,8 +132,8 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
 // path instead. The order of operations keeps the high part of r early:
 // the polynomial starts from it while its low part is still being formed.
 [[gnu::always_inline]] inline V2 SinOrCos(V2 x, U2 CosLane, U2& Careful) {
-  const V2 q = x * TwoOverPi + RoundMagic;
-  const V2 k = q - Splat(RoundMagic);
+  const V2 q = x * TwoOverPi + RoundingShift;
+  const V2 k = q - Splat(RoundingShift);
   // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1.
   // So is h1 = (x - k P1) - k P2, whichever term is larger: for |x| >= 1/2
   // both are multiples of 2^-53 (the last bits of P1 and P2 are 2^-22 and

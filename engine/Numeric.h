@@ -37,6 +37,14 @@ inline int64_t Round(Real v) {
 #endif
 }
 
+// Round's rule for a double below 2^51 in magnitude, in plain double
+// arithmetic that a loop runs in vector code: at 1.5 * 2^52 a double holds
+// whole numbers only, so adding that and taking it away again rounds to the
+// nearest integer, ties to even (the build forbids folding the two steps).
+// Between the two steps the sum holds the integer in its low mantissa bits.
+inline constexpr double RoundingShift = 0x1.8p52;
+inline double RoundToInteger(double v) { return v + RoundingShift - RoundingShift; }
+
 // Integer part, toward zero, with the same saturation as Round.
 inline int64_t Trunc(Real v) {
   if (!(v == v)) return 0;

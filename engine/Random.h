@@ -45,12 +45,9 @@ inline int64_t RoundDraw(int64_t Bits, int64_t Span) {
 }
 
 // RoundDraw for 0 <= Span < 2^16, in doubles, so that a loop of them runs in
-// vector code: Bits * Span < 2^47 and its scaling by 2^-31 are exact, and
-// adding and removing 1.5 * 2^52 rounds to an integer with ties to even (the
-// build forbids folding the two steps).
+// vector code: Bits * Span < 2^47 and its scaling by 2^-31 are exact.
 inline int32_t RoundDrawShort(int32_t Bits, int32_t Span) {
-  constexpr double Snap = 6755399441055744.0;
-  return static_cast<int32_t>(static_cast<double>(Bits) * (Span * DrawScale) + Snap - Snap);
+  return static_cast<int32_t>(RoundToInteger(static_cast<double>(Bits) * (Span * DrawScale)));
 }
 
 namespace detail {

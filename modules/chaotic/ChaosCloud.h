@@ -117,12 +117,12 @@ ChaosSetup BeginChaosCloud(double Left, double Right, double Top, double Bottom,
 void FinishChaosCloud(const ChaosSetup& S);
 
 // The nearest integers, ties to even, of both lanes, each of magnitude below
-// 2^31 (the orbit passes only values in (0, ImageWidth + 1)): at 1.5 * 2^52 a
+// 2^31 (the orbit passes only values in (0, ImageWidth + 1)): at RoundingShift a
 // 64-bit real holds whole numbers only, so adding that constant rounds in
 // the default mode exactly as Round does, and leaves the rounded value in
 // the low 32 bits of each lane.
 inline void RoundSmall2(Double2 V, int& X, int& Y) {
-  const __m128i m = std::bit_cast<__m128i>(V + Double2{0x1.8p52, 0x1.8p52});
+  const __m128i m = std::bit_cast<__m128i>(V + Double2{RoundingShift, RoundingShift});
   const uint64_t both = static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_shuffle_epi32(m, 0x08)));
   X = static_cast<int>(static_cast<uint32_t>(both));
   Y = static_cast<int>(static_cast<uint32_t>(both >> 32));

@@ -24,12 +24,10 @@ inline Sample Saturate16(int64_t v) {
 // double precision so that the per-pixel loops need no integer division. For
 // |n| < 2^52 it is exact: a quotient that is not a half is at least 1/(2d)
 // away from one, more than the error |n| 2^-53 / d of one double division, and
-// a half is exact in double; adding and removing 1.5 * 2^52 then rounds to
-// an integer with ties to even (the build forbids folding the two steps).
+// a half is exact in double, and RoundToInteger rounds it as Round does.
 inline int64_t RoundQuotient(int64_t n, double d) {
   if (n >= (int64_t{1} << 52) || n <= -(int64_t{1} << 52)) return RoundDiv(n, static_cast<int64_t>(d));
-  const double q = static_cast<double>(n) / d + 6755399441055744.0;
-  return static_cast<int64_t>(q - 6755399441055744.0);
+  return static_cast<int64_t>(RoundToInteger(static_cast<double>(n) / d));
 }
 
 // The same Round(n / d) for a window sum n held in a double (an integer below
@@ -37,7 +35,7 @@ inline int64_t RoundQuotient(int64_t n, double d) {
 // as every window average does. Without a branch, so that a loop over a
 // column runs in vector code.
 inline int32_t RoundSumQuotient(double n, double d) {
-  return static_cast<int32_t>(n / d + 6755399441055744.0 - 6755399441055744.0);
+  return static_cast<int32_t>(RoundToInteger(n / d));
 }
 
 // The space a space field names: SpaceRGB, or HSL for any other value, the

@@ -100,7 +100,7 @@ TEST(FixedTrig, MiddleStepOfTheReductionIsExact) {
   std::uniform_real_distribution<double> unit(-1, 1);
   int64_t inexact = 0;
   auto check = [&](double x) {
-    const double k = (x * TwoOverPi + RoundMagic) - RoundMagic;
+    const double k = (x * TwoOverPi + RoundingShift) - RoundingShift;
     const double r1 = x - k * P1, p2 = k * P2, h1 = r1 - p2;
     const double b = h1 - r1;  // two-sum: the exact error of h1
     inexact += ((r1 - (h1 - b)) - (p2 + b)) != 0;
