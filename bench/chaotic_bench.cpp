@@ -6,6 +6,7 @@
 //   steps of an orbit do (its latency);
 // - Module: each function at its defaults (10,000,000 steps) on a
 //   1024 x 1024 picture, items per second being steps per second;
+//   ModuleSSE2 with the steps as SSE2 code, as without AVX2;
 // - Plain: the same with a separate one-lane call for every sine and cosine;
 // - Command: the quillon command rendering each one at 1024 x 1024 (chain,
 //   BMP file);
@@ -124,6 +125,13 @@ void RunModule(benchmark::State& state, int32_t Details) {
 }
 
 void Module(benchmark::State& state) { RunModule(state, 0); }
+// The same with the steps as SSE2 code, as on a processor without AVX2.
+void ModuleSSE2(benchmark::State& state) {
+  const bool wide = ChaosWideSteps;
+  ChaosWideSteps = false;
+  RunModule(state, 0);
+  ChaosWideSteps = wide;
+}
 void LargestDetails(benchmark::State& state) { RunModule(state, 10000); }
 
 void Plain(benchmark::State& state) {
@@ -157,6 +165,7 @@ BENCHMARK(SineLibrary64Chain);
 BENCHMARK(SineLibrary64)->DenseRange(0, 1);
 BENCHMARK(SineLibrary80)->DenseRange(0, 1);
 BENCHMARK(Module)->DenseRange(0, 9)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(ModuleSSE2)->DenseRange(0, 9)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Plain)->DenseRange(0, 9)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Command)->DenseRange(0, 9)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(LargestDetails)->DenseRange(0, 9)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -1,7 +1,9 @@
 // Sine and cosine of 64-bit reals that give the same bits on every machine
 // and in every build: plain IEEE additions and multiplications in a fixed
-// order, on the two-lane vectors every x86-64 processor has, no fused
-// multiply-add and no code chosen per processor. The error is below one unit
+// order and no fused multiply-add. The kernel is written once, in vector
+// operations on two or four lanes; a caller compiled for AVX2 runs four
+// lanes in one register, any other in two SSE2 registers, with the same
+// operations on every lane, so the same bits. The error is below one unit
 // in the last place for every finite argument.
 //
 // Method: k := nearest integer to x * 2/pi; r := x - k * pi/2 as a sum of two
@@ -13,10 +15,10 @@
 // could matter, and an infinite or NaN argument take the careful path
 // instead, out of line (FixedSinCosCareful).
 //
-// FixedSinCos2 evaluates two sines or cosines at once, one per lane of a
-// vector register, so the four of one step of an iterated map cost about
-// what one costs; FixedSin and FixedCos are the same computation on one lane
-// and give the same bits.
+// FixedSinCos evaluates two or four sines or cosines at once, one per lane,
+// so the four of one step of an iterated map cost about what one costs;
+// FixedSin and FixedCos are the same computation on one lane and give the
+// same bits.
 #pragma once
 
 #include <emmintrin.h>
@@ -38,9 +40,6 @@ double FixedSinCosCareful(double x, bool Cos);
 
 namespace trig {
 
-using V2 = double __attribute__((vector_size(16)));
-using U2 = uint64_t __attribute__((vector_size(16)));
-
 inline constexpr double TwoOverPi = 0x1.45f306dc9c883p-1;
 // pi/2 = P1 + P2 + P3 + (less than 2^-101): P1 and P2 hold 24 bits each.
 inline constexpr double P1 = 0x1.921fb4p+0;
@@ -61,79 +60,160 @@ inline constexpr double S1 = -0x1.5555555555549p-3, S2 = 0x1.111111110f8a6p-7, S
 inline constexpr double C1 = 0x1.555555555554cp-5, C2 = -0x1.6c16c16c15177p-10, C3 = 0x1.a01a019cb1590p-16,
                         C4 = -0x1.27e4f809c52adp-22, C5 = 0x1.1ee9ebdb4b1c4p-29, C6 = -0x1.8fae9be8838d4p-37;
 
+// A vector of N 64-bit reals and the vector of their bit patterns. The
+// kernel below is written once for both widths, in plain vector operations:
+// every lane goes through the same IEEE operations in the same order, so a
+// lane's bits do not depend on the width, nor on whether the compiler makes
+// a four-lane vector one AVX register or two SSE2 registers.
+using V2 = double __attribute__((vector_size(16)));
+using U2 = uint64_t __attribute__((vector_size(16)));
+using V4 = double __attribute__((vector_size(32)));
+using U4 = uint64_t __attribute__((vector_size(32)));
+template <class V>
+struct BitsOf;
+template <>
+struct BitsOf<V2> {
+  using Type = U2;
+};
+template <>
+struct BitsOf<V4> {
+  using Type = U4;
+};
+template <class V>
+using Bits = typename BitsOf<V>::Type;
+
+// The kernel's helpers are forced inline, and reinterpret bits with the
+// builtin rather than a library function: a four-lane vector passed to or
+// from a function compiled without AVX goes another way than the AVX2 code
+// around it expects, so no call may be left between them, in any build.
+template <class To, class From>
+[[gnu::always_inline]] constexpr To As(From v) {
+  return __builtin_bit_cast(To, v);
+}
+template <class V>
+[[gnu::always_inline]] constexpr V Splat(double v) {
+  if constexpr (sizeof(V) == sizeof(V2))
+    return V{v, v};
+  else
+    return V{v, v, v, v};
+}
+template <class U>
+[[gnu::always_inline]] constexpr U SplatU(uint64_t v) {
+  if constexpr (sizeof(U) == sizeof(U2))
+    return U{v, v};
+  else
+    return U{v, v, v, v};
+}
+template <class V>
+[[gnu::always_inline]] inline V Abs(V v) {
+  using U = Bits<V>;
+  return As<V>(As<U>(v) & SplatU<U>(0x7fffffffffffffffull));
+}
+// Whether the sign bit of a lane is set.
+[[gnu::always_inline]] inline bool AnyLane(U2 Mask) { return _mm_movemask_pd(As<__m128d>(Mask)) != 0; }
+[[gnu::always_inline]] inline bool AnyLane(U4 Mask) {
+  return AnyLane(__builtin_shufflevector(Mask, Mask, 0, 1) | __builtin_shufflevector(Mask, Mask, 2, 3));
+}
+
 // The polynomial's coefficients for every combination of the lanes'
 // functions: index bit i set when lane i takes the cosine. A row holds the
-// six coefficient pairs, then 1 in both lanes and the mask of the cosine
-// lanes (read from the row, each costs a load instead of operations in a
-// register at every use).
+// six coefficients of each lane, then 1 in every lane and the mask of the
+// cosine lanes (read from the row, each costs a load instead of a register
+// or operations at every use).
+template <class V>
 struct CoefficientRows {
-  alignas(16) V2 Row[4][8];
+  static constexpr int Lanes = sizeof(V) / sizeof(double);
+  alignas(sizeof(V)) V Row[1 << Lanes][8];
   constexpr CoefficientRows() : Row{} {
     const double sine[6] = {S1, S2, S3, S4, S5, S6}, cosine[6] = {C1, C2, C3, C4, C5, C6};
-    for (int index = 0; index < 4; ++index) {
-      for (int j = 0; j < 6; ++j) Row[index][j] = V2{index & 1 ? cosine[j] : sine[j], index & 2 ? cosine[j] : sine[j]};
-      Row[index][6] = V2{1.0, 1.0};
-      Row[index][7] = std::bit_cast<V2>(U2{index & 1 ? ~uint64_t{0} : 0, index & 2 ? ~uint64_t{0} : 0});
+    // Vectors are put together whole: a constant expression cannot set one
+    // lane of a vector.
+    auto lanes = [](const double (&v)[4]) {
+      if constexpr (Lanes == 2)
+        return V{v[0], v[1]};
+      else
+        return V{v[0], v[1], v[2], v[3]};
+    };
+    for (int index = 0; index < (1 << Lanes); ++index) {
+      double row[8][4] = {};
+      for (int lane = 0; lane < Lanes; ++lane) {
+        const bool cos = (index >> lane) & 1;
+        for (int j = 0; j < 6; ++j) row[j][lane] = cos ? cosine[j] : sine[j];
+        row[6][lane] = 1.0;
+        row[7][lane] = std::bit_cast<double>(cos ? ~uint64_t{0} : 0);
+      }
+      for (int j = 0; j < 8; ++j) Row[index][j] = lanes(row[j]);
     }
   }
-  const V2* operator[](int Index) const { return Row[Index]; }
 };
-inline constexpr CoefficientRows CoefficientTable;
+template <class V>
+inline constexpr CoefficientRows<V> CoefficientTable;
 
-inline V2 Splat(double v) { return V2{v, v}; }
-// Whether a lane of a mask (all ones or all zeros per lane) is set.
-inline bool AnyLane(U2 Mask) { return _mm_movemask_pd(std::bit_cast<__m128d>(Mask)) != 0; }
-inline U2 SplatU(uint64_t v) { return U2{v, v}; }
-inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7fffffffffffffffull)); }
+// The row of the lanes whose bit 0 of n is set: a sign-bit mask gathered
+// into an integer, SSE2 operations on both widths.
+[[gnu::always_inline]] inline int OddLanes(U2 n) { return _mm_movemask_pd(As<__m128d>(n << 63)); }
+[[gnu::always_inline]] inline int OddLanes(U4 n) {
+  return OddLanes(__builtin_shufflevector(n, n, 0, 1)) | OddLanes(__builtin_shufflevector(n, n, 2, 3)) << 2;
+}
 
 // sin(rh + rl) or cos(rh + rl) of each lane, |rh| <= pi/4 (a little more
 // is fine) and |rl| within about an ulp of rh, turned by the quadrant n:
-// bit 0 of n set takes the cosine, bit 1 the negative.
-[[gnu::always_inline]] inline V2 Evaluate(V2 rh, V2 rl, U2 n) {
-  // Bit 0 of n is known long before r, so each lane picks its terms first
-  // (the coefficients as one row of the table), and only one polynomial is
-  // evaluated:
-  //   sin(rh + rl) = rh + ((z rh) Ps(z) + rl (1 - z / 2))
-  //   cos(rh + rl) = c1 + (((1 - c1) - z / 2) + (z^2 Pc(z) - rh rl))
-  // with c1 = 1 - z / 2 rounded (its rounding error is the second term).
+// bit 0 of n set takes the cosine, bit 1 the negative. Estimate gets the
+// same from the polynomial's first two terms, three operations earlier and
+// within 4e-5.
+template <class V>
+[[gnu::always_inline]] inline V Evaluate(V rh, V rl, Bits<V> n, V& Estimate) {
+  using U = Bits<V>;
+  // Bit 0 of n is known long before r, so each lane picks its terms first,
+  // and only one polynomial is evaluated:
+  //   sin(rh + rl) = rh + (rl (1 - z / 2) + (z rh) Ps(z))
+  //   cos(rh + rl) = c1 + ((((1 - c1) - z / 2) - rh rl) + z^2 Pc(z))
+  // with c1 = 1 - z / 2 rounded (its rounding error is the first small
+  // term).
   // The sign of bit 1 goes on the terms, which are ready early, rather than
   // on the sum at the end of the step's longest path: rounding to nearest
   // is symmetric, so the negated terms give the negated sum, bit for bit.
   // (Where the sign is set the sum is never an exact zero, whose sign would
   // differ: that would take r = 0 with k != 0.)
-  // Spelled in SSE2 operations: as generic vector code the masks get
-  // taken apart lane by lane, on the longest path of the step.
-  const __m128i ni = std::bit_cast<__m128i>(n);
-  const V2* c = CoefficientTable[_mm_movemask_pd(_mm_castsi128_pd(_mm_slli_epi64(ni, 63)))];
-  const U2 odd = std::bit_cast<U2>(c[7]);
-  const U2 sign = std::bit_cast<U2>(_mm_slli_epi64(_mm_srli_epi64(ni, 1), 63));
-  auto choose = [&](V2 ifCos, V2 ifSin) {
-    return std::bit_cast<V2>((std::bit_cast<U2>(ifCos) & odd) | (std::bit_cast<U2>(ifSin) & ~odd));
+  const V* c = CoefficientTable<V>.Row[OddLanes(n)];
+  const U odd = As<U>(c[7]);  // all ones in a cosine lane
+  const U sign = (n >> 1) << 63;
+  auto choose = [odd](V ifCos, V ifSin) __attribute__((always_inline)) {
+    return As<V>((As<U>(ifCos) & odd) | (As<U>(ifSin) & ~odd));
   };
+  auto turn = [sign](V v) __attribute__((always_inline)) { return As<V>(As<U>(v) ^ sign); };
 
-  auto turn = [&](V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) ^ sign); };
-
-  const V2 z = rh * rh;
-  const V2 z2 = z * z;
-  const V2 z4 = z2 * z2;
-  const V2 hz = 0.5 * z;
-  const V2 one = c[6];
-  const V2 c1 = one - hz;
-  const V2 head = turn(choose(c1, rh));
-  const V2 low = turn(choose((one - c1) - hz, rl * c1));
-  const V2 m = turn(choose(z2, z * rh));
-  const V2 w = turn(std::bit_cast<V2>(std::bit_cast<U2>(rh * rl) & odd));
-  const V2 poly = ((c[0] + z * c[1]) + z2 * (c[2] + z * c[3])) + z4 * (c[4] + z * c[5]);
-  return head + (low + (m * poly - w));
+  const V z = rh * rh;
+  const V z2 = z * z;
+  const V hz = 0.5 * z;
+  const V one = c[6];
+  const V c1 = one - hz;
+  const V head = turn(choose(c1, rh));
+  const V low = turn(choose(((one - c1) - hz) - rh * rl, rl * c1));
+  const V m = turn(choose(z2, z * rh));
+  const V z4 = z2 * z2;
+  const V first = c[0] + z * c[1];
+  Estimate = head + m * first;
+  const V poly = (first + z2 * (c[2] + z * c[3])) + z4 * (c[4] + z * c[5]);
+  return head + (low + m * poly);
 }
 
 // sin or cos of each lane; CosLane holds 1 for a cosine lane, 0 for a sine.
-// Careful gets all-ones in a lane whose result must come from the careful
-// path instead. The order of operations keeps the high part of r early:
+// Careful gets its sign bit set in a lane whose result must come from the
+// careful path instead. The order of operations keeps the high part of r early:
 // the polynomial starts from it while its low part is still being formed.
-[[gnu::always_inline]] inline V2 SinOrCos(V2 x, U2 CosLane, U2& Careful) {
-  const V2 q = x * TwoOverPi + RoundingShift;
-  const V2 k = q - Splat(RoundingShift);
+//
+// The quadrant k is the nearest integer to x 2/pi. Hint is an estimate of
+// x 2/pi known before x itself: k is taken from it, so the reduction need
+// not wait for x, and checked against x aside from the result's path. A
+// lane whose hint gives another k is careful: the result never depends on
+// the hint. Estimate: see Evaluate.
+template <class V>
+[[gnu::always_inline]] inline V SinOrCos(V x, V Hint, Bits<V> CosLane, Bits<V>& Careful, V& Estimate) {
+  using U = Bits<V>;
+  const V q = Hint + RoundingShift;
+  const V k = q - RoundingShift;
+  const U missed = As<U>(x * TwoOverPi + RoundingShift) ^ As<U>(q);
   // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1.
   // So is h1 = (x - k P1) - k P2, whichever term is larger: for |x| >= 1/2
   // both are multiples of 2^-53 (the last bits of P1 and P2 are 2^-22 and
@@ -142,43 +222,64 @@ inline V2 Abs(V2 v) { return std::bit_cast<V2>(std::bit_cast<U2>(v) & SplatU(0x7
   // its error: |h1| >= |k P3| in every lane that does not take the careful
   // path (there |rh| >= 2 |k P3|), so the short form gives the exact error,
   // within about an ulp of rh.
-  const V2 r1 = x - k * P1;
-  const V2 p2 = k * P2, p3 = k * P3;
-  const V2 h1 = r1 - p2;
-  const V2 rh = h1 - p3;
-  const V2 rl = (h1 - rh) - p3;
+  const V r1 = x - k * P1;
+  const V p2 = k * P2, p3 = k * P3;
+  const V h1 = r1 - p2;
+  const V rh = h1 - p3;
+  const V rl = (h1 - rh) - p3;
 
   // Quadrant n = k (+ 1 for a cosine).
-  const U2 n = std::bit_cast<U2>(q) + CosLane;
-  Careful = std::bit_cast<U2>(_mm_or_pd(_mm_cmpnlt_pd(Abs(x), Splat(FastLimit)), _mm_cmplt_pd(Abs(rh), Abs(k) * SmallR)));
-  return Evaluate(rh, rl, n);
+  const U n = As<U>(q) + CosLane;
+  // Compared as integers: the bits of reals of one sign are in the order of
+  // their values, and those of a NaN above all. So the sign bit of a
+  // difference tells which is less, in operations SSE2 has for vectors of
+  // any width (comparisons of a four-lane vector would be made lane by lane
+  // there). Not below the limit: a NaN argument is careful too.
+  const U limit = SplatU<U>(std::bit_cast<uint64_t>(FastLimit) - 1);
+  Careful = (limit - As<U>(Abs(x))) | (As<U>(Abs(rh)) - As<U>(Abs(k) * SmallR)) |
+            (missed | (U{} - missed));
+  return Evaluate<V>(rh, rl, n, Estimate);
 }
 
 }  // namespace trig
 
-// Two lanes of 64-bit reals, as one SSE2 register.
+// Two and four lanes of 64-bit reals.
 using Double2 = trig::V2;
+using Double4 = trig::V4;
 
-// The fast path alone: FixedSinCos2's result in every lane whose Careful
-// comes back 0; a lane whose Careful comes back all ones must be taken from
-// FixedSinCos2 instead. For loops that keep the careful path out of line:
+// The fast path with a hint (see SinOrCos): Args and the estimate of
+// Args * 2/pi, each result's careful mask, and its estimate.
+template <unsigned CosLanes, class V>
+[[gnu::always_inline]] inline V FixedSinCosHinted(V Args, V Hint, trig::Bits<V>& Careful, V& Estimate) {
+  trig::Bits<V> cosLane{};
+  for (unsigned i = 0; i < sizeof(V) / sizeof(double); ++i) cosLane[i] = (CosLanes >> i) & 1;
+  return trig::SinOrCos(Args, Hint, cosLane, Careful, Estimate);
+}
+
+// The fast path alone: FixedSinCos's result in every lane whose Careful
+// comes back with its sign bit clear; a lane whose sign bit is set must be
+// taken from FixedSinCos instead. For loops that keep the careful path out of line:
 // a call anywhere in a loop makes the compiler keep its values in memory.
-template <unsigned CosLanes>
-[[gnu::always_inline]] inline Double2 FixedSinCos2Fast(Double2 Args, trig::U2& Careful) {
-  return trig::SinOrCos(Args, trig::U2{CosLanes & 1, (CosLanes >> 1) & 1}, Careful);
+template <unsigned CosLanes, class V>
+[[gnu::always_inline]] inline V FixedSinCosFast(V Args, trig::Bits<V>& Careful) {
+  V estimate;
+  return FixedSinCosHinted<CosLanes>(Args, Args * trig::TwoOverPi, Careful, estimate);
 }
 
 // sin of each lane, or cos where bit i of CosLanes is set (bit 0: lane 0).
-template <unsigned CosLanes>
-[[gnu::always_inline]] inline Double2 FixedSinCos2(Double2 Args) {
-  using namespace trig;
-  U2 careful;
-  Double2 out = FixedSinCos2Fast<CosLanes>(Args, careful);
-  if (__builtin_expect(AnyLane(careful), 0)) {
-    for (int i = 0; i < 2; ++i)
-      if (careful[i]) out[i] = FixedSinCosCareful(Args[i], (CosLanes >> i) & 1);
+template <unsigned CosLanes, class V>
+[[gnu::always_inline]] inline V FixedSinCos(V Args) {
+  trig::Bits<V> careful;
+  V out = FixedSinCosFast<CosLanes>(Args, careful);
+  if (__builtin_expect(trig::AnyLane(careful), 0)) {
+    for (unsigned i = 0; i < sizeof(V) / sizeof(double); ++i)
+      if (careful[i] >> 63) out[i] = FixedSinCosCareful(Args[i], (CosLanes >> i) & 1);
   }
   return out;
+}
+template <unsigned CosLanes>
+[[gnu::always_inline]] inline Double2 FixedSinCos2(Double2 Args) {
+  return FixedSinCos<CosLanes>(Args);
 }
 
 inline double FixedSin(double x) { return FixedSinCos2<0>(Double2{x, x})[0]; }

@@ -5,6 +5,11 @@
 
 namespace quillon {
 
+bool ChaosWideSteps = [] {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") != 0;
+}();
+
 int64_t ChaosIterations(int32_t Details) {
   if (Details <= 0) return 0;
   return static_cast<int64_t>(Details < ChaosMaxDetails ? Details : ChaosMaxDetails) * 10000;

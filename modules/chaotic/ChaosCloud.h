@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "engine/FixedTrig.h"
 #include "engine/ImageStore.h"
@@ -62,40 +63,138 @@ int64_t ChaosIterations(int32_t Details);
 // extended precision, then kept as a 64-bit real).
 inline double ChaosScale(double Value) { return static_cast<double>(static_cast<Real>(Value) / 50); }
 
-// The sines and cosines of one step, two at a time: lane 0 feeds x', lane 1
-// y'. Sines(f, u, v) is (sin u, sin v), Cosines(f, u, v) is (cos u, cos v)
-// and SinCos(f, u, v) is (sin u, cos v), evaluated by the step's Trig f:
-// FastTrig takes the fast path only and notes whether a lane needed the
-// careful one; FullTrig gives every lane its exact result.
+// Whether the steps run as AVX2 code, four lanes in one register: set where
+// the processor has AVX2. Either way the pictures are the same, bit for bit
+// (the tests run both).
+extern bool ChaosWideSteps;
+
+// A real of the orbit and an estimate of it that is known a few operations
+// earlier. Maps compute with them as with reals, every operation on both.
+// A step takes each sine's quadrant from the estimates, so the next step's
+// reduction starts before this step's values are complete; the values never
+// depend on the estimates (see FixedSinCosHinted), only the speed does.
+// Guess estimates Value * Scale: halving a sum halves the value and leaves
+// the estimate to be scaled with the next step's factors, one operation
+// fewer on its way.
+template <class T, int Scale = 1>
+struct Early {
+  static constexpr int Scaling = Scale;
+  T Value, Guess;
+};
+template <class T>
+Early<T> operator+(Early<T> a, Early<T> b) {
+  return {a.Value + b.Value, a.Guess + b.Guess};
+}
+template <class T>
+Early<T> operator*(Early<T> a, Early<T> b) {
+  return {a.Value * b.Value, a.Guess * b.Guess};
+}
+// Only halves: a divisor other than 2 does not compile.
+struct Two {
+  consteval Two(int Divisor) {
+    if (Divisor != 2) throw "an orbit's values are only halved";
+  }
+};
+template <class T>
+Early<T, 2> operator/(Early<T> a, Two) {
+  return {a.Value / 2, a.Guess};
+}
+
+// The argument of one sine or cosine and its hint, an estimate of
+// Value * 2/pi: a factor or a term (the phase, an offset) on a real of the
+// orbit.
+struct Argument {
+  double Value, Hint;
+};
+template <int Scale>
+Argument operator*(double a, Early<double, Scale> x) {
+  return {a * x.Value, (a * trig::TwoOverPi / Scale) * x.Guess};
+}
+template <int Scale>
+Argument operator+(Early<double, Scale> x, double b) {
+  return {x.Value + b, x.Guess * (trig::TwoOverPi / Scale) + b * trig::TwoOverPi};
+}
+
+// The four sines and cosines of one step, evaluated together: a map names
+// two pairs, each Sines(u, v) = (sin u, sin v), Cosines(u, v) =
+// (cos u, cos v) or SinCos(u, v) = (sin u, cos v), and Evaluate(f, first,
+// second) gives both pairs' values, lane 0 of each feeding x', lane 1 y'.
+// The step's Trig f evaluates them: FastTrig takes the fast path only and
+// notes whether a lane needed the careful one; FullTrig gives every lane
+// its exact result (and that as its estimate).
+using EarlyPair = Early<Double2>;
+struct ArgumentPair {
+  Double2 Value, Hint;
+};
+template <unsigned CosLanes>
+struct Waves {
+  ArgumentPair Args;
+};
+inline ArgumentPair Pair(Argument u, Argument v) { return {Double2{u.Value, v.Value}, Double2{u.Hint, v.Hint}}; }
+inline Waves<0b00> Sines(Argument u, Argument v) { return {Pair(u, v)}; }
+inline Waves<0b11> Cosines(Argument u, Argument v) { return {Pair(u, v)}; }
+inline Waves<0b10> SinCos(Argument u, Argument v) { return {Pair(u, v)}; }
+
+struct WavePairs {
+  EarlyPair First, Second;
+};
+template <class Trig, unsigned First, unsigned Second>
+[[gnu::always_inline]] inline WavePairs Evaluate(Trig& f, Waves<First> first, Waves<Second> second) {
+  return f.template Pairs<First, Second>(first.Args, second.Args);
+}
+
+// The two halves of a four-lane vector in AVX2 code. The upper half is
+// taken with the instruction made for it: the compiler's own choice, a
+// general permutation, takes up to twice as long on some processors, on
+// the step's longest path.
+[[gnu::always_inline]] inline Double2 Low(Double4 v) { return __builtin_shufflevector(v, v, 0, 1); }
+[[gnu::always_inline]] inline Double2 High(Double4 v) {
+  Double2 high;
+  asm("vextractf128 $1, %1, %0" : "=x"(high) : "x"(v));
+  return high;
+}
+
+// Wide: both pairs in one four-lane evaluation, for AVX2 code; otherwise a
+// two-lane evaluation each (a four-lane vector in SSE2 code would be put
+// together through memory). The lanes get the same operations either way.
+template <bool Wide>
 struct FastTrig {
-  trig::U2 Careful{0, 0};
+  trig::U2 Careful{};
+  template <unsigned First, unsigned Second>
+  [[gnu::always_inline]] WavePairs Pairs(ArgumentPair first, ArgumentPair second) {
+    if constexpr (Wide) {
+      auto join = [](Double2 a, Double2 b) __attribute__((always_inline)) {
+        return __builtin_shufflevector(a, b, 0, 1, 2, 3);
+      };
+      trig::U4 careful;
+      Double4 estimate;
+      const Double4 value = FixedSinCosHinted<First | Second << 2>(join(first.Value, second.Value),
+                                                                  join(first.Hint, second.Hint), careful, estimate);
+      Careful |= __builtin_shufflevector(careful, careful, 0, 1) | __builtin_shufflevector(careful, careful, 2, 3);
+      return {{Low(value), Low(estimate)}, {High(value), High(estimate)}};
+    } else {
+      return {Narrow<First>(first), Narrow<Second>(second)};
+    }
+  }
+  bool AnyCareful() const { return trig::AnyLane(Careful); }
+
+ private:
   template <unsigned CosLanes>
-  Double2 Lanes(Double2 Args) {
+  [[gnu::always_inline]] EarlyPair Narrow(ArgumentPair args) {
     trig::U2 careful;
-    const Double2 out = FixedSinCos2Fast<CosLanes>(Args, careful);
+    EarlyPair out;
+    out.Value = FixedSinCosHinted<CosLanes>(args.Value, args.Hint, careful, out.Guess);
     Careful |= careful;
     return out;
   }
-  bool AnyCareful() const { return trig::AnyLane(Careful); }
 };
 struct FullTrig {
-  template <unsigned CosLanes>
-  Double2 Lanes(Double2 Args) {
-    return FixedSinCos2<CosLanes>(Args);
+  template <unsigned First, unsigned Second>
+  WavePairs Pairs(ArgumentPair first, ArgumentPair second) {
+    const Double2 a = FixedSinCos<First>(first.Value), b = FixedSinCos<Second>(second.Value);
+    return {{a, a}, {b, b}};
   }
 };
-template <class Trig>
-Double2 Sines(Trig& f, double u, double v) {
-  return f.template Lanes<0b00>(Double2{u, v});
-}
-template <class Trig>
-Double2 Cosines(Trig& f, double u, double v) {
-  return f.template Lanes<0b11>(Double2{u, v});
-}
-template <class Trig>
-Double2 SinCos(Trig& f, double u, double v) {
-  return f.template Lanes<0b10>(Double2{u, v});
-}
 
 // Everything the loop needs besides the map: the window and scales of
 // the value domain, the phase step and the start point, as 64-bit reals.
@@ -164,6 +263,17 @@ class PendingHits {
 // the others (f, x, y); both return (x', y') from the values before the step.
 template <bool Phase, class Map>
 class ChaosOrbit {
+  // What the map gives: both reals of the orbit, halved or not.
+  template <class Trig>
+  static auto Step(const Map& map, Trig& f, Early<double> x, Early<double> y, double t) {
+    if constexpr (Phase)
+      return map(f, x, y, t);
+    else
+      return map(f, x, y);
+  }
+  using State = decltype(Step(std::declval<const Map&>(), std::declval<FullTrig&>(), {}, {}, 0.0));
+  using Real = Early<double, State::Scaling>;
+
  public:
   ChaosOrbit(const ChaosSetup& S, const Map& map)
       : map_(map),
@@ -174,7 +284,7 @@ class ChaosOrbit {
         scale_{S.KX, S.KY},
         high_{ImageWidth + 1.0, ImageHeight + 1.0},
         step_(S.PhaseStep),
-        p_{S.X, S.Y} {}
+        p_{{S.X, S.Y}, Double2{S.X, S.Y} * State::Scaling} {}
 
   void Run(int64_t Iterations) {
     for (int64_t i = 0; i < Iterations; ++i) {
@@ -189,13 +299,23 @@ class ChaosOrbit {
   // Steps i.. until one of them needs the careful path (returns its number)
   // or the run ends. No call in here: a call anywhere in a loop makes the
   // compiler keep the orbit in memory, and the careful steps (far fewer
-  // than one in a thousand) are made by Run.
-  [[gnu::noinline]] int64_t FastSteps(int64_t i, int64_t Iterations) {
-    Double2 p = p_;
+  // than one in a thousand) are made by Run. The same loop is compiled
+  // twice, for AVX2 and for SSE2; everything it calls is inlined into it.
+  int64_t FastSteps(int64_t i, int64_t Iterations) {
+    return ChaosWideSteps ? FastStepsWide(i, Iterations) : FastStepsNarrow(i, Iterations);
+  }
+  [[gnu::noinline, gnu::target("avx2")]] int64_t FastStepsWide(int64_t i, int64_t Iterations) {
+    return StepsFrom<true>(i, Iterations);
+  }
+  [[gnu::noinline]] int64_t FastStepsNarrow(int64_t i, int64_t Iterations) { return StepsFrom<false>(i, Iterations); }
+
+  template <bool Wide>
+  [[gnu::always_inline]] int64_t StepsFrom(int64_t i, int64_t Iterations) {
+    State p = p_;
     double t = t_;
     for (; i < Iterations; ++i) {
-      FastTrig f;
-      const Double2 next = Next(f, p, t);
+      FastTrig<Wide> f;
+      const State next = Next(f, p, t);
       if (f.AnyCareful()) [[unlikely]]
         break;
       Land(next, i, p, t);
@@ -206,19 +326,20 @@ class ChaosOrbit {
   }
 
   template <class Trig>
-  [[gnu::always_inline]] Double2 Next(Trig& f, Double2 p, double t) const {
+  [[gnu::always_inline]] State Next(Trig& f, State p, double t) const {
+    const Real x{p.Value[0], p.Guess[0]}, y{p.Value[1], p.Guess[1]};
     if constexpr (Phase)
-      return map_(f, p[0], p[1], t);
+      return map_(f, x, y, t);
     else
-      return map_(f, p[0], p[1]);
+      return map_(f, x, y);
   }
 
   // Counts the pixel step i lands on and moves on to it. A step is tested
   // as a real first: an extreme offset puts it far outside any integer
   // range, and only a value near the picture is rounded and converted.
   // Both coordinates are tested and rounded side by side, in their lanes.
-  [[gnu::always_inline]] void Land(Double2 next, int64_t i, Double2& p, double& t) {
-    const Double2 r = (next - low_) * scale_;
+  [[gnu::always_inline]] void Land(State next, int64_t i, State& p, double& t) {
+    const Double2 r = (next.Value - low_) * scale_;
     const __m128d rd = std::bit_cast<__m128d>(r);
     if (_mm_movemask_pd(_mm_and_pd(_mm_cmpgt_pd(rd, _mm_setzero_pd()), _mm_cmplt_pd(rd, high_))) == 3) {
       int px, py;
@@ -236,7 +357,7 @@ class ChaosOrbit {
   const __m128d high_;  // (width + 1, height + 1)
   const double step_;
   PendingHits hits_;
-  Double2 p_;
+  State p_;
   double t_ = 1.0;
 };
 

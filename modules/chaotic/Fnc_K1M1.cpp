@@ -13,9 +13,10 @@ namespace {
 // x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(b y) + cos(x + t)) / 2.
 struct K1M1Map {
   double a, b;
-  template <class Trig>
-  Double2 operator()(Trig& f, double x, double y, double t) const {
-    return (Sines(f, x + t, b * y) + Cosines(f, a * y, x + t)) / 2;
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y, double t) const {
+    const auto [first, second] = Evaluate(f, Sines(x + t, b * y), Cosines(a * y, x + t));
+    return (first + second) / 2;
   }
 };
 }  // namespace

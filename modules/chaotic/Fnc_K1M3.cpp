@@ -13,9 +13,10 @@ namespace {
 // x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(b y) + cos(x + t)) / 2.
 struct K1M3Map {
   double a, b;
-  template <class Trig>
-  Double2 operator()(Trig& f, double x, double y, double t) const {
-    return (Sines(f, a * x, b * y) + Cosines(f, y + t, x + t)) / 2;
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y, double t) const {
+    const auto [first, second] = Evaluate(f, Sines(a * x, b * y), Cosines(y + t, x + t));
+    return (first + second) / 2;
   }
 };
 }  // namespace

@@ -13,9 +13,10 @@ namespace {
 // x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(y + t) + cos(b x)) / 2.
 struct K1M4Map {
   double a, b;
-  template <class Trig>
-  Double2 operator()(Trig& f, double x, double y, double t) const {
-    return (Sines(f, x + t, y + t) + Cosines(f, a * y, b * x)) / 2;
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y, double t) const {
+    const auto [first, second] = Evaluate(f, Sines(x + t, y + t), Cosines(a * y, b * x));
+    return (first + second) / 2;
   }
 };
 }  // namespace

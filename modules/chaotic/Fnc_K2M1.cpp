@@ -13,9 +13,10 @@ namespace {
 // x' = (sin(a x) + cos(c y)) / 2, y' = (sin(b y) + cos(d x)) / 2.
 struct K2M1Map {
   double a, b, c, d;
-  template <class Trig>
-  Double2 operator()(Trig& f, double x, double y) const {
-    return (Sines(f, a * x, b * y) + Cosines(f, c * y, d * x)) / 2;
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y) const {
+    const auto [first, second] = Evaluate(f, Sines(a * x, b * y), Cosines(c * y, d * x));
+    return (first + second) / 2;
   }
 };
 }  // namespace

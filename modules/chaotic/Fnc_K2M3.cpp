@@ -13,9 +13,10 @@ namespace {
 // x' = (sin(a x) + sin(c y)) / 2, y' = (cos(b y) + cos(d x)) / 2.
 struct K2M3Map {
   double a, b, c, d;
-  template <class Trig>
-  Double2 operator()(Trig& f, double x, double y) const {
-    return (SinCos(f, a * x, b * y) + SinCos(f, c * y, d * x)) / 2;
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y) const {
+    const auto [first, second] = Evaluate(f, SinCos(a * x, b * y), SinCos(c * y, d * x));
+    return (first + second) / 2;
   }
 };
 }  // namespace

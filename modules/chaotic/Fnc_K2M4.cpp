@@ -13,9 +13,10 @@ namespace {
 // x' = sin(a x) sin(c y), y' = cos(b y) cos(d x).
 struct K2M4Map {
   double a, b, c, d;
-  template <class Trig>
-  Double2 operator()(Trig& f, double x, double y) const {
-    return SinCos(f, a * x, b * y) * SinCos(f, c * y, d * x);
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y) const {
+    const auto [first, second] = Evaluate(f, SinCos(a * x, b * y), SinCos(c * y, d * x));
+    return first * second;
   }
 };
 }  // namespace

@@ -14,9 +14,10 @@ namespace {
 // a and d are added to x, not multiplied.
 struct K2M5Map {
   double a, b, c, d;
-  template <class Trig>
-  Double2 operator()(Trig& f, double x, double y) const {
-    return (Sines(f, x + a, b * y) + Cosines(f, c * y, x + d)) / 2;
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y) const {
+    const auto [first, second] = Evaluate(f, Sines(x + a, b * y), Cosines(c * y, x + d));
+    return (first + second) / 2;
   }
 };
 }  // namespace

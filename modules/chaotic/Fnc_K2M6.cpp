@@ -14,9 +14,10 @@ namespace {
 // b and c are added to y, not multiplied.
 struct K2M6Map {
   double a, b, c, d;
-  template <class Trig>
-  Double2 operator()(Trig& f, double x, double y) const {
-    return (Sines(f, a * x, y + b) + Cosines(f, y + c, d * x)) / 2;
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y) const {
+    const auto [first, second] = Evaluate(f, Sines(a * x, y + b), Cosines(y + c, d * x));
+    return (first + second) / 2;
   }
 };
 }  // namespace

@@ -2,8 +2,9 @@
 // 1024 x 1024 picture, against digests recorded once. The pictures depend
 // on nothing but the parameters: no library function whose bits change with
 // the processor or the build decides a step, so every build type and every
-// machine must give these digests. A digest changes only by a commit that
-// says why the picture changed.
+// machine must give these digests, whether the steps run as SSE2 or as
+// AVX2 code (both are run where the processor has AVX2). A digest changes
+// only by a commit that says why the picture changed.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Startup.h"
+#include "modules/chaotic/ChaosCloud.h"
 
 namespace quillon {
 namespace {
@@ -52,14 +54,20 @@ class ChaosDefaults : public ::testing::TestWithParam<DefaultPicture> {};
 
 TEST_P(ChaosDefaults, GiveTheRecordedPicture) {
   const DefaultPicture& p = GetParam();
-  ResetEngine();
-  ImageWidth = ImageHeight = 1024;
-  RunningInstance = CreateInstance(p.Type);
-  TypeExecuteProc[p.Type]();
-  const uint64_t got = CurrentLayerDigest();
-  char now[64];
-  std::snprintf(now, sizeof now, "{%d, \"%s\", 0x%016llxull},", p.Type, p.Code, static_cast<unsigned long long>(got));
-  EXPECT_EQ(got, p.Digest) << "the picture changed; now " << now;
+  const bool processorWide = ChaosWideSteps;
+  for (bool wide : {false, true}) {
+    if (wide && !processorWide) continue;
+    ChaosWideSteps = wide;
+    ResetEngine();
+    ImageWidth = ImageHeight = 1024;
+    RunningInstance = CreateInstance(p.Type);
+    TypeExecuteProc[p.Type]();
+    const uint64_t got = CurrentLayerDigest();
+    char now[64];
+    std::snprintf(now, sizeof now, "{%d, \"%s\", 0x%016llxull},", p.Type, p.Code, static_cast<unsigned long long>(got));
+    EXPECT_EQ(got, p.Digest) << (wide ? "AVX2" : "SSE2") << " steps: the picture changed; now " << now;
+  }
+  ChaosWideSteps = processorWide;
   ResetEngine();
 }
 
