@@ -203,17 +203,19 @@ template <class V>
 // careful path instead. The order of operations keeps the high part of r early:
 // the polynomial starts from it while its low part is still being formed.
 //
-// The quadrant k is the nearest integer to x 2/pi. Hint is an estimate of
-// x 2/pi known before x itself: k is taken from it, so the reduction need
-// not wait for x, and checked against x aside from the result's path. A
-// lane whose hint gives another k is careful: the result never depends on
-// the hint. Estimate: see Evaluate.
-template <class V>
+// The quadrant k is the nearest integer to x 2/pi. With Hinted, Hint is an
+// estimate of x 2/pi known before x itself: k is taken from it, so the
+// reduction need not wait for x. The result never depends on the hint: a
+// lane is careful where |rh| comes within 2^-20 of pi/4. Another k than the
+// nearest leaves |r| >= pi/4 less the error of x 2/pi (below 2^-23 under
+// the fast path's limit), so that lane is among them, and every other lane
+// has the nearest k. (Without a hint, Hint must be x 2/pi, and no band.)
+// Estimate: see Evaluate.
+template <bool Hinted, class V>
 [[gnu::always_inline]] inline V SinOrCos(V x, V Hint, Bits<V> CosLane, Bits<V>& Careful, V& Estimate) {
   using U = Bits<V>;
   const V q = Hint + RoundingShift;
   const V k = q - RoundingShift;
-  const U missed = As<U>(x * TwoOverPi + RoundingShift) ^ As<U>(q);
   // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1.
   // So is h1 = (x - k P1) - k P2, whichever term is larger: for |x| >= 1/2
   // both are multiples of 2^-53 (the last bits of P1 and P2 are 2^-22 and
@@ -236,8 +238,8 @@ template <class V>
   // any width (comparisons of a four-lane vector would be made lane by lane
   // there). Not below the limit: a NaN argument is careful too.
   const U limit = SplatU<U>(std::bit_cast<uint64_t>(FastLimit) - 1);
-  Careful = (limit - As<U>(Abs(x))) | (As<U>(Abs(rh)) - As<U>(Abs(k) * SmallR)) |
-            (missed | (U{} - missed));
+  Careful = (limit - As<U>(Abs(x))) | (As<U>(Abs(rh)) - As<U>(Abs(k) * SmallR));
+  if constexpr (Hinted) Careful |= SplatU<U>(std::bit_cast<uint64_t>(0x1.921fb54442d18p-1 - 0x1p-20) - 1) - As<U>(Abs(rh));
   return Evaluate<V>(rh, rl, n, Estimate);
 }
 
@@ -253,7 +255,7 @@ template <unsigned CosLanes, class V>
 [[gnu::always_inline]] inline V FixedSinCosHinted(V Args, V Hint, trig::Bits<V>& Careful, V& Estimate) {
   trig::Bits<V> cosLane{};
   for (unsigned i = 0; i < sizeof(V) / sizeof(double); ++i) cosLane[i] = (CosLanes >> i) & 1;
-  return trig::SinOrCos(Args, Hint, cosLane, Careful, Estimate);
+  return trig::SinOrCos<true>(Args, Hint, cosLane, Careful, Estimate);
 }
 
 // The fast path alone: FixedSinCos's result in every lane whose Careful
@@ -262,8 +264,10 @@ template <unsigned CosLanes, class V>
 // a call anywhere in a loop makes the compiler keep its values in memory.
 template <unsigned CosLanes, class V>
 [[gnu::always_inline]] inline V FixedSinCosFast(V Args, trig::Bits<V>& Careful) {
+  trig::Bits<V> cosLane{};
+  for (unsigned i = 0; i < sizeof(V) / sizeof(double); ++i) cosLane[i] = (CosLanes >> i) & 1;
   V estimate;
-  return FixedSinCosHinted<CosLanes>(Args, Args * trig::TwoOverPi, Careful, estimate);
+  return trig::SinOrCos<false>(Args, Args * trig::TwoOverPi, cosLane, Careful, estimate);
 }
 
 // sin of each lane, or cos where bit i of CosLanes is set (bit 0: lane 0).

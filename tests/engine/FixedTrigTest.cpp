@@ -167,12 +167,13 @@ TEST(FixedTrig, QuadrantsAndExactValues) {
 }
 
 // A hint only says where to look for the quadrant: a lane gives the bits of
-// the unhinted call, or is careful where its hint names another quadrant
-// (or the unhinted call is careful); the estimate is within 4e-5.
+// the unhinted call, or is careful, as it must be where its hint names
+// another quadrant; a careful lane the unhinted call would not have needed
+// is rare. The estimate is within 4e-5.
 TEST(FixedTrig, HintsNeverChangeAResult) {
   std::mt19937_64 draw(5);
   std::uniform_real_distribution<double> value(-40, 40), offset(-0.75, 0.75);
-  int missed = 0;
+  int missed = 0, needless = 0;
   for (int i = 0; i < 100000; ++i) {
     const Double2 x{value(draw), value(draw)};
     const Double2 hint = x * trig::TwoOverPi + Double2{offset(draw), offset(draw)};
@@ -183,13 +184,19 @@ TEST(FixedTrig, HintsNeverChangeAResult) {
     for (int lane = 0; lane < 2; ++lane) {
       const bool sameQuadrant = std::nearbyint(hint[lane]) == std::nearbyint(x[lane] * trig::TwoOverPi);
       missed += !sameQuadrant;
-      ASSERT_EQ(careful[lane] >> 63, !sameQuadrant || unhintedCareful[lane] >> 63) << x[lane] << " " << hint[lane];
-      if (careful[lane] >> 63) continue;
+      if (!sameQuadrant) {
+        ASSERT_TRUE(careful[lane] >> 63) << x[lane] << " " << hint[lane];
+      }
+      if (careful[lane] >> 63) {
+        needless += sameQuadrant && !(unhintedCareful[lane] >> 63);
+        continue;
+      }
       ASSERT_TRUE(SameBits(got[lane], want[lane])) << x[lane];
       ASSERT_LE(std::fabs(estimate[lane] - want[lane]), 4e-5) << x[lane];
     }
   }
   EXPECT_GT(missed, 10000);
+  EXPECT_LT(needless, 10);
 }
 
 // Bits recorded once: every build type and every machine must give them,
