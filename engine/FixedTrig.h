@@ -109,11 +109,22 @@ template <class V>
   using U = Bits<V>;
   return As<V>(As<U>(v) & SplatU<U>(0x7fffffffffffffffull));
 }
-// Whether the sign bit of a lane is set.
-[[gnu::always_inline]] inline bool AnyLane(U2 Mask) { return _mm_movemask_pd(As<__m128d>(Mask)) != 0; }
-[[gnu::always_inline]] inline bool AnyLane(U4 Mask) {
-  return AnyLane(__builtin_shufflevector(Mask, Mask, 0, 1) | __builtin_shufflevector(Mask, Mask, 2, 3));
+// The sign bits of the lanes, lane i as bit i. Four lanes are only ever
+// evaluated in AVX2 code, where one instruction gathers them (the compiler
+// has no generic form of it, and splitting the vector costs a cross-lane
+// move on the step's longest path).
+[[gnu::always_inline]] inline int SignBits(U2 v) { return _mm_movemask_pd(As<__m128d>(v)); }
+[[gnu::always_inline]] inline int SignBits(U4 v) {
+  int bits;
+  asm("vmovmskpd %1, %0" : "=r"(bits) : "x"(v));
+  return bits;
 }
+// Whether the sign bit of a lane is set.
+template <class U>
+[[gnu::always_inline]] inline bool AnyLane(U Mask) {
+  return SignBits(Mask) != 0;
+}
+
 
 // The polynomial's coefficients for every combination of the lanes'
 // functions: index bit i set when lane i takes the cosine. A row holds the
@@ -149,11 +160,10 @@ struct CoefficientRows {
 template <class V>
 inline constexpr CoefficientRows<V> CoefficientTable;
 
-// The row of the lanes whose bit 0 of n is set: a sign-bit mask gathered
-// into an integer, SSE2 operations on both widths.
-[[gnu::always_inline]] inline int OddLanes(U2 n) { return _mm_movemask_pd(As<__m128d>(n << 63)); }
-[[gnu::always_inline]] inline int OddLanes(U4 n) {
-  return OddLanes(__builtin_shufflevector(n, n, 0, 1)) | OddLanes(__builtin_shufflevector(n, n, 2, 3)) << 2;
+// The row of the lanes whose bit 0 of n is set.
+template <class U>
+[[gnu::always_inline]] inline int OddLanes(U n) {
+  return SignBits(n << 63);
 }
 
 // sin(rh + rl) or cos(rh + rl) of each lane, |rh| <= pi/4 (a little more

@@ -159,7 +159,7 @@ template <class Trig, unsigned First, unsigned Second>
 // together through memory). The lanes get the same operations either way.
 template <bool Wide>
 struct FastTrig {
-  trig::U2 Careful{};
+  std::conditional_t<Wide, trig::U4, trig::U2> Careful{};
   template <unsigned First, unsigned Second>
   [[gnu::always_inline]] WavePairs Pairs(ArgumentPair first, ArgumentPair second) {
     if constexpr (Wide) {
@@ -170,7 +170,7 @@ struct FastTrig {
       Double4 estimate;
       const Double4 value = FixedSinCosHinted<First | Second << 2>(join(first.Value, second.Value),
                                                                   join(first.Hint, second.Hint), careful, estimate);
-      Careful |= __builtin_shufflevector(careful, careful, 0, 1) | __builtin_shufflevector(careful, careful, 2, 3);
+      Careful |= careful;
       return {{Low(value), Low(estimate)}, {High(value), High(estimate)}};
     } else {
       return {Narrow<First>(first), Narrow<Second>(second)};
