@@ -227,15 +227,17 @@ inline void RoundSmall2(Double2 V, int& X, int& Y) {
   Y = static_cast<int>(static_cast<uint32_t>(both >> 32));
 }
 
-// Hit counts go up a few steps after their pixel is found. The orbit jumps
+// Hit counts go up some steps after their pixel is found. The orbit jumps
 // across the whole plane, so nearly every count is a cache miss; waiting
 // for it at once would hold up the sine and cosine work of the next steps.
 // Each hit is prefetched and parked in the slot of its step number (mod
 // Depth); the hit parked there before is counted when it is replaced, the
 // rest at the end. Saturating increments give the same counts in any order.
+// 32 steps (about 0.7 us) give the prefetch ample time: 8 measured 3 %
+// slower, 64 no faster.
 class PendingHits {
  public:
-  static constexpr unsigned Depth = 8;
+  static constexpr unsigned Depth = 32;
   PendingHits() {
     for (Sample*& s : queue_) s = &sink_;
   }
