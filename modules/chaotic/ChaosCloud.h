@@ -179,13 +179,15 @@ struct FastTrig {
   bool AnyCareful() const { return trig::AnyLane(Careful); }
 
  private:
+  // Two-lane steps are bound by the number of their operations rather than
+  // by their longest path: they take each quadrant from the argument itself
+  // and give the value as its estimate, and the compiler drops the hints.
   template <unsigned CosLanes>
   [[gnu::always_inline]] EarlyPair Narrow(ArgumentPair args) {
     trig::U2 careful;
-    EarlyPair out;
-    out.Value = FixedSinCosHinted<CosLanes>(args.Value, args.Hint, careful, out.Guess);
+    const Double2 value = FixedSinCosFast<CosLanes>(args.Value, careful);
     Careful |= careful;
-    return out;
+    return {value, value};
   }
 };
 struct FullTrig {
