@@ -52,6 +52,8 @@ inline constexpr double FastLimit = 0x1p29;
 // then taken for less than one argument in 2^12, and for almost none in the
 // range of the two-modifier maps.)
 inline constexpr double SmallR = 0x1p-42;
+// pi/4 less 2^-20: a hinted lane whose |r| reaches it is careful (SinOrCos).
+inline constexpr double QuarterTurnBand = 0x1.921fb54442d18p-1 - 0x1p-20;
 
 // Polynomials on |r| <= pi/4: sin r = r + r^3 (S1 + r^2 (S2 + ...)) and
 // cos r = 1 - r^2 / 2 + r^4 (C1 + r^2 (C2 + ...)), minimax fits.
@@ -90,15 +92,8 @@ template <class To, class From>
 [[gnu::always_inline]] constexpr To As(From v) {
   return __builtin_bit_cast(To, v);
 }
-template <class V>
-[[gnu::always_inline]] constexpr V Splat(double v) {
-  if constexpr (sizeof(V) == sizeof(V2))
-    return V{v, v};
-  else
-    return V{v, v, v, v};
-}
 template <class U>
-[[gnu::always_inline]] constexpr U SplatU(uint64_t v) {
+[[gnu::always_inline]] constexpr U Splat(uint64_t v) {
   if constexpr (sizeof(U) == sizeof(U2))
     return U{v, v};
   else
@@ -107,7 +102,21 @@ template <class U>
 template <class V>
 [[gnu::always_inline]] inline V Abs(V v) {
   using U = Bits<V>;
-  return As<V>(As<U>(v) & SplatU<U>(0x7fffffffffffffffull));
+  return As<V>(As<U>(v) & Splat<U>(0x7fffffffffffffffull));
+}
+// Comparisons made as integers: the bits of reals of one sign are in the
+// order of their values, and those of a NaN above all, so the sign bit of
+// a difference tells which is less. These are operations SSE2 has for
+// vectors of any width (a comparison of four-lane vectors would be made
+// lane by lane there). The sign bit is set in the lanes where |v| < |w|:
+template <class V>
+[[gnu::always_inline]] inline Bits<V> Below(V v, V w) {
+  return As<Bits<V>>(Abs(v)) - As<Bits<V>>(Abs(w));
+}
+// and where |v| >= Limit, or v is a NaN:
+template <class V>
+[[gnu::always_inline]] inline Bits<V> NotBelow(V v, double Limit) {
+  return Splat<Bits<V>>(std::bit_cast<uint64_t>(Limit) - 1) - As<Bits<V>>(Abs(v));
 }
 // The sign bits of the lanes, lane i as bit i. Four lanes are only ever
 // evaluated in AVX2 code, where one instruction gathers them (the compiler
@@ -242,14 +251,9 @@ template <bool Hinted, class V>
 
   // Quadrant n = k (+ 1 for a cosine).
   const U n = As<U>(q) + CosLane;
-  // Compared as integers: the bits of reals of one sign are in the order of
-  // their values, and those of a NaN above all. So the sign bit of a
-  // difference tells which is less, in operations SSE2 has for vectors of
-  // any width (comparisons of a four-lane vector would be made lane by lane
-  // there). Not below the limit: a NaN argument is careful too.
-  const U limit = SplatU<U>(std::bit_cast<uint64_t>(FastLimit) - 1);
-  Careful = (limit - As<U>(Abs(x))) | (As<U>(Abs(rh)) - As<U>(Abs(k) * SmallR));
-  if constexpr (Hinted) Careful |= SplatU<U>(std::bit_cast<uint64_t>(0x1.921fb54442d18p-1 - 0x1p-20) - 1) - As<U>(Abs(rh));
+  // A NaN argument is not below the limit: careful too.
+  Careful = NotBelow(x, FastLimit) | Below(rh, k * SmallR);
+  if constexpr (Hinted) Careful |= NotBelow(rh, QuarterTurnBand);
   return Evaluate<V>(rh, rl, n, Estimate);
 }
 
