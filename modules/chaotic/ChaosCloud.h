@@ -176,7 +176,7 @@ struct FastTrig {
       return {Narrow<First>(first), Narrow<Second>(second)};
     }
   }
-  bool AnyCareful() const { return trig::AnyLane(Careful); }
+  [[gnu::always_inline]] bool AnyCareful() const { return trig::AnyLane(Careful); }
 
  private:
   // Two-lane steps are bound by the number of their operations rather than
