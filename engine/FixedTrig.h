@@ -1,10 +1,10 @@
 // Sine and cosine of 64-bit reals that give the same bits on every machine
 // and in every build: plain IEEE additions and multiplications in a fixed
 // order and no fused multiply-add. The kernel is written once, in vector
-// operations on two or four lanes; a caller compiled for AVX2 runs four
-// lanes in one register, any other in two SSE2 registers, with the same
-// operations on every lane, so the same bits. The error is below one unit
-// in the last place for every finite argument.
+// operations on two lanes (SSE2, which every x86-64 processor has) or four
+// (only in code compiled for AVX2, one register), with the same operations
+// on every lane, so the same bits. The error is below one unit in the last
+// place for every finite argument.
 //
 // Method: k := nearest integer to x * 2/pi; r := x - k * pi/2 as a sum of two
 // doubles, with pi/2 split into two 24-bit parts (exact products for
@@ -18,7 +18,9 @@
 // FixedSinCos evaluates two or four sines or cosines at once, one per lane,
 // so the four of one step of an iterated map cost about what one costs;
 // FixedSin and FixedCos are the same computation on one lane and give the
-// same bits.
+// same bits. A caller that has an estimate of x 2/pi before x itself passes
+// it to FixedSinCosHinted: the reduction then starts without waiting for
+// x, and the result is the same.
 #pragma once
 
 #include <emmintrin.h>

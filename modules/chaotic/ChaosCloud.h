@@ -264,7 +264,8 @@ class PendingHits {
 };
 
 // The orbit of one run, all in 64-bit reals. Phase maps take (f, x, y, t),
-// the others (f, x, y); both return (x', y') from the values before the step.
+// the others (f, x, y); both return (x', y') from the values before the step,
+// each with its estimate (Early).
 template <bool Phase, class Map>
 class ChaosOrbit {
   // What the map gives: both reals of the orbit, halved or not.
