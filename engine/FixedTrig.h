@@ -67,8 +67,7 @@ inline constexpr double C1 = 0x1.555555555554cp-5, C2 = -0x1.6c16c16c15177p-10, 
 // A vector of N 64-bit reals and the vector of their bit patterns. The
 // kernel below is written once for both widths, in plain vector operations:
 // every lane goes through the same IEEE operations in the same order, so a
-// lane's bits do not depend on the width, nor on whether the compiler makes
-// a four-lane vector one AVX register or two SSE2 registers.
+// lane's bits do not depend on the width.
 using V2 = double __attribute__((vector_size(16)));
 using U2 = uint64_t __attribute__((vector_size(16)));
 using V4 = double __attribute__((vector_size(32)));
@@ -135,7 +134,6 @@ template <class U>
 [[gnu::always_inline]] inline bool AnyLane(U Mask) {
   return SignBits(Mask) != 0;
 }
-
 
 // The polynomial's coefficients for every combination of the lanes'
 // functions: index bit i set when lane i takes the cosine. A row holds the
@@ -265,13 +263,21 @@ template <bool Hinted, class V>
 using Double2 = trig::V2;
 using Double4 = trig::V4;
 
+namespace trig {
+// 1 in the lanes whose bit of CosLanes is set (bit 0: lane 0), 0 elsewhere.
+template <unsigned CosLanes, class V>
+[[gnu::always_inline]] inline Bits<V> CosineLanes() {
+  Bits<V> lanes{};
+  for (unsigned i = 0; i < sizeof(V) / sizeof(double); ++i) lanes[i] = (CosLanes >> i) & 1;
+  return lanes;
+}
+}  // namespace trig
+
 // The fast path with a hint (see SinOrCos): Args and the estimate of
 // Args * 2/pi, each result's careful mask, and its estimate.
 template <unsigned CosLanes, class V>
 [[gnu::always_inline]] inline V FixedSinCosHinted(V Args, V Hint, trig::Bits<V>& Careful, V& Estimate) {
-  trig::Bits<V> cosLane{};
-  for (unsigned i = 0; i < sizeof(V) / sizeof(double); ++i) cosLane[i] = (CosLanes >> i) & 1;
-  return trig::SinOrCos<true>(Args, Hint, cosLane, Careful, Estimate);
+  return trig::SinOrCos<true>(Args, Hint, trig::CosineLanes<CosLanes, V>(), Careful, Estimate);
 }
 
 // The fast path alone: FixedSinCos's result in every lane whose Careful
@@ -280,10 +286,8 @@ template <unsigned CosLanes, class V>
 // a call anywhere in a loop makes the compiler keep its values in memory.
 template <unsigned CosLanes, class V>
 [[gnu::always_inline]] inline V FixedSinCosFast(V Args, trig::Bits<V>& Careful) {
-  trig::Bits<V> cosLane{};
-  for (unsigned i = 0; i < sizeof(V) / sizeof(double); ++i) cosLane[i] = (CosLanes >> i) & 1;
   V estimate;
-  return trig::SinOrCos<false>(Args, Args * trig::TwoOverPi, cosLane, Careful, estimate);
+  return trig::SinOrCos<false>(Args, Args * trig::TwoOverPi, trig::CosineLanes<CosLanes, V>(), Careful, estimate);
 }
 
 // sin of each lane, or cos where bit i of CosLanes is set (bit 0: lane 0).

@@ -268,15 +268,18 @@ class PendingHits {
 // each with its estimate (Early).
 template <bool Phase, class Map>
 class ChaosOrbit {
-  // What the map gives: both reals of the orbit, halved or not.
-  template <class Trig>
-  static auto Step(const Map& map, Trig& f, Early<double> x, Early<double> y, double t) {
+  // One step of the map, from x, y and the phase t (which the two-modifier
+  // maps do not take).
+  template <class Trig, class Coordinate>
+  [[gnu::always_inline]] static auto Step(const Map& map, Trig& f, Coordinate x, Coordinate y, double t) {
     if constexpr (Phase)
       return map(f, x, y, t);
     else
       return map(f, x, y);
   }
-  using State = decltype(Step(std::declval<const Map&>(), std::declval<FullTrig&>(), {}, {}, 0.0));
+  // What the map gives: both reals of the orbit, halved or not.
+  using State =
+      decltype(Step(std::declval<const Map&>(), std::declval<FullTrig&>(), Early<double>{}, Early<double>{}, 0.0));
   using Real = Early<double, State::Scaling>;
 
  public:
@@ -332,11 +335,7 @@ class ChaosOrbit {
 
   template <class Trig>
   [[gnu::always_inline]] State Next(Trig& f, State p, double t) const {
-    const Real x{p.Value[0], p.Guess[0]}, y{p.Value[1], p.Guess[1]};
-    if constexpr (Phase)
-      return map_(f, x, y, t);
-    else
-      return map_(f, x, y);
+    return Step(map_, f, Real{p.Value[0], p.Guess[0]}, Real{p.Value[1], p.Guess[1]}, t);
   }
 
   // Counts the pixel step i lands on and moves on to it. A step is tested
