@@ -100,10 +100,14 @@ template <class U>
   else
     return U{v, v, v, v};
 }
+// The same constant in every lane, as a constant: built in the loop from
+// a register, it would cost operations and registers at every step.
+template <class U, uint64_t Value>
+inline constexpr U Constant = Splat<U>(Value);
 template <class V>
 [[gnu::always_inline]] inline V Abs(V v) {
   using U = Bits<V>;
-  return As<V>(As<U>(v) & Splat<U>(0x7fffffffffffffffull));
+  return As<V>(As<U>(v) & Constant<U, 0x7fffffffffffffffull>);
 }
 // Comparisons made as integers: the bits of reals of one sign are in the
 // order of their values, and those of a NaN above all, so the sign bit of
@@ -115,9 +119,9 @@ template <class V>
   return As<Bits<V>>(Abs(v)) - As<Bits<V>>(Abs(w));
 }
 // and where |v| >= Limit, or v is a NaN:
-template <class V>
-[[gnu::always_inline]] inline Bits<V> NotBelow(V v, double Limit) {
-  return Splat<Bits<V>>(std::bit_cast<uint64_t>(Limit) - 1) - As<Bits<V>>(Abs(v));
+template <double Limit, class V>
+[[gnu::always_inline]] inline Bits<V> NotBelow(V v) {
+  return Constant<Bits<V>, std::bit_cast<uint64_t>(Limit) - 1> - As<Bits<V>>(Abs(v));
 }
 // The sign bits of the lanes, lane i as bit i. Four lanes are only ever
 // evaluated in AVX2 code, where one instruction gathers them (the compiler
@@ -143,6 +147,7 @@ template <class U>
 template <class V>
 struct CoefficientRows {
   static constexpr int Lanes = sizeof(V) / sizeof(double);
+  static constexpr int AllSines = 0, AllCosines = (1 << Lanes) - 1;
   alignas(sizeof(V)) V Row[1 << Lanes][8];
   constexpr CoefficientRows() : Row{} {
     const double sine[6] = {S1, S2, S3, S4, S5, S6}, cosine[6] = {C1, C2, C3, C4, C5, C6};
@@ -169,11 +174,63 @@ struct CoefficientRows {
 template <class V>
 inline constexpr CoefficientRows<V> CoefficientTable;
 
-// The row of the lanes whose bit 0 of n is set.
-template <class U>
-[[gnu::always_inline]] inline int OddLanes(U n) {
-  return SignBits(n << 63);
-}
+// What each lane takes from its quadrant n: bit 0 picks the cosine's terms
+// and coefficients, bit 1 negates. Two lanes (SSE2) read the table row of
+// their combination, which holds the mask of the cosine lanes too. Four
+// lanes (only in AVX2 code) blend on the sign bit of n << 63 and negate in
+// the floating-point domain: the row would wait for the lanes' bits to be
+// gathered into an index and for its load, and masks of integer operations
+// cost a move between domains at each use, all on the step's longest path.
+// Either way a lane gets the same values.
+template <class V>
+class LaneTerms {
+  using U = Bits<V>;
+  static constexpr bool Four = sizeof(V) == sizeof(V4);
+  static constexpr const CoefficientRows<V>& Table = CoefficientTable<V>;
+
+ public:
+  [[gnu::always_inline]] explicit LaneTerms(U n) : cos_(n << 63), sign_((n >> 1) << 63) {
+    if constexpr (!Four) row_ = Table.Row[SignBits(cos_)];
+  }
+  // Coefficient j (0 to 5) of each lane's polynomial; 6 gives 1.
+  [[gnu::always_inline]] V Coefficient(int j) const {
+    if constexpr (Four) {
+      V v;
+      asm("vmovapd %1, %0\n\tvblendvpd %3, %2, %0, %0"
+          : "=&x"(v)
+          : "m"(Table.Row[Table.AllSines][j]), "m"(Table.Row[Table.AllCosines][j]), "x"(cos_));
+      return v;
+    } else {
+      return row_[j];
+    }
+  }
+  // ifCos in a cosine lane, ifSin in a sine lane.
+  [[gnu::always_inline]] V Choose(V ifCos, V ifSin) const {
+    if constexpr (Four) {
+      V v;
+      asm("vblendvpd %3, %2, %1, %0" : "=x"(v) : "x"(ifSin), "x"(ifCos), "x"(cos_));
+      return v;
+    } else {
+      const U odd = As<U>(row_[7]);
+      return As<V>((As<U>(ifCos) & odd) | (As<U>(ifSin) & ~odd));
+    }
+  }
+  // v, negated in the lanes whose bit 1 of n is set.
+  [[gnu::always_inline]] V Turn(V v) const {
+    if constexpr (Four) {
+      V w;
+      asm("vxorpd %2, %1, %0" : "=x"(w) : "x"(v), "x"(sign_));
+      return w;
+    } else {
+      return As<V>(As<U>(v) ^ sign_);
+    }
+  }
+
+ private:
+  U cos_;   // sign bit set in a cosine lane
+  U sign_;  // sign bit set in a negated lane
+  const V* row_ = nullptr;
+};
 
 // sin(rh + rl) or cos(rh + rl) of each lane, |rh| <= pi/4 (a little more
 // is fine) and |rl| within about an ulp of rh, turned by the quadrant n:
@@ -182,7 +239,6 @@ template <class U>
 // within 4e-5.
 template <class V>
 [[gnu::always_inline]] inline V Evaluate(V rh, V rl, Bits<V> n, V& Estimate) {
-  using U = Bits<V>;
   // Bit 0 of n is known long before r, so each lane picks its terms first,
   // and only one polynomial is evaluated:
   //   sin(rh + rl) = rh + (rl (1 - z / 2) + (z rh) Ps(z))
@@ -194,26 +250,24 @@ template <class V>
   // is symmetric, so the negated terms give the negated sum, bit for bit.
   // (Where the sign is set the sum is never an exact zero, whose sign would
   // differ: that would take r = 0 with k != 0.)
-  const V* c = CoefficientTable<V>.Row[OddLanes(n)];
-  const U odd = As<U>(c[7]);  // all ones in a cosine lane
-  const U sign = (n >> 1) << 63;
-  auto choose = [odd](V ifCos, V ifSin) __attribute__((always_inline)) {
-    return As<V>((As<U>(ifCos) & odd) | (As<U>(ifSin) & ~odd));
+  const LaneTerms<V> lanes(n);
+  auto c = [&lanes](int j) __attribute__((always_inline)) { return lanes.Coefficient(j); };
+  auto term = [&lanes](V ifCos, V ifSin) __attribute__((always_inline)) {
+    return lanes.Turn(lanes.Choose(ifCos, ifSin));
   };
-  auto turn = [sign](V v) __attribute__((always_inline)) { return As<V>(As<U>(v) ^ sign); };
 
   const V z = rh * rh;
   const V z2 = z * z;
   const V hz = 0.5 * z;
-  const V one = c[6];
+  const V one = c(6);
   const V c1 = one - hz;
-  const V head = turn(choose(c1, rh));
-  const V low = turn(choose(((one - c1) - hz) - rh * rl, rl * c1));
-  const V m = turn(choose(z2, z * rh));
+  const V head = term(c1, rh);
+  const V low = term(((one - c1) - hz) - rh * rl, rl * c1);
+  const V m = term(z2, z * rh);
   const V z4 = z2 * z2;
-  const V first = c[0] + z * c[1];
+  const V first = c(0) + z * c(1);
   Estimate = head + m * first;
-  const V poly = (first + z2 * (c[2] + z * c[3])) + z4 * (c[4] + z * c[5]);
+  const V poly = (first + z2 * (c(2) + z * c(3))) + z4 * (c(4) + z * c(5));
   return head + (low + m * poly);
 }
 
@@ -252,8 +306,8 @@ template <bool Hinted, class V>
   // Quadrant n = k (+ 1 for a cosine).
   const U n = As<U>(q) + CosLane;
   // A NaN argument is not below the limit: careful too.
-  Careful = NotBelow(x, FastLimit) | Below(rh, k * SmallR);
-  if constexpr (Hinted) Careful |= NotBelow(rh, QuarterTurnBand);
+  Careful = NotBelow<FastLimit>(x) | Below(rh, k * SmallR);
+  if constexpr (Hinted) Careful |= NotBelow<QuarterTurnBand>(rh);
   return Evaluate<V>(rh, rl, n, Estimate);
 }
 
@@ -266,18 +320,20 @@ using Double4 = trig::V4;
 namespace trig {
 // 1 in the lanes whose bit of CosLanes is set (bit 0: lane 0), 0 elsewhere.
 template <unsigned CosLanes, class V>
-[[gnu::always_inline]] inline Bits<V> CosineLanes() {
-  Bits<V> lanes{};
-  for (unsigned i = 0; i < sizeof(V) / sizeof(double); ++i) lanes[i] = (CosLanes >> i) & 1;
-  return lanes;
-}
+inline constexpr Bits<V> CosineLanes = [] {
+  constexpr auto lane = [](unsigned i) { return uint64_t{(CosLanes >> i) & 1}; };
+  if constexpr (sizeof(V) == sizeof(V2))
+    return Bits<V>{lane(0), lane(1)};
+  else
+    return Bits<V>{lane(0), lane(1), lane(2), lane(3)};
+}();
 }  // namespace trig
 
 // The fast path with a hint (see SinOrCos): Args and the estimate of
 // Args * 2/pi, each result's careful mask, and its estimate.
 template <unsigned CosLanes, class V>
 [[gnu::always_inline]] inline V FixedSinCosHinted(V Args, V Hint, trig::Bits<V>& Careful, V& Estimate) {
-  return trig::SinOrCos<true>(Args, Hint, trig::CosineLanes<CosLanes, V>(), Careful, Estimate);
+  return trig::SinOrCos<true>(Args, Hint, trig::CosineLanes<CosLanes, V>, Careful, Estimate);
 }
 
 // The fast path alone: FixedSinCos's result in every lane whose Careful
@@ -287,7 +343,7 @@ template <unsigned CosLanes, class V>
 template <unsigned CosLanes, class V>
 [[gnu::always_inline]] inline V FixedSinCosFast(V Args, trig::Bits<V>& Careful) {
   V estimate;
-  return trig::SinOrCos<false>(Args, Args * trig::TwoOverPi, trig::CosineLanes<CosLanes, V>(), Careful, estimate);
+  return trig::SinOrCos<false>(Args, Args * trig::TwoOverPi, trig::CosineLanes<CosLanes, V>, Careful, estimate);
 }
 
 // sin of each lane, or cos where bit i of CosLanes is set (bit 0: lane 0).

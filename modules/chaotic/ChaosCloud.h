@@ -322,13 +322,16 @@ class ChaosOrbit {
     State p = p_;
     double t = t_;
     for (; i < Iterations; ++i) {
+      // The point a careful step starts from is kept in memory, not in
+      // registers to the end of the step: it is rarely read. (Run makes
+      // that step from the value alone; the estimate is not kept.)
+      p_.Value = p.Value;
       FastTrig<Wide> f;
       const State next = Next(f, p, t);
       if (f.AnyCareful()) [[unlikely]]
         break;
       Land(next, i, p, t);
     }
-    p_ = p;
     t_ = t;
     return i;
   }
