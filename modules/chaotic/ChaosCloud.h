@@ -100,19 +100,26 @@ Early<T, 2> operator/(Early<T> a, Two) {
   return {a.Value / 2, a.Guess};
 }
 
-// The argument of one sine or cosine and its hint, an estimate of
-// Value * 2/pi: a factor or a term (the phase, an offset) on a real of the
-// orbit.
-struct Argument {
-  double Value, Hint;
+// A real of the orbit, x (lane 0) or y (lane 1) of its pair of reals and
+// their estimates, as the maps see it.
+template <int Lane, int Scale>
+struct Coordinate {
+  Early<Double2, Scale> Both;
 };
-template <int Scale>
-Argument operator*(double a, Early<double, Scale> x) {
-  return {a * x.Value, (a * trig::TwoOverPi / Scale) * x.Guess};
+// The argument of one sine or cosine: a factor (Product) or a term (the
+// phase, an offset) on a coordinate.
+template <int Lane, int Scale, bool Product>
+struct Argument {
+  Early<Double2, Scale> Both;
+  double Constant;
+};
+template <int Lane, int Scale>
+Argument<Lane, Scale, true> operator*(double a, Coordinate<Lane, Scale> x) {
+  return {x.Both, a};
 }
-template <int Scale>
-Argument operator+(Early<double, Scale> x, double b) {
-  return {x.Value + b, x.Guess * (trig::TwoOverPi / Scale) + b * trig::TwoOverPi};
+template <int Lane, int Scale>
+Argument<Lane, Scale, false> operator+(Coordinate<Lane, Scale> x, double b) {
+  return {x.Both, b};
 }
 
 // The four sines and cosines of one step, evaluated together: a map names
@@ -123,17 +130,59 @@ Argument operator+(Early<double, Scale> x, double b) {
 // notes whether a lane needed the careful one; FullTrig gives every lane
 // its exact result (and that as its estimate).
 using EarlyPair = Early<Double2>;
+// Two arguments and their hints, estimates of each argument times 2/pi.
 struct ArgumentPair {
   Double2 Value, Hint;
 };
+
+// The pair (u, v) is formed with vector operations on the orbit's pair of
+// reals, never one lane alone: taking a lane out, computing on it and
+// putting the lanes together again would cost two moves between lanes more
+// on the step's longest path. Two products, or two terms, in the lanes'
+// order (or swapped) are one operation; otherwise each argument is formed
+// in both lanes and the pair picked from them. Each lane gets the same
+// operation as on its own.
+template <int Lane, int Scale, bool Product>
+[[gnu::always_inline]] inline ArgumentPair InBothLanes(Argument<Lane, Scale, Product> u) {
+  const Early<Double2, Scale>& x = u.Both;
+  if constexpr (Product)
+    return {x.Value * u.Constant, x.Guess * (u.Constant * trig::TwoOverPi / Scale)};
+  else
+    return {x.Value + u.Constant, x.Guess * (trig::TwoOverPi / Scale) + u.Constant * trig::TwoOverPi};
+}
+template <int LaneU, int LaneV, int Scale, bool ProductU, bool ProductV>
+[[gnu::always_inline]] inline ArgumentPair Pair(Argument<LaneU, Scale, ProductU> u,
+                                                Argument<LaneV, Scale, ProductV> v) {
+  if constexpr (ProductU == ProductV) {
+    const Double2 value = __builtin_shufflevector(u.Both.Value, u.Both.Value, LaneU, LaneV);
+    const Double2 guess = __builtin_shufflevector(u.Both.Guess, u.Both.Guess, LaneU, LaneV);
+    const Double2 c{u.Constant, v.Constant};
+    if constexpr (ProductU)
+      return {value * c, guess * (c * trig::TwoOverPi / Scale)};
+    else
+      return {value + c, guess * (trig::TwoOverPi / Scale) + c * trig::TwoOverPi};
+  } else {
+    const ArgumentPair a = InBothLanes(u), b = InBothLanes(v);
+    return {__builtin_shufflevector(a.Value, b.Value, LaneU, 2 + LaneV),
+            __builtin_shufflevector(a.Hint, b.Hint, LaneU, 2 + LaneV)};
+  }
+}
 template <unsigned CosLanes>
 struct Waves {
   ArgumentPair Args;
 };
-inline ArgumentPair Pair(Argument u, Argument v) { return {Double2{u.Value, v.Value}, Double2{u.Hint, v.Hint}}; }
-inline Waves<0b00> Sines(Argument u, Argument v) { return {Pair(u, v)}; }
-inline Waves<0b11> Cosines(Argument u, Argument v) { return {Pair(u, v)}; }
-inline Waves<0b10> SinCos(Argument u, Argument v) { return {Pair(u, v)}; }
+template <class U, class V>
+[[gnu::always_inline]] inline Waves<0b00> Sines(U u, V v) {
+  return {Pair(u, v)};
+}
+template <class U, class V>
+[[gnu::always_inline]] inline Waves<0b11> Cosines(U u, V v) {
+  return {Pair(u, v)};
+}
+template <class U, class V>
+[[gnu::always_inline]] inline Waves<0b10> SinCos(U u, V v) {
+  return {Pair(u, v)};
+}
 
 struct WavePairs {
   EarlyPair First, Second;
@@ -270,17 +319,16 @@ template <bool Phase, class Map>
 class ChaosOrbit {
   // One step of the map, from x, y and the phase t (which the two-modifier
   // maps do not take).
-  template <class Trig, class Coordinate>
-  [[gnu::always_inline]] static auto Step(const Map& map, Trig& f, Coordinate x, Coordinate y, double t) {
+  template <class Trig, class X, class Y>
+  [[gnu::always_inline]] static auto Step(const Map& map, Trig& f, X x, Y y, double t) {
     if constexpr (Phase)
       return map(f, x, y, t);
     else
       return map(f, x, y);
   }
   // What the map gives: both reals of the orbit, halved or not.
-  using State =
-      decltype(Step(std::declval<const Map&>(), std::declval<FullTrig&>(), Early<double>{}, Early<double>{}, 0.0));
-  using Real = Early<double, State::Scaling>;
+  using State = decltype(Step(std::declval<const Map&>(), std::declval<FullTrig&>(), Coordinate<0, 1>{},
+                              Coordinate<1, 1>{}, 0.0));
 
  public:
   ChaosOrbit(const ChaosSetup& S, const Map& map)
@@ -338,7 +386,7 @@ class ChaosOrbit {
 
   template <class Trig>
   [[gnu::always_inline]] State Next(Trig& f, State p, double t) const {
-    return Step(map_, f, Real{p.Value[0], p.Guess[0]}, Real{p.Value[1], p.Guess[1]}, t);
+    return Step(map_, f, Coordinate<0, State::Scaling>{p}, Coordinate<1, State::Scaling>{p}, t);
   }
 
   // Counts the pixel step i lands on and moves on to it. A step is tested

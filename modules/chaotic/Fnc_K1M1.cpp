@@ -13,8 +13,8 @@ namespace {
 // x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(b y) + cos(x + t)) / 2.
 struct K1M1Map {
   double a, b;
-  template <class Trig, class Coordinate>
-  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y, double t) const {
+  template <class Trig, class X, class Y>
+  [[gnu::always_inline]] auto operator()(Trig& f, X x, Y y, double t) const {
     const auto [first, second] = Evaluate(f, Sines(x + t, b * y), Cosines(a * y, x + t));
     return (first + second) / 2;
   }

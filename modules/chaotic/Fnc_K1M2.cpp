@@ -13,8 +13,8 @@ namespace {
 // x' = (sin(a x) + cos(y + t)) / 2, y' = (sin(y + t) + cos(b x)) / 2.
 struct K1M2Map {
   double a, b;
-  template <class Trig, class Coordinate>
-  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y, double t) const {
+  template <class Trig, class X, class Y>
+  [[gnu::always_inline]] auto operator()(Trig& f, X x, Y y, double t) const {
     const auto [first, second] = Evaluate(f, Sines(a * x, y + t), Cosines(y + t, b * x));
     return (first + second) / 2;
   }

@@ -13,8 +13,8 @@ namespace {
 // x' = (sin(x + t) + cos(a y)) / 2, y' = (sin(y + t) + cos(b x)) / 2.
 struct K1M4Map {
   double a, b;
-  template <class Trig, class Coordinate>
-  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y, double t) const {
+  template <class Trig, class X, class Y>
+  [[gnu::always_inline]] auto operator()(Trig& f, X x, Y y, double t) const {
     const auto [first, second] = Evaluate(f, Sines(x + t, y + t), Cosines(a * y, b * x));
     return (first + second) / 2;
   }

@@ -13,8 +13,8 @@ namespace {
 // x' = (sin(a x) + sin(c y)) / 2, y' = (cos(b y) + cos(d x)) / 2.
 struct K2M3Map {
   double a, b, c, d;
-  template <class Trig, class Coordinate>
-  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y) const {
+  template <class Trig, class X, class Y>
+  [[gnu::always_inline]] auto operator()(Trig& f, X x, Y y) const {
     const auto [first, second] = Evaluate(f, SinCos(a * x, b * y), SinCos(c * y, d * x));
     return (first + second) / 2;
   }

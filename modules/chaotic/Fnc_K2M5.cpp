@@ -14,8 +14,8 @@ namespace {
 // a and d are added to x, not multiplied.
 struct K2M5Map {
   double a, b, c, d;
-  template <class Trig, class Coordinate>
-  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y) const {
+  template <class Trig, class X, class Y>
+  [[gnu::always_inline]] auto operator()(Trig& f, X x, Y y) const {
     const auto [first, second] = Evaluate(f, Sines(x + a, b * y), Cosines(c * y, x + d));
     return (first + second) / 2;
   }

@@ -14,8 +14,8 @@ namespace {
 // b and c are added to y, not multiplied.
 struct K2M6Map {
   double a, b, c, d;
-  template <class Trig, class Coordinate>
-  [[gnu::always_inline]] auto operator()(Trig& f, Coordinate x, Coordinate y) const {
+  template <class Trig, class X, class Y>
+  [[gnu::always_inline]] auto operator()(Trig& f, X x, Y y) const {
     const auto [first, second] = Evaluate(f, Sines(a * x, y + b), Cosines(y + c, d * x));
     return (first + second) / 2;
   }
