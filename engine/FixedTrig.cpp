@@ -29,7 +29,7 @@ double FixedSinCosCareful(double x, bool Cos) {
   const double rl = static_cast<double>(r - rh);
   const uint64_t n = std::bit_cast<uint64_t>(q) + (Cos ? 1 : 0);
   V2 estimate;
-  return Evaluate(V2{rh, rh}, V2{rl, rl}, U2{n, n}, estimate)[0];
+  return Evaluate<false>(V2{rh, rh}, V2{rl, rl}, U2{n, n}, estimate)[0];
 }
 
 }  // namespace quillon

@@ -143,8 +143,9 @@ template <class U>
 // functions: index bit i set when lane i takes the cosine. A row holds the
 // six coefficients of each lane, then 1 in every lane and the mask of the
 // cosine lanes (read from the row, each costs a load instead of a register
-// or operations at every use).
-template <class V>
+// or operations at every use). With Halved each coefficient and the 1 are
+// halved, exactly.
+template <class V, bool Halved = false>
 struct CoefficientRows {
   static constexpr int Lanes = sizeof(V) / sizeof(double);
   static constexpr int AllSines = 0, AllCosines = (1 << Lanes) - 1;
@@ -163,16 +164,16 @@ struct CoefficientRows {
       double row[8][4] = {};
       for (int lane = 0; lane < Lanes; ++lane) {
         const bool cos = (index >> lane) & 1;
-        for (int j = 0; j < 6; ++j) row[j][lane] = cos ? cosine[j] : sine[j];
-        row[6][lane] = 1.0;
+        for (int j = 0; j < 6; ++j) row[j][lane] = (cos ? cosine[j] : sine[j]) * (Halved ? 0.5 : 1.0);
+        row[6][lane] = Halved ? 0.5 : 1.0;
         row[7][lane] = std::bit_cast<double>(cos ? ~uint64_t{0} : 0);
       }
       for (int j = 0; j < 8; ++j) Row[index][j] = lanes(row[j]);
     }
   }
 };
-template <class V>
-inline constexpr CoefficientRows<V> CoefficientTable;
+template <class V, bool Halved = false>
+inline constexpr CoefficientRows<V, Halved> CoefficientTable;
 
 // What each lane takes from its quadrant n: bit 0 picks the cosine's terms
 // and coefficients, bit 1 negates. Two lanes (SSE2) read the table row of
@@ -181,18 +182,20 @@ inline constexpr CoefficientRows<V> CoefficientTable;
 // the floating-point domain: the row would wait for the lanes' bits to be
 // gathered into an index and for its load, and masks of integer operations
 // cost a move between domains at each use, all on the step's longest path.
-// Either way a lane gets the same values.
-template <class V>
+// Either way a lane gets the same values. Halved: the coefficients of the
+// halved table.
+template <class V, bool Halved>
 class LaneTerms {
   using U = Bits<V>;
   static constexpr bool Four = sizeof(V) == sizeof(V4);
-  static constexpr const CoefficientRows<V>& Table = CoefficientTable<V>;
+  static constexpr const CoefficientRows<V, Halved>& Table = CoefficientTable<V, Halved>;
 
  public:
   [[gnu::always_inline]] explicit LaneTerms(U n) : cos_(n << 63), sign_((n >> 1) << 63) {
     if constexpr (!Four) row_ = Table.Row[SignBits(cos_)];
   }
-  // Coefficient j (0 to 5) of each lane's polynomial; 6 gives 1.
+  // Coefficient j (0 to 5) of each lane's polynomial; 6 gives 1 (each
+  // halved with Halved).
   [[gnu::always_inline]] V Coefficient(int j) const {
     if constexpr (Four) {
       V v;
@@ -236,8 +239,9 @@ class LaneTerms {
 // is fine) and |rl| within about an ulp of rh, turned by the quadrant n:
 // bit 0 of n set takes the cosine, bit 1 the negative. Estimate gets the
 // same from the polynomial's first two terms, three operations earlier and
-// within 4e-5.
-template <class V>
+// within 4e-5. With Halve both come out halved, the value with the bits of
+// the value halved.
+template <bool Halve, class V>
 [[gnu::always_inline]] inline V Evaluate(V rh, V rl, Bits<V> n, V& Estimate) {
   // Bit 0 of n is known long before r, so each lane picks its terms first,
   // and only one polynomial is evaluated:
@@ -250,7 +254,15 @@ template <class V>
   // is symmetric, so the negated terms give the negated sum, bit for bit.
   // (Where the sign is set the sum is never an exact zero, whose sign would
   // differ: that would take r = 0 with k != 0.)
-  const LaneTerms<V> lanes(n);
+  // Halving: every term but m is formed as s = 1/2 of itself, from halved
+  // coefficients (without Halve s = 1, and the s * are no operations).
+  // Halving a real is exact unless the half falls below 2^-1022, which no
+  // term comes near: with k = 0, rl = 0, and otherwise |rh| >= 2^-42 (a
+  // smaller one is careful). So the sum has the bits of the whole sum
+  // halved, and a map that halves the sum of two values does not wait for
+  // the halving on the step's longest path.
+  constexpr double s = Halve ? 0.5 : 1.0;
+  const LaneTerms<V, Halve> lanes(n);
   auto c = [&lanes](int j) __attribute__((always_inline)) { return lanes.Coefficient(j); };
   auto term = [&lanes](V ifCos, V ifSin) __attribute__((always_inline)) {
     return lanes.Turn(lanes.Choose(ifCos, ifSin));
@@ -258,11 +270,12 @@ template <class V>
 
   const V z = rh * rh;
   const V z2 = z * z;
-  const V hz = 0.5 * z;
+  const V hz = (0.5 * s) * z;
   const V one = c(6);
   const V c1 = one - hz;
-  const V head = term(c1, rh);
-  const V low = term(((one - c1) - hz) - rh * rl, rl * c1);
+  const V rhs = s * rh;
+  const V head = term(c1, rhs);
+  const V low = term(((one - c1) - hz) - rhs * rl, rl * c1);
   const V m = term(z2, z * rh);
   const V z4 = z2 * z2;
   const V first = c(0) + z * c(1);
@@ -284,11 +297,18 @@ template <class V>
 // the fast path's limit), so that lane is among them, and every other lane
 // has the nearest k. (Without a hint, Hint must be x 2/pi, and no band.)
 // Estimate: see Evaluate.
-template <bool Hinted, class V>
+template <bool Hinted, bool Halve, class V>
 [[gnu::always_inline]] inline V SinOrCos(V x, V Hint, Bits<V> CosLane, Bits<V>& Careful, V& Estimate) {
   using U = Bits<V>;
   const V q = Hint + RoundingShift;
-  const V k = q - RoundingShift;
+  V k;
+  if constexpr (sizeof(V) == sizeof(V4))
+    // The nearest integer, ties to even, as q - RoundingShift gives it
+    // (|Hint| < 2^51; a larger one is careful), one operation sooner on the
+    // step's longest path.
+    asm("vroundpd $8, %1, %0" : "=x"(k) : "x"(Hint));
+  else
+    k = q - RoundingShift;
   // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1.
   // So is h1 = (x - k P1) - k P2, whichever term is larger: for |x| >= 1/2
   // both are multiples of 2^-53 (the last bits of P1 and P2 are 2^-22 and
@@ -308,7 +328,7 @@ template <bool Hinted, class V>
   // A NaN argument is not below the limit: careful too.
   Careful = NotBelow<FastLimit>(x) | Below(rh, k * SmallR);
   if constexpr (Hinted) Careful |= NotBelow<QuarterTurnBand>(rh);
-  return Evaluate<V>(rh, rl, n, Estimate);
+  return Evaluate<Halve, V>(rh, rl, n, Estimate);
 }
 
 }  // namespace trig
@@ -330,20 +350,23 @@ inline constexpr Bits<V> CosineLanes = [] {
 }  // namespace trig
 
 // The fast path with a hint (see SinOrCos): Args and the estimate of
-// Args * 2/pi, each result's careful mask, and its estimate.
-template <unsigned CosLanes, class V>
+// Args * 2/pi, each result's careful mask, and its estimate. With Halve
+// each result and estimate is halved (the result exactly).
+template <unsigned CosLanes, bool Halve, class V>
 [[gnu::always_inline]] inline V FixedSinCosHinted(V Args, V Hint, trig::Bits<V>& Careful, V& Estimate) {
-  return trig::SinOrCos<true>(Args, Hint, trig::CosineLanes<CosLanes, V>, Careful, Estimate);
+  return trig::SinOrCos<true, Halve>(Args, Hint, trig::CosineLanes<CosLanes, V>, Careful, Estimate);
 }
 
 // The fast path alone: FixedSinCos's result in every lane whose Careful
 // comes back with its sign bit clear; a lane whose sign bit is set must be
 // taken from FixedSinCos instead. For loops that keep the careful path out of line:
 // a call anywhere in a loop makes the compiler keep its values in memory.
-template <unsigned CosLanes, class V>
+// With Halve the results are halved, exactly.
+template <unsigned CosLanes, bool Halve = false, class V>
 [[gnu::always_inline]] inline V FixedSinCosFast(V Args, trig::Bits<V>& Careful) {
   V estimate;
-  return trig::SinOrCos<false>(Args, Args * trig::TwoOverPi, trig::CosineLanes<CosLanes, V>, Careful, estimate);
+  return trig::SinOrCos<false, Halve>(Args, Args * trig::TwoOverPi, trig::CosineLanes<CosLanes, V>, Careful,
+                                      estimate);
 }
 
 // sin of each lane, or cos where bit i of CosLanes is set (bit 0: lane 0).

@@ -73,12 +73,10 @@ extern bool ChaosWideSteps;
 // A step takes each sine's quadrant from the estimates, so the next step's
 // reduction starts before this step's values are complete; the values never
 // depend on the estimates (see FixedSinCosHinted), only the speed does.
-// Guess estimates Value * Scale: halving a sum halves the value and leaves
-// the estimate to be scaled with the next step's factors, one operation
-// fewer on its way.
-template <class T, int Scale = 1>
+// HalvedSum marks a map's result that is a sum halved (see Halved).
+template <class T, bool HalvedSum = false>
 struct Early {
-  static constexpr int Scaling = Scale;
+  static constexpr bool Halving = HalvedSum;
   T Value, Guess;
 };
 template <class T>
@@ -96,29 +94,46 @@ struct Two {
   }
 };
 template <class T>
-Early<T, 2> operator/(Early<T> a, Two) {
-  return {a.Value / 2, a.Guess};
+Early<T, true> operator/(Early<T> a, Two) {
+  return {a.Value / 2, a.Guess / 2};
+}
+
+// A term of a sum that the map halves, evaluated halved already (see
+// FastTrig): the halving then costs nothing on the step's longest path.
+// Terms add as halves, and halving their sum takes it as it is: the same
+// bits as halving the sum of the whole terms.
+template <class T>
+struct Halved {
+  T Value, Guess;
+};
+template <class T>
+Halved<T> operator+(Halved<T> a, Halved<T> b) {
+  return {a.Value + b.Value, a.Guess + b.Guess};
+}
+template <class T>
+Early<T, true> operator/(Halved<T> a, Two) {
+  return {a.Value, a.Guess};
 }
 
 // A real of the orbit, x (lane 0) or y (lane 1) of its pair of reals and
 // their estimates, as the maps see it.
-template <int Lane, int Scale>
+template <int Lane>
 struct Coordinate {
-  Early<Double2, Scale> Both;
+  Early<Double2> Both;
 };
 // The argument of one sine or cosine: a factor (Product) or a term (the
 // phase, an offset) on a coordinate.
-template <int Lane, int Scale, bool Product>
+template <int Lane, bool Product>
 struct Argument {
-  Early<Double2, Scale> Both;
+  Early<Double2> Both;
   double Constant;
 };
-template <int Lane, int Scale>
-Argument<Lane, Scale, true> operator*(double a, Coordinate<Lane, Scale> x) {
+template <int Lane>
+Argument<Lane, true> operator*(double a, Coordinate<Lane> x) {
   return {x.Both, a};
 }
-template <int Lane, int Scale>
-Argument<Lane, Scale, false> operator+(Coordinate<Lane, Scale> x, double b) {
+template <int Lane>
+Argument<Lane, false> operator+(Coordinate<Lane> x, double b) {
   return {x.Both, b};
 }
 
@@ -142,25 +157,24 @@ struct ArgumentPair {
 // order (or swapped) are one operation; otherwise each argument is formed
 // in both lanes and the pair picked from them. Each lane gets the same
 // operation as on its own.
-template <int Lane, int Scale, bool Product>
-[[gnu::always_inline]] inline ArgumentPair InBothLanes(Argument<Lane, Scale, Product> u) {
-  const Early<Double2, Scale>& x = u.Both;
+template <int Lane, bool Product>
+[[gnu::always_inline]] inline ArgumentPair InBothLanes(Argument<Lane, Product> u) {
+  const Early<Double2>& x = u.Both;
   if constexpr (Product)
-    return {x.Value * u.Constant, x.Guess * (u.Constant * trig::TwoOverPi / Scale)};
+    return {x.Value * u.Constant, x.Guess * (u.Constant * trig::TwoOverPi)};
   else
-    return {x.Value + u.Constant, x.Guess * (trig::TwoOverPi / Scale) + u.Constant * trig::TwoOverPi};
+    return {x.Value + u.Constant, x.Guess * trig::TwoOverPi + u.Constant * trig::TwoOverPi};
 }
-template <int LaneU, int LaneV, int Scale, bool ProductU, bool ProductV>
-[[gnu::always_inline]] inline ArgumentPair Pair(Argument<LaneU, Scale, ProductU> u,
-                                                Argument<LaneV, Scale, ProductV> v) {
+template <int LaneU, int LaneV, bool ProductU, bool ProductV>
+[[gnu::always_inline]] inline ArgumentPair Pair(Argument<LaneU, ProductU> u, Argument<LaneV, ProductV> v) {
   if constexpr (ProductU == ProductV) {
     const Double2 value = __builtin_shufflevector(u.Both.Value, u.Both.Value, LaneU, LaneV);
     const Double2 guess = __builtin_shufflevector(u.Both.Guess, u.Both.Guess, LaneU, LaneV);
     const Double2 c{u.Constant, v.Constant};
     if constexpr (ProductU)
-      return {value * c, guess * (c * trig::TwoOverPi / Scale)};
+      return {value * c, guess * (c * trig::TwoOverPi)};
     else
-      return {value + c, guess * (trig::TwoOverPi / Scale) + c * trig::TwoOverPi};
+      return {value + c, guess * trig::TwoOverPi + c * trig::TwoOverPi};
   } else {
     const ArgumentPair a = InBothLanes(u), b = InBothLanes(v);
     return {__builtin_shufflevector(a.Value, b.Value, LaneU, 2 + LaneV),
@@ -184,11 +198,12 @@ template <class U, class V>
   return {Pair(u, v)};
 }
 
+template <class Pair = EarlyPair>
 struct WavePairs {
-  EarlyPair First, Second;
+  Pair First, Second;
 };
 template <class Trig, unsigned First, unsigned Second>
-[[gnu::always_inline]] inline WavePairs Evaluate(Trig& f, Waves<First> first, Waves<Second> second) {
+[[gnu::always_inline]] inline auto Evaluate(Trig& f, Waves<First> first, Waves<Second> second) {
   return f.template Pairs<First, Second>(first.Args, second.Args);
 }
 
@@ -206,19 +221,22 @@ template <class Trig, unsigned First, unsigned Second>
 // Wide: both pairs in one four-lane evaluation, for AVX2 code; otherwise a
 // two-lane evaluation each (a four-lane vector in SSE2 code would be put
 // together through memory). The lanes get the same operations either way.
-template <bool Wide>
+// Halve: for a map that halves the sum of its pairs, the values and their
+// estimates come halved (Halved).
+template <bool Wide, bool Halve>
 struct FastTrig {
+  using Pair = std::conditional_t<Halve, Halved<Double2>, EarlyPair>;
   std::conditional_t<Wide, trig::U4, trig::U2> Careful{};
   template <unsigned First, unsigned Second>
-  [[gnu::always_inline]] WavePairs Pairs(ArgumentPair first, ArgumentPair second) {
+  [[gnu::always_inline]] WavePairs<Pair> Pairs(ArgumentPair first, ArgumentPair second) {
     if constexpr (Wide) {
       auto join = [](Double2 a, Double2 b) __attribute__((always_inline)) {
         return __builtin_shufflevector(a, b, 0, 1, 2, 3);
       };
       trig::U4 careful;
       Double4 estimate;
-      const Double4 value = FixedSinCosHinted<First | Second << 2>(join(first.Value, second.Value),
-                                                                  join(first.Hint, second.Hint), careful, estimate);
+      const Double4 value = FixedSinCosHinted<First | Second << 2, Halve>(
+          join(first.Value, second.Value), join(first.Hint, second.Hint), careful, estimate);
       Careful |= careful;
       return {{Low(value), Low(estimate)}, {High(value), High(estimate)}};
     } else {
@@ -232,16 +250,16 @@ struct FastTrig {
   // by their longest path: they take each quadrant from the argument itself
   // and give the value as its estimate, and the compiler drops the hints.
   template <unsigned CosLanes>
-  [[gnu::always_inline]] EarlyPair Narrow(ArgumentPair args) {
+  [[gnu::always_inline]] Pair Narrow(ArgumentPair args) {
     trig::U2 careful;
-    const Double2 value = FixedSinCosFast<CosLanes>(args.Value, careful);
+    const Double2 value = FixedSinCosFast<CosLanes, Halve>(args.Value, careful);
     Careful |= careful;
     return {value, value};
   }
 };
 struct FullTrig {
   template <unsigned First, unsigned Second>
-  WavePairs Pairs(ArgumentPair first, ArgumentPair second) {
+  WavePairs<> Pairs(ArgumentPair first, ArgumentPair second) {
     const Double2 a = FixedSinCos<First>(first.Value), b = FixedSinCos<Second>(second.Value);
     return {{a, a}, {b, b}};
   }
@@ -327,8 +345,8 @@ class ChaosOrbit {
       return map(f, x, y);
   }
   // What the map gives: both reals of the orbit, halved or not.
-  using State = decltype(Step(std::declval<const Map&>(), std::declval<FullTrig&>(), Coordinate<0, 1>{},
-                              Coordinate<1, 1>{}, 0.0));
+  using State =
+      decltype(Step(std::declval<const Map&>(), std::declval<FullTrig&>(), Coordinate<0>{}, Coordinate<1>{}, 0.0));
 
  public:
   ChaosOrbit(const ChaosSetup& S, const Map& map)
@@ -340,7 +358,7 @@ class ChaosOrbit {
         scale_{S.KX, S.KY},
         high_{ImageWidth + 1.0, ImageHeight + 1.0},
         step_(S.PhaseStep),
-        p_{{S.X, S.Y}, Double2{S.X, S.Y} * State::Scaling} {}
+        p_{{S.X, S.Y}, {S.X, S.Y}} {}
 
   void Run(int64_t Iterations) {
     for (int64_t i = 0; i < Iterations; ++i) {
@@ -374,7 +392,7 @@ class ChaosOrbit {
       // registers to the end of the step: it is rarely read. (Run makes
       // that step from the value alone; the estimate is not kept.)
       p_.Value = p.Value;
-      FastTrig<Wide> f;
+      FastTrig<Wide, State::Halving> f;
       const State next = Next(f, p, t);
       if (f.AnyCareful()) [[unlikely]]
         break;
@@ -386,7 +404,8 @@ class ChaosOrbit {
 
   template <class Trig>
   [[gnu::always_inline]] State Next(Trig& f, State p, double t) const {
-    return Step(map_, f, Coordinate<0, State::Scaling>{p}, Coordinate<1, State::Scaling>{p}, t);
+    const Early<Double2> both{p.Value, p.Guess};
+    return Step(map_, f, Coordinate<0>{both}, Coordinate<1>{both}, t);
   }
 
   // Counts the pixel step i lands on and moves on to it. A step is tested

@@ -169,7 +169,8 @@ TEST(FixedTrig, QuadrantsAndExactValues) {
 // A hint only says where to look for the quadrant: a lane gives the bits of
 // the unhinted call, or is careful, as it must be where its hint names
 // another quadrant; a careful lane the unhinted call would not have needed
-// is rare. The estimate is within 4e-5.
+// is rare. The estimate is within 4e-5. Halved results are those bits
+// halved, with the same careful lanes.
 TEST(FixedTrig, HintsNeverChangeAResult) {
   std::mt19937_64 draw(5);
   std::uniform_real_distribution<double> value(-40, 40), offset(-0.75, 0.75);
@@ -177,10 +178,11 @@ TEST(FixedTrig, HintsNeverChangeAResult) {
   for (int i = 0; i < 100000; ++i) {
     const Double2 x{value(draw), value(draw)};
     const Double2 hint = x * trig::TwoOverPi + Double2{offset(draw), offset(draw)};
-    trig::U2 careful, unhintedCareful;
-    Double2 estimate;
-    const Double2 got = FixedSinCosHinted<0b10>(x, hint, careful, estimate);
+    trig::U2 careful, unhintedCareful, halvedCareful;
+    Double2 estimate, halvedEstimate;
+    const Double2 got = FixedSinCosHinted<0b10, false>(x, hint, careful, estimate);
     const Double2 want = FixedSinCosFast<0b10>(x, unhintedCareful);
+    const Double2 half = FixedSinCosHinted<0b10, true>(x, hint, halvedCareful, halvedEstimate);
     for (int lane = 0; lane < 2; ++lane) {
       const bool sameQuadrant = std::nearbyint(hint[lane]) == std::nearbyint(x[lane] * trig::TwoOverPi);
       missed += !sameQuadrant;
@@ -193,6 +195,7 @@ TEST(FixedTrig, HintsNeverChangeAResult) {
       }
       ASSERT_TRUE(SameBits(got[lane], want[lane])) << x[lane];
       ASSERT_LE(std::fabs(estimate[lane] - want[lane]), 4e-5) << x[lane];
+      ASSERT_TRUE(SameBits(half[lane], want[lane] / 2) && halvedCareful[lane] == careful[lane]) << x[lane];
     }
   }
   EXPECT_GT(missed, 10000);
