@@ -157,26 +157,24 @@ struct ArgumentPair {
 // order (or swapped) are one operation; otherwise each argument is formed
 // in both lanes and the pair picked from them. Each lane gets the same
 // operation as on its own.
-template <int Lane, bool Product>
-[[gnu::always_inline]] inline ArgumentPair InBothLanes(Argument<Lane, Product> u) {
-  const Early<Double2>& x = u.Both;
+// The arguments and hints of products (value * c) or of terms (value + c),
+// lane by lane.
+template <bool Product>
+[[gnu::always_inline]] inline ArgumentPair Form(Double2 value, Double2 guess, Double2 c) {
   if constexpr (Product)
-    return {x.Value * u.Constant, x.Guess * (u.Constant * trig::TwoOverPi)};
+    return {value * c, guess * (c * trig::TwoOverPi)};
   else
-    return {x.Value + u.Constant, x.Guess * trig::TwoOverPi + u.Constant * trig::TwoOverPi};
+    return {value + c, guess * trig::TwoOverPi + c * trig::TwoOverPi};
 }
 template <int LaneU, int LaneV, bool ProductU, bool ProductV>
 [[gnu::always_inline]] inline ArgumentPair Pair(Argument<LaneU, ProductU> u, Argument<LaneV, ProductV> v) {
+  const Early<Double2>& x = u.Both;  // v's too: both are the orbit's
   if constexpr (ProductU == ProductV) {
-    const Double2 value = __builtin_shufflevector(u.Both.Value, u.Both.Value, LaneU, LaneV);
-    const Double2 guess = __builtin_shufflevector(u.Both.Guess, u.Both.Guess, LaneU, LaneV);
-    const Double2 c{u.Constant, v.Constant};
-    if constexpr (ProductU)
-      return {value * c, guess * (c * trig::TwoOverPi)};
-    else
-      return {value + c, guess * trig::TwoOverPi + c * trig::TwoOverPi};
+    auto lanes = [](Double2 w) __attribute__((always_inline)) { return __builtin_shufflevector(w, w, LaneU, LaneV); };
+    return Form<ProductU>(lanes(x.Value), lanes(x.Guess), Double2{u.Constant, v.Constant});
   } else {
-    const ArgumentPair a = InBothLanes(u), b = InBothLanes(v);
+    const ArgumentPair a = Form<ProductU>(x.Value, x.Guess, Double2{u.Constant, u.Constant});
+    const ArgumentPair b = Form<ProductV>(x.Value, x.Guess, Double2{v.Constant, v.Constant});
     return {__builtin_shufflevector(a.Value, b.Value, LaneU, 2 + LaneV),
             __builtin_shufflevector(a.Hint, b.Hint, LaneU, 2 + LaneV)};
   }
