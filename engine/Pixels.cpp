@@ -325,31 +325,32 @@ void PlaneRange(const FloatPlane& p, float& mn, float& mx) {
   mx = hi;
 }
 
-void StretchChannel(int layer, int Space, int Channel, double Lo, double Hi) {
-  Plane& p = LayerPlane(layer, Space, Channel);
-  const int h = ImageHeight;
-  int32_t mn, mx;
-  PlaneRange(p, mn, mx);
-  if (mx == mn) {
-    const Sample lo = static_cast<Sample>(Round(Lo));
-    for (int x = 1; x <= ImageWidth; ++x) {
-      Sample* col = p.column(x);
-      for (int y = 0; y < h; ++y) col[y] = lo;
-    }
-    return;
-  }
-  // Every value maps through the same formula, so one table per possible
-  // sample value gives exactly the per-pixel result.
+// Every value maps through the same formula, so one table per possible
+// sample value gives exactly the per-pixel result.
+std::vector<Sample> StretchTable(int32_t mn, int32_t mx, double Lo, double Hi) {
+  if (mx == mn) return {static_cast<Sample>(Round(Lo))};
   std::vector<Sample> table(static_cast<size_t>(mx - mn) + 1);
   const Real range = static_cast<Real>(mx) - mn, span = static_cast<Real>(Hi) - static_cast<Real>(Lo);
   for (int32_t v = mn; v <= mx; ++v)
     table[v - mn] = static_cast<Sample>(Round((static_cast<Real>(v) - mn) / range * span + static_cast<Real>(Lo)));
+  return table;
+}
+
+void MapPlane(Plane& p, int32_t mn, const std::vector<Sample>& Table) {
+  const int h = ImageHeight;
   ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) {
       Sample* col = p.column(x);
-      for (int y = 0; y < h; ++y) col[y] = table[col[y] - mn];
+      for (int y = 0; y < h; ++y) col[y] = Table[col[y] - mn];
     }
   });
+}
+
+void StretchChannel(int layer, int Space, int Channel, double Lo, double Hi) {
+  Plane& p = LayerPlane(layer, Space, Channel);
+  int32_t mn, mx;
+  PlaneRange(p, mn, mx);
+  MapPlane(p, mn, StretchTable(mn, mx, Lo, Hi));
 }
 
 void ClampChannel(int Space, int Channel, int32_t Max) {

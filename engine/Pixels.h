@@ -136,6 +136,12 @@ void PlaneRange(const FloatPlane& p, float& mn, float& mx);
 // Stretches the channel linearly from its own minimum..maximum over the picture
 // to Lo..Hi, rounded to nearest; a constant channel becomes Lo everywhere.
 void StretchChannel(int Layer, int Space, int Channel, double Lo, double Hi);
+// That stretch as a table: entry v - Mn is what a sample v becomes when the
+// channel's range is Mn..Mx (one entry, Lo rounded, when Mn == Mx).
+std::vector<Sample> StretchTable(int32_t Mn, int32_t Mx, double Lo, double Hi);
+// Every sample v of the plane, all within Mn..Mn + size - 1, becomes
+// Table[v - Mn].
+void MapPlane(Plane& p, int32_t Mn, const std::vector<Sample>& Table);
 
 // Every sample of that channel of the current layer above Max becomes Max.
 void ClampChannel(int Space, int Channel, int32_t Max);

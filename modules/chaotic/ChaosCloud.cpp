@@ -1,5 +1,8 @@
 #include "modules/chaotic/ChaosCloud.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "engine/Pixels.h"
 #include "engine/Random.h"
 
@@ -46,10 +49,19 @@ ChaosSetup BeginChaosCloud(double Left, double Right, double Top, double Bottom,
   return s;
 }
 
+// The three steps in one pass over the plane: each maps a sample without
+// making it smaller than a smaller one becomes, so the range after a step
+// is the image of the range before it, and the three make one table.
 void FinishChaosCloud(const ChaosSetup& S) {
-  StretchChannel(CurrentLayer, SpaceHSL, 3, 0, 1000);
-  ClampChannel(SpaceHSL, 3, S.Clip);
-  StretchChannel(CurrentLayer, SpaceHSL, 3, 0, 255);
+  Plane& counts = LayerPlane(CurrentLayer, SpaceHSL, 3);
+  int32_t mn, mx;
+  PlaneRange(counts, mn, mx);
+  std::vector<Sample> table = StretchTable(mn, mx, 0, 1000);
+  for (Sample& v : table) v = static_cast<Sample>(std::min<int32_t>(v, S.Clip));
+  const int32_t lo = table.front();
+  const std::vector<Sample> grey = StretchTable(lo, table.back(), 0, 255);
+  for (Sample& v : table) v = grey[v - lo];
+  MapPlane(counts, mn, table);
 }
 
 }  // namespace quillon
