@@ -93,17 +93,19 @@ template <class To, class From>
 [[gnu::always_inline]] constexpr To As(From v) {
   return __builtin_bit_cast(To, v);
 }
-template <class U>
-[[gnu::always_inline]] constexpr U Splat(uint64_t v) {
-  if constexpr (sizeof(U) == sizeof(U2))
-    return U{v, v};
+// The vector of two or four lanes whose lane i is Lane(i). Vectors are put
+// together whole: a constant expression cannot set one lane of a vector.
+template <class W, class F>
+[[gnu::always_inline]] constexpr W FromLanes(F Lane) {
+  if constexpr (sizeof(W) == sizeof(U2))
+    return W{Lane(0), Lane(1)};
   else
-    return U{v, v, v, v};
+    return W{Lane(0), Lane(1), Lane(2), Lane(3)};
 }
 // The same constant in every lane, as a constant: built in the loop from
 // a register, it would cost operations and registers at every step.
 template <class U, uint64_t Value>
-inline constexpr U Constant = Splat<U>(Value);
+inline constexpr U Constant = FromLanes<U>([](int) { return Value; });
 template <class V>
 [[gnu::always_inline]] inline V Abs(V v) {
   using U = Bits<V>;
@@ -152,14 +154,6 @@ struct CoefficientRows {
   alignas(sizeof(V)) V Row[1 << Lanes][8];
   constexpr CoefficientRows() : Row{} {
     const double sine[6] = {S1, S2, S3, S4, S5, S6}, cosine[6] = {C1, C2, C3, C4, C5, C6};
-    // Vectors are put together whole: a constant expression cannot set one
-    // lane of a vector.
-    auto lanes = [](const double (&v)[4]) {
-      if constexpr (Lanes == 2)
-        return V{v[0], v[1]};
-      else
-        return V{v[0], v[1], v[2], v[3]};
-    };
     for (int index = 0; index < (1 << Lanes); ++index) {
       double row[8][4] = {};
       for (int lane = 0; lane < Lanes; ++lane) {
@@ -168,7 +162,7 @@ struct CoefficientRows {
         row[6][lane] = Halved ? 0.5 : 1.0;
         row[7][lane] = std::bit_cast<double>(cos ? ~uint64_t{0} : 0);
       }
-      for (int j = 0; j < 8; ++j) Row[index][j] = lanes(row[j]);
+      for (int j = 0; j < 8; ++j) Row[index][j] = FromLanes<V>([&](int lane) { return row[j][lane]; });
     }
   }
 };
@@ -340,13 +334,7 @@ using Double4 = trig::V4;
 namespace trig {
 // 1 in the lanes whose bit of CosLanes is set (bit 0: lane 0), 0 elsewhere.
 template <unsigned CosLanes, class V>
-inline constexpr Bits<V> CosineLanes = [] {
-  constexpr auto lane = [](unsigned i) { return uint64_t{(CosLanes >> i) & 1}; };
-  if constexpr (sizeof(V) == sizeof(V2))
-    return Bits<V>{lane(0), lane(1)};
-  else
-    return Bits<V>{lane(0), lane(1), lane(2), lane(3)};
-}();
+inline constexpr Bits<V> CosineLanes = FromLanes<Bits<V>>([](int i) { return uint64_t{(CosLanes >> i) & 1}; });
 }  // namespace trig
 
 // The fast path with a hint (see SinOrCos): Args and the estimate of

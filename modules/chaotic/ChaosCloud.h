@@ -150,13 +150,6 @@ struct ArgumentPair {
   Double2 Value, Hint;
 };
 
-// The pair (u, v) is formed with vector operations on the orbit's pair of
-// reals, never one lane alone: taking a lane out, computing on it and
-// putting the lanes together again would cost two moves between lanes more
-// on the step's longest path. Two products, or two terms, in the lanes'
-// order (or swapped) are one operation; otherwise each argument is formed
-// in both lanes and the pair picked from them. Each lane gets the same
-// operation as on its own.
 // The arguments and hints of products (value * c) or of terms (value + c),
 // lane by lane.
 template <bool Product>
@@ -166,6 +159,13 @@ template <bool Product>
   else
     return {value + c, guess * trig::TwoOverPi + c * trig::TwoOverPi};
 }
+// The pair (u, v) is formed with vector operations on the orbit's pair of
+// reals, never one lane alone: taking a lane out, computing on it and
+// putting the lanes together again would cost two moves between lanes more
+// on the step's longest path. Two products, or two terms, in the lanes'
+// order (or swapped) are one operation; otherwise each argument is formed
+// in both lanes and the pair picked from them. Each lane gets the same
+// operation as on its own.
 template <int LaneU, int LaneV, bool ProductU, bool ProductV>
 [[gnu::always_inline]] inline ArgumentPair Pair(Argument<LaneU, ProductU> u, Argument<LaneV, ProductV> v) {
   const Early<Double2>& x = u.Both;  // v's too: both are the orbit's
