@@ -5,6 +5,7 @@
 #include "engine/Instances.h"
 #include "engine/Pixels.h"
 #include "engine/Random.h"
+#include "engine/WorkBound.h"
 
 namespace quillon {
 
@@ -40,6 +41,7 @@ void ResetEngine() {
     TypeCode[t].clear();
     TypeGenerator[t] = 0;
     TypeForm[t] = nullptr;
+    TypeWorkBound[t] = nullptr;
   }
   for (auto& m : ModuleParams) m = T_Prm_Module_Synthe{};
   ClearImageStore();

@@ -1,8 +1,11 @@
 #include "modules/textures/Fnc_T023.h"
 
+#include <algorithm>
+
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Numeric.h"
+#include "engine/WorkBound.h"
 #include "modules/filters/ColorBalance.h"
 #include "modules/filters/OffsetEffect.h"
 #include "modules/filters/RotationalSampling.h"
@@ -34,7 +37,10 @@ int32_t T023_BaseBlobCount(int64_t Area) {
 int32_t T023_WideRing(int32_t Width) { return ClampToInt32(Round(Width / 2.56789L)); }
 int32_t T023_NarrowRing(int32_t Width) { return ClampToInt32(Round(Width / 7.6543L)); }
 
-void T023_RegisterProcs() { StoreTypeProcs(T023_Type, T023_SetDefaults, T023_SetRanges, T023_Execute); }
+void T023_RegisterProcs() {
+  StoreTypeProcs(T023_Type, T023_SetDefaults, T023_SetRanges, T023_Execute);
+  StoreTypeWorkBound(T023_Type, &T023_WorkBound);
+}
 
 void T023_RegisterNames() { StoreTypeNames(T023_Type, "Inside The Body", "T023", 1, P_T023); }
 
@@ -56,6 +62,15 @@ void T023_Execute() {
   T023Work = {p[1], p[2]};
   T023_Compute();
 }
+
+// The work of a render: the passes over the picture, a unit a pixel, and the
+// blobs, each three cones of radius 60 to 120 drawn whatever the picture's
+// size, which take as long as about 7000 pixels of the passes.
+double T023_WorkCount(const ParamValues& p, int Width, int Height) {
+  const double blobs = T023_BaseBlobCount(static_cast<int64_t>(Width) * Height) + static_cast<double>(p[1]);
+  return static_cast<double>(Width) * Height + std::max(0.0, blobs) * 7000;
+}
+const TWorkBound T023_WorkBound{T023_WorkCount, {{1, 100}}};
 
 void T023_Compute() {
   const TT023Work& w = T023Work;

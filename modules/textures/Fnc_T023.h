@@ -22,6 +22,10 @@ void T023_SetRanges(int Instance);
 void T023_Execute();
 void T023_Compute();
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound T023_WorkBound;
+
 // The number of blobs drawn on a picture of Area pixels before p1 is added:
 // 3 below 41,000 pixels, up to 10 from 852,000.
 int32_t T023_BaseBlobCount(int64_t Area);

@@ -16,6 +16,7 @@
 #include "engine/Instances.h"
 #include "engine/Presets.h"
 #include "engine/Startup.h"
+#include "engine/WorkBound.h"
 #include "shell/Application.h"
 #include "shell/Synthe.h"
 #include "shell/widgets/MessageBox.h"
@@ -376,6 +377,11 @@ int Render(const Invocation& inv) {
   if (a.Has("size")) ParseSize(a.Options.at("size"));
   const OutputTarget target = CheckOutput(a.Has("output") ? a.Options.at("output") : DefaultOutput, "bmp", "24-bit BMP");
   BuildChain(a.Operands, a.Has("raw"), false, FindCommand("render")->Synopsis);
+  // A render that would take too long is refused before anything is computed.
+  for (int i = 1; i <= CurrentInstance; ++i)
+    if (ModuleParams[i].Active == 1)
+      if (const auto refusal = CheckWork(i))
+        throw BadInput{WorkRefusalText(*refusal, FormCaption(ModuleParams[i].ModuleType, refusal->Param))};
   bool anyActive = false;
   for (int i = 1; i < NextInstance; ++i) anyActive = anyActive || ModuleParams[i].Active == 1;
   if (!anyActive)
