@@ -10,7 +10,7 @@
 #include "engine/Instances.h"
 #include "engine/Numeric.h"
 #include "engine/Parallel.h"
-#include "shell/widgets/Cursor.h"
+#include "engine/UserInterface.h"
 
 namespace quillon {
 
@@ -126,9 +126,9 @@ void BlendCurrentIntoResult() {
 }
 
 void ComputeChain() {
-  // The chain computes under the wait cursor, the user's sign that the
-  // program is busy; the cursor comes back also when a module raises an error.
-  TWaitCursor waitCursor;
+  // The chain computes under the busy sign (the wait cursor), which goes
+  // away also when a module raises an error.
+  TBusyScope busy;
   for (int i = 1; i <= CurrentInstance && i < NextInstance; ++i) {
     T_Prm_Module_Synthe& m = ModuleParams[i];
     if (m.Active != 1 || !RegisteredType(m.ModuleType)) continue;

@@ -1,6 +1,6 @@
 #include "engine/Instances.h"
 
-#include "shell/widgets/MessageBox.h"
+#include "engine/UserInterface.h"
 
 namespace quillon {
 
@@ -37,11 +37,11 @@ void StoreTypeNames(int32_t Type, const std::string& Name, const std::string& Co
 
 int CreateInstance(int32_t Type) {
   if (NextInstance > MaxInstances) {
-    ShowMessage("Too much modules ...");
+    ShowUserMessage("Too much modules ...");
     return 0;
   }
   if (!RegisteredType(Type)) {
-    ShowMessage("Unknown module type " + std::to_string(Type) + " ...");
+    ShowUserMessage("Unknown module type " + std::to_string(Type) + " ...");
     return 0;
   }
   const int i = NextInstance++;

@@ -5,6 +5,7 @@
 #include "engine/Instances.h"
 #include "engine/Pixels.h"
 #include "engine/Random.h"
+#include "engine/UserInterface.h"
 #include "engine/WorkBound.h"
 
 namespace quillon {
@@ -49,6 +50,7 @@ void ResetEngine() {
   ColorWalker = ColorWalkRecord{};
   BlendParams = TBlendParams{};
   BlendFlag = 0;
+  ClearHeadlessMessages();
   StartEngine();
 }
 

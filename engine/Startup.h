@@ -31,7 +31,8 @@ void SetStartupGlobals();
 
 // Back to the start-up state for tests: the catalog cleared and filled again,
 // the chain emptied, the image store, the neighbour list and the colour walk
-// zeroed, the start-up globals set.
+// zeroed, the headless messages cleared, the start-up globals set. The user
+// interface hooks stay as they are.
 void ResetEngine();
 
 }  // namespace quillon

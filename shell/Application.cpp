@@ -1,12 +1,18 @@
 #include "shell/Application.h"
 
 #include "engine/Startup.h"
+#include "engine/UserInterface.h"
 #include "shell/Main.h"
 #include "shell/Synthe.h"
+#include "shell/widgets/Cursor.h"
+#include "shell/widgets/MessageBox.h"
 
 namespace quillon {
 
 void StartApplication() {
+  // The engine tells the user through a message box with the program's
+  // title and shows its long work with the wait cursor.
+  SetUserInterface({ShowMessage, BeginWaitCursor, EndWaitCursor});
   CreateForm(Form1);
   CreateForm(F_Synthe);
   for (const ModuleUnit& u : ModuleUnits())

@@ -10,17 +10,9 @@ enum class TCursor { Default, HourGlass };
 TCursor ScreenCursor();
 void SetScreenCursor(TCursor Cursor);
 
-// Shows the wait cursor for its lifetime and then puts back the cursor it
-// found, also when the work inside raises an error.
-class TWaitCursor {
- public:
-  TWaitCursor();
-  ~TWaitCursor();
-  TWaitCursor(const TWaitCursor&) = delete;
-  TWaitCursor& operator=(const TWaitCursor&) = delete;
-
- private:
-  TCursor saved_;
-};
+// Shows the wait cursor until the matching EndWaitCursor, which puts back the
+// cursor the outermost BeginWaitCursor found. Pairs may nest.
+void BeginWaitCursor();
+void EndWaitCursor();
 
 }  // namespace quillon

@@ -10,7 +10,6 @@
 #include "engine/ImageStore.h"
 #include "engine/Parallel.h"
 #include "engine/Startup.h"
-#include "shell/widgets/MessageBox.h"
 
 namespace quillon::test {
 
@@ -19,7 +18,6 @@ class EngineTest : public ::testing::Test {
   void SetUp() override {
     ResetEngine();
     SetThreadCount(0);
-    ClearMessageLog();
   }
   void TearDown() override {
     SetThreadCount(0);

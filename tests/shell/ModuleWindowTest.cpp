@@ -150,6 +150,7 @@ TEST_F(ModuleWindow, AFullChainRefusesTheItemAndKeepsTheShownForm) {
   FindMenuItem(F_Synthe->MainMenu1, "Functions > Chaotic functions > 1 Modifier > Fx 1 A")->Click();
   ASSERT_EQ(MessageLog().size(), 1u);
   EXPECT_EQ(MessageLog()[0].Text, "Too much modules ...");
+  EXPECT_EQ(MessageLog()[0].Title, "Fendri Digital Toolkits");
   EXPECT_EQ(CurrentInstance, 1);
   EXPECT_TRUE(formNeurone.Visible);
   EXPECT_FALSE(formA.Visible);

@@ -6,6 +6,7 @@
 #include "engine/Chain.h"
 #include "engine/Instances.h"
 #include "engine/Startup.h"
+#include "shell/Application.h"
 #include "shell/widgets/Canvas.h"
 #include "shell/widgets/Controls.h"
 #include "shell/widgets/Convert.h"
@@ -196,7 +197,7 @@ void FailingModule() { throw QuillonError("broken"); }
 }  // namespace
 
 TEST(WaitCursor, TheChainComputesUnderTheWaitCursor) {
-  ResetEngine();
+  StartApplication();
   TypeExecuteProc[120] = CursorProbe;
   TypeExecuteProc[121] = FailingModule;
   ASSERT_EQ(CreateInstance(120), 1);

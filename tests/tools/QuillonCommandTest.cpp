@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/Instances.h"
 #include "engine/Startup.h"
+#include "shell/widgets/MessageBox.h"
 #include "tools/quillon/Cli.h"
 
 using namespace quillon;
@@ -61,6 +63,19 @@ TEST(QuillonCommand, RefusesBadInputWithStatus2AndWritesNothing) {
     EXPECT_FALSE(o.Err.empty());
     EXPECT_FALSE(Exists(out));
   }
+}
+
+// The command prints the engine's messages while it runs and hands the
+// shell's message boxes back when it returns, keeping nothing of its streams.
+TEST(QuillonCommand, EngineMessagesArePrintedOnlyWhileItRuns) {
+  std::ostringstream out, err;
+  ASSERT_EQ(RunQuillon({"list"}, out, err), ExitOk);
+  NextInstance = MaxInstances + 1;
+  EXPECT_EQ(CreateInstance(1), 0);
+  ASSERT_EQ(MessageLog().size(), 1u);
+  EXPECT_EQ(MessageLog()[0].Text, "Too much modules ...");
+  EXPECT_TRUE(err.str().empty());
+  ResetEngine();
 }
 
 TEST(QuillonCommand, UnknownModuleNamesTheClosestOnes) {

@@ -16,6 +16,7 @@
 #include "engine/Instances.h"
 #include "engine/Presets.h"
 #include "engine/Startup.h"
+#include "engine/UserInterface.h"
 #include "engine/WorkBound.h"
 #include "shell/Application.h"
 #include "shell/Synthe.h"
@@ -515,6 +516,11 @@ int RunQuillon(const std::vector<std::string>& Args, std::ostream& Out, std::ost
   StartApplication();
   ClearMessageLog();
   SetMessageSink([&Err](const MessageBoxRecord& m) { Err << "message: " << m.Text << '\n'; });
+  // The engine's messages are printed directly, the boxes the shell and
+  // the modules show through the kit's sink.
+  UserInterfaceHooks ui = UserInterface();
+  ui.Message = [&Err](const std::string& Text) { Err << "message: " << Text << '\n'; };
+  const UserInterfaceHooks shellUi = SetUserInterface(std::move(ui));
   int status = ExitBadInput;
   try {
     Invocation inv{ParseArgs({Args.begin() + 1, Args.end()}, command->Options), Out, Err};
@@ -529,6 +535,7 @@ int RunQuillon(const std::vector<std::string>& Args, std::ostream& Out, std::ost
     status = ExitBadInput;
   }
   SetMessageSink(nullptr);
+  SetUserInterface(shellUi);
   return status;
 }
 
