@@ -10,7 +10,9 @@
 #include "engine/Instances.h"
 #include "engine/Numeric.h"
 #include "engine/Parallel.h"
+#include "engine/Pixels.h"
 #include "engine/UserInterface.h"
+#include "engine/WorkBound.h"
 
 namespace quillon {
 
@@ -133,7 +135,15 @@ void ComputeChain() {
     T_Prm_Module_Synthe& m = ModuleParams[i];
     if (m.Active != 1 || !RegisteredType(m.ModuleType)) continue;
     RunningInstance = i;
-    TypeExecuteProc[m.ModuleType]();
+    // A render that would take too long is told and left black, as a
+    // generator leaves a picture it cannot draw; the chain goes on.
+    if (const auto refusal = CheckWork(i)) {
+      ShowUserMessage(WorkRefusalText(*refusal));
+      FillLayer(CurrentLayer, SpaceHSL, 0, 0, 0);
+      SyncCurrentColorSpace(SpaceHSL);
+    } else {
+      TypeExecuteProc[m.ModuleType]();
+    }
     BlendFlag = TypeGenerator[m.ModuleType];
     BlendParams.BlendSpace = m.BlendSpace;
     BlendParams.ResultWeight = m.ResultWeight / 100.0;

@@ -25,6 +25,10 @@ void ShowUserMessage(const std::string& Text) {
     Headless().push_back(Text);
 }
 
+std::string ParamCaptionOf(int Type, int Param) {
+  return Hooks().ParamCaption ? Hooks().ParamCaption(Type, Param) : std::string();
+}
+
 TBusyScope::TBusyScope() {
   if (Hooks().BeginBusy) Hooks().BeginBusy();
 }

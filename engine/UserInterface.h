@@ -19,6 +19,9 @@ struct UserInterfaceHooks {
   // raises an error, and may nest.
   std::function<void()> BeginBusy;
   std::function<void()> EndBusy;
+  // The caption the parameter form of module type Type shows for its
+  // parameter Param ("" when none).
+  std::function<std::string(int Type, int Param)> ParamCaption;
 };
 
 // Puts Hooks in force and gives back the ones they replace.
@@ -27,6 +30,9 @@ const UserInterfaceHooks& UserInterface();
 
 // Tells the user Text through the Message hook (or records it).
 void ShowUserMessage(const std::string& Text);
+
+// The caption of parameter Param of module type Type ("" without a hook).
+std::string ParamCaptionOf(int Type, int Param);
 
 // Shows that the engine is busy for its lifetime.
 class TBusyScope {

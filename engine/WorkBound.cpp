@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/ImageStore.h"
+#include "engine/UserInterface.h"
 
 namespace quillon {
 
@@ -61,8 +62,9 @@ std::optional<WorkRefusal> CheckWork(int Instance) {
   return WorkRefusal{Instance, 0, 0, 0, W, H};
 }
 
-std::string WorkRefusalText(const WorkRefusal& r, const std::string& Caption) {
+std::string WorkRefusalText(const WorkRefusal& r) {
   const T_Prm_Module_Synthe& m = ModuleParams[r.Instance];
+  const std::string caption = ParamCaptionOf(m.ModuleType, r.Param);
   std::string text = "(";
   text += std::to_string(r.Instance);
   text += ") ";
@@ -71,7 +73,7 @@ std::string WorkRefusalText(const WorkRefusal& r, const std::string& Caption) {
   if (r.Param == 0) return text + ": its values are too much work at " + size;
   text += ": parameter ";
   text += std::to_string(r.Param);
-  if (!Caption.empty()) text += " (" + Caption + ")";
+  if (!caption.empty()) text += " (" + caption + ")";
   text += " = " + std::to_string(r.Value) + " is too much work at " + size + "; the ";
   text += r.Value > m.ParamMax[r.Param] ? "largest" : "smallest";
   return text + " value computed at this size is " + std::to_string(r.Limit);

@@ -65,8 +65,8 @@ struct WorkRefusal {
 // bound is named; the ones before it are taken at their range's nearest end.
 std::optional<WorkRefusal> CheckWork(int Instance);
 
-// The refusal as the user reads it; Caption is the parameter's label on the
-// module's form ("" when it has none).
-std::string WorkRefusalText(const WorkRefusal& Refusal, const std::string& Caption);
+// The refusal as the user reads it, the parameter named by its caption on the
+// module's form as well.
+std::string WorkRefusalText(const WorkRefusal& Refusal);
 
 }  // namespace quillon

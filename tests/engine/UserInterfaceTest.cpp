@@ -27,7 +27,7 @@ class UserInterfaceTest : public EngineTest {
     EngineTest::SetUp();
     Seen.clear();
     previous_ = SetUserInterface({[](const std::string& t) { Seen.push_back("message " + t); },
-                                  [] { Seen.push_back("begin"); }, [] { Seen.push_back("end"); }});
+                                  [] { Seen.push_back("begin"); }, [] { Seen.push_back("end"); }, {}});
   }
   void TearDown() override {
     SetUserInterface(previous_);

@@ -9,6 +9,7 @@
 #include "engine/Color.h"
 #include "engine/Instances.h"
 #include "engine/Pixels.h"
+#include "engine/UserInterface.h"
 #include "engine/WorkBound.h"
 
 namespace quillon::test {
@@ -101,14 +102,35 @@ TEST_F(WorkBoundTest, TheRefusalTextNamesInstanceParameterValueAndLimit) {
   Add(1, 1, 1);
   const int i = Add(2147483647, 0, 0);
   const WorkRefusal r = *CheckWork(i);
-  EXPECT_EQ(WorkRefusalText(r, "Density"),
+  UserInterfaceHooks ui;
+  ui.ParamCaption = [](int Type, int Param) { return Type == Worker && Param == 1 ? "Density" : ""; };
+  const UserInterfaceHooks saved = SetUserInterface(ui);
+  EXPECT_EQ(WorkRefusalText(r),
             "(2) Worker: parameter 1 (Density) = 2147483647 is too much work at 130 x 140; the largest value "
             "computed at this size is 527");
   ModuleParams[i].ParamValue[1] = 0;
   ModuleParams[i].ParamValue[2] = -900;
-  EXPECT_EQ(WorkRefusalText(*CheckWork(i), ""),
+  EXPECT_EQ(WorkRefusalText(*CheckWork(i)),
             "(2) Worker: parameter 2 = -900 is too much work at 130 x 140; the smallest value computed at this "
             "size is -527");
+  SetUserInterface(saved);
+}
+
+TEST_F(WorkBoundTest, TheChainShowsTheRefusalLeavesARefusedModuleBlackAndGoesOn) {
+  Add(2147483647, 0, 0);
+  ComputeChain();
+  EXPECT_EQ(Executed, 0);
+  ASSERT_EQ(HeadlessMessages().size(), 1u);
+  EXPECT_NE(HeadlessMessages()[0].find("(1) Worker: parameter 1"), std::string::npos);
+  for (int c = 1; c <= 3; ++c) EXPECT_EQ(Pixel(ResultLayer, SpaceRGB, c, 7, 9), 0);
+
+  // The module after it is computed and blended in as usual.
+  Add(1, 1, 1);
+  ClearHeadlessMessages();
+  ComputeChain();
+  EXPECT_EQ(Executed, 1);
+  EXPECT_EQ(HeadlessMessages().size(), 1u);
+  EXPECT_EQ(Pixel(ResultLayer, SpaceRGB, 1, 7, 9), 200);
 }
 
 }  // namespace

@@ -347,6 +347,26 @@ TEST(QuillonCommand, SavedPresetGivesTheSamePicture) {
   EXPECT_NE(mismatch.Err.find("The current module type doesn't match the module preset type"), std::string::npos);
 }
 
+// Values that would take too long are refused before computing, the same
+// from a preset as from the command line, and the output is left alone.
+TEST(QuillonCommand, TooMuchWorkIsRefusedBeforeComputing) {
+  const std::string dir = FreshDir("work");
+  ASSERT_EQ(RunCommand({"preset", "save", "105", "p1=100000", "--raw", "-o", dir + "body.mpr"}).Status, ExitOk);
+  WriteText(dir + "old.bmp", "previous");
+  const Outcome raw = RunCommand({"render", "--size", "128x128", "-o", dir + "old.bmp", "29", "+", "105", "p1=100000", "--raw"});
+  const Outcome preset =
+      RunCommand({"render", "--size", "128x128", "-o", dir + "old.bmp", "29", "+", "105", "preset=" + dir + "body.mpr"});
+  for (const Outcome& o : {raw, preset}) {
+    EXPECT_EQ(o.Status, ExitBadInput);
+    EXPECT_NE(o.Err.find("quillon: (2) Inside The Body: parameter 1 (Variant) = 100000 is too much work at 128 x 128; "
+                         "the largest value computed at this size is "),
+              std::string::npos)
+        << o.Err;
+    EXPECT_EQ(o.Err.find("Process"), std::string::npos) << "nothing is computed";
+  }
+  EXPECT_EQ(ReadText(dir + "old.bmp"), "previous");
+}
+
 // The real program: a write beyond the file-size limit fails with status 1,
 // and the previous output is kept with no temporary file beside it.
 TEST(QuillonCommand, AFailedWriteKeepsThePreviousFile) {

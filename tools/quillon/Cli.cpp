@@ -382,7 +382,7 @@ int Render(const Invocation& inv) {
   for (int i = 1; i <= CurrentInstance; ++i)
     if (ModuleParams[i].Active == 1)
       if (const auto refusal = CheckWork(i))
-        throw BadInput{WorkRefusalText(*refusal, FormCaption(ModuleParams[i].ModuleType, refusal->Param))};
+        throw BadInput{WorkRefusalText(*refusal)};
   bool anyActive = false;
   for (int i = 1; i < NextInstance; ++i) anyActive = anyActive || ModuleParams[i].Active == 1;
   if (!anyActive)
