@@ -2,6 +2,8 @@
 // show, the progress texts of the status bar.
 #include <gtest/gtest.h>
 
+#include "engine/Chain.h"
+#include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Pixels.h"
 #include "engine/Startup.h"
@@ -155,6 +157,26 @@ TEST_F(ModuleWindow, AFullChainRefusesTheItemAndKeepsTheShownForm) {
   EXPECT_TRUE(formNeurone.Visible);
   EXPECT_FALSE(formA.Visible);
   EXPECT_EQ(F_Synthe->ShownForm, &formNeurone);
+}
+
+// Values that would take too long, computed from the module window: a
+// message box names the parameter by its caption, the module is left black.
+TEST(StartUp, TooMuchWorkIsAMessageBox) {
+  StartApplication();
+  ClearMessageLog();
+  ImageWidth = ImageHeight = 128;
+  const int i = CreateInstance(105);
+  ModuleParams[i].ParamValue[1] = 100000;
+  FillLayer(ResultLayer, SpaceRGB, 255, 255, 255);
+  ComputeChain();
+  ASSERT_EQ(MessageLog().size(), 1u);
+  EXPECT_EQ(MessageLog()[0].Title, "Fendri Digital Toolkits");
+  EXPECT_EQ(MessageLog()[0].Text.rfind("(1) Inside The Body: parameter 1 (Variant) = 100000 is too much work at 128 x "
+                                       "128; the largest value computed at this size is ",
+                                       0),
+            0u);
+  EXPECT_EQ(Pixel(ResultLayer, SpaceRGB, 1, 5, 5), 0);
+  ResetEngine();
 }
 
 TEST(Progress, StatusTextsArePaintedAtOnceInTheSecondPanel) {
