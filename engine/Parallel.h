@@ -4,12 +4,16 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 // Marks a per-column loop to be compiled twice, for the baseline processor
 // and for one with 256-bit integer vectors, the choice made once at start-up.
 // Both compute the same values: the loops use integer and correctly rounded
 // float operations only, which give the same result at any vector width.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+// The sanitizers' builds have one version: the choice runs before their
+// run-time is set up.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
+    !defined(__SANITIZE_THREAD__)
 #define QUILLON_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define QUILLON_VECTOR_CLONES
@@ -17,10 +21,17 @@
 
 namespace quillon {
 
-// Threads used by whole-picture passes; 0 = one per hardware thread (at most
-// 16), and never more than 64.
+// Threads used by whole-picture passes; 0 = one per CPU this process may
+// use (at most 16), and never more than 64. With one, no thread is started.
 void SetThreadCount(int count);
 int ThreadCount();
+
+// The CPUs this process may run on: those of its affinity mask, no more
+// than its control group's CPU quota allows. Asked anew on every call.
+int AvailableCpus();
+// A CPU quota as cgroup v2's cpu.max writes it ("quota period", or "max"
+// for none), rounded up to whole CPUs; 0 for none or for text it cannot read.
+int CpusOfQuota(const std::string& Text);
 
 // A short wait in a loop that polls another thread: the processor's pause,
 // and now and then the rest of the time slice. Spins counts the waits.

@@ -1,6 +1,9 @@
 // The kept threads of the column passes: every column once at every thread
 // count, passes one after another on the same threads, a pass inside a pass,
-// passes from two threads at once, and an error raised in any range.
+// passes from two threads at once, and an error raised in any range; the
+// pool's size from the CPUs the process may use.
+#include <sched.h>
+
 #include <atomic>
 #include <stdexcept>
 #include <thread>
@@ -93,6 +96,52 @@ TEST_F(ThreadPoolTest, AnErrorInAnyRangeIsRaisedByThePassAndThePoolGoesOn) {
     EXPECT_EQ(done.load(), 3) << "the other ranges ran to the end";
   }
   EXPECT_EQ(Visits(1024, 4), std::vector<int>(1024, 1));
+}
+
+// The first N CPUs of Mask.
+cpu_set_t FirstCpus(const cpu_set_t& Mask, int N) {
+  cpu_set_t out;
+  CPU_ZERO(&out);
+  for (int cpu = 0; cpu < CPU_SETSIZE && CPU_COUNT(&out) < N; ++cpu)
+    if (CPU_ISSET(cpu, &Mask)) CPU_SET(cpu, &out);
+  return out;
+}
+
+TEST_F(ThreadPoolTest, CountsTheCpusOfANarrowedAffinityMask) {
+  cpu_set_t all;
+  ASSERT_EQ(sched_getaffinity(0, sizeof(all), &all), 0);
+  const int full = AvailableCpus();
+  EXPECT_LE(full, CPU_COUNT(&all));
+  for (int n : {1, 2, 3}) {
+    if (n > CPU_COUNT(&all)) break;
+    const cpu_set_t some = FirstCpus(all, n);
+    ASSERT_EQ(sched_setaffinity(0, sizeof(some), &some), 0);
+    EXPECT_EQ(AvailableCpus(), std::min(n, full)) << n << " CPUs";
+  }
+  ASSERT_EQ(sched_setaffinity(0, sizeof(all), &all), 0);
+  EXPECT_EQ(AvailableCpus(), full);
+}
+
+TEST_F(ThreadPoolTest, ReadsACpuQuotaAsWholeCpus) {
+  const struct {
+    const char* Text;
+    int Cpus;
+  } cases[] = {{"max 100000\n", 0},     {"200000 100000\n", 2}, {"150000 100000", 2}, {"50000 100000\n", 1},
+               {"-1 100000\n", 0},      {"100000 0", 0},         {"", 0},             {"12x 100000", 0},
+               {"100000000 1000", 64}};
+  for (const auto& c : cases) EXPECT_EQ(CpusOfQuota(c.Text), c.Cpus) << "\"" << c.Text << "\"";
+}
+
+TEST_F(ThreadPoolTest, OneThreadRunsThePassOnTheCallingThread) {
+  SetThreadCount(1);
+  const std::thread::id caller = std::this_thread::get_id();
+  int ranges = 0;
+  ParallelColumns(1, 4096, [&](int a, int b) {
+    ++ranges;
+    EXPECT_EQ(std::this_thread::get_id(), caller);
+    EXPECT_EQ(b - a + 1, 4096);
+  });
+  EXPECT_EQ(ranges, 1);
 }
 
 }  // namespace
