@@ -13,7 +13,7 @@ namespace {
 
 // Steps per item of work: enough to outweigh the jump and the table of each
 // stretch, few enough that the last stretch's replay at Commit stays short.
-constexpr int64_t StretchSteps = 16384;
+constexpr int64_t StretchSteps = 4096;
 
 }  // namespace
 
@@ -36,9 +36,12 @@ void DrawsAhead::Reach(int64_t Count) {
       tableThen[detail::SlotOf(step)] = step;
     }
   }
-  std::unique_ptr<int32_t[]> more(new int32_t[static_cast<size_t>(Count)]);
-  if (from > 0) std::memcpy(more.get(), bits_.get(), sizeof(int32_t) * static_cast<size_t>(from));
-  bits_ = std::move(more);
+  if (Count > capacity_) {
+    std::unique_ptr<int32_t[]> more(new int32_t[static_cast<size_t>(Count)]);
+    if (from > 0) std::memcpy(more.get(), bits_.get(), sizeof(int32_t) * static_cast<size_t>(from));
+    bits_ = std::move(more);
+    capacity_ = Count;
+  }
   size_ = Count;
   const size_t firstNew = stretches_.size();
   const int64_t start = static_cast<int64_t>(static_cast<uint32_t>(stateThen) & detail::StepMap::Mask);
@@ -50,21 +53,43 @@ void DrawsAhead::Reach(int64_t Count) {
   }
   // Each stretch steps through its draws; a draw whose slot the stretch
   // stored before gets that step, the others are marked with their slot
-  // (as -slot) until the table at the stretch's start is known.
+  // (as -slot) until the table at the stretch's start is known. The steps
+  // come a run at a time, first as sixteen chains sixteen steps apart
+  // (sixteen steps make again a step of the same form) and their slots
+  // rounded in doubles, so that both run in vectors.
   std::vector<int32_t> stored((stretches_.size() - firstNew) * 98);
+  std::vector<int64_t> marked(stretches_.size() - firstNew);  // after the last draw marked
   ParallelItems(static_cast<int>(firstNew), static_cast<int>(stretches_.size()) - 1, [&](int a, int b) {
+    constexpr int Chains = 16, Run = 256;
+    constexpr detail::StepMap Leap = detail::Steps(Chains);
+    int32_t steps[Run];
+    uint8_t slots[Run];
     for (int k = a; k <= b; ++k) {
       const Stretch& s = stretches_[k];
       const int64_t end = std::min(s.First + StretchSteps, Count);
       int32_t* slotStep = &stored[(k - firstNew) * 98];
       std::fill(slotStep, slotStep + 98, -1);
-      int32_t state = s.StateBefore;
-      for (int64_t n = s.First; n < end; ++n) {
-        const int32_t step = detail::StepBits(state);
-        const int slot = detail::SlotOf(step);
-        bits_[n] = slotStep[slot] >= 0 ? slotStep[slot] : -slot;
-        slotStep[slot] = step;
+      int64_t lastMarked = s.First;
+      uint64_t state = static_cast<uint32_t>(s.StateBefore);
+      for (int64_t first = s.First; first < end; first += Run) {
+        const int n = static_cast<int>(std::min<int64_t>(Run, end - first));
+        for (int i = 0; i < n && i < Chains; ++i) steps[i] = static_cast<int32_t>(state = detail::OneStep(state));
+        for (int i = Chains; i < n; ++i) steps[i] = static_cast<int32_t>(Leap(static_cast<uint64_t>(steps[i - Chains])));
+        for (int i = 0; i < n; ++i)
+          slots[i] = static_cast<uint8_t>(detail::SlotOfRounded(RoundDrawShort(steps[i], RandomTableSize)));
+        for (int i = 0; i < n; ++i) {
+          const int slot = slots[i];
+          if (slotStep[slot] >= 0) {
+            bits_[first + i] = slotStep[slot];
+          } else {
+            bits_[first + i] = -slot;
+            lastMarked = first + i + 1;
+          }
+          slotStep[slot] = steps[i];
+        }
+        state = static_cast<uint32_t>(steps[n - 1]);
       }
+      marked[k - firstNew] = lastMarked;
     }
   });
   // The table before each stretch, from the one before the first.
@@ -77,8 +102,7 @@ void DrawsAhead::Reach(int64_t Count) {
   ParallelItems(static_cast<int>(firstNew), static_cast<int>(stretches_.size()) - 1, [&](int a, int b) {
     for (int k = a; k <= b; ++k) {
       const Stretch& s = stretches_[k];
-      const int64_t end = std::min(s.First + StretchSteps, Count);
-      for (int64_t n = s.First; n < end; ++n)
+      for (int64_t n = s.First; n < marked[k - firstNew]; ++n)
         if (bits_[n] < 0) bits_[n] = s.Table[-bits_[n]];
     }
   });
@@ -96,6 +120,12 @@ void DrawsAhead::Commit(int64_t Used) {
     detail::RandomTable[detail::SlotOf(step)] = step;
   }
   state_ = state;
+}
+
+void DrawsAhead::Restart(int64_t Used) {
+  Commit(Used);
+  stretches_.clear();
+  size_ = 0;
 }
 
 }  // namespace quillon

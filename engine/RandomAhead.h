@@ -34,6 +34,9 @@ class DrawsAhead {
   // Leaves the state and the shuffle table as Used calls of Random01 from the
   // start would have left them (Used <= Size()).
   void Commit(int64_t Used);
+  // Commits Used draws and starts again after them: the draw after the ones
+  // used becomes draw 0, none computed yet. The memory is kept for the next.
+  void Restart(int64_t Used);
 
  private:
   // A stretch of steps computed by one item of work.
@@ -46,7 +49,7 @@ class DrawsAhead {
   // Left unset until computed: each item of work is the first to write its
   // part, on its own thread.
   std::unique_ptr<int32_t[]> bits_;
-  int64_t size_ = 0;
+  int64_t size_ = 0, capacity_ = 0;
   std::vector<Stretch> stretches_;
 };
 

@@ -26,7 +26,7 @@ TEST_F(RandomAheadTest, GivesTheDrawsInOrderAtEveryThreadCount) {
     int32_t Seed;
     std::vector<int64_t> Reaches;
     int Threads;
-  } cases[] = {{7, {1}, 8}, {-3, {40000}, 8}, {123456, {100, 16384, 16385, 50000}, 3}, {0, {50000}, 1}};
+  } cases[] = {{7, {1}, 8}, {-3, {40000}, 8}, {123456, {100, 4095, 4097, 16385, 50000}, 3}, {0, {50000}, 1}};
   for (const auto& c : cases) {
     SetThreadCount(c.Threads);
     const std::vector<int32_t> expected = OneByOne(c.Seed, c.Reaches.back());
@@ -45,7 +45,7 @@ TEST_F(RandomAheadTest, GivesTheDrawsInOrderAtEveryThreadCount) {
 }
 
 TEST_F(RandomAheadTest, CommitLeavesTheStateOfTheDrawsUsed) {
-  for (int64_t used : {int64_t{0}, int64_t{1}, int64_t{16383}, int64_t{16384}, int64_t{16385}, int64_t{39999}}) {
+  for (int64_t used : {int64_t{0}, int64_t{1}, int64_t{4095}, int64_t{4096}, int64_t{16385}, int64_t{39999}}) {
     int32_t reference = 99;
     InitRandom(reference);
     for (int64_t n = 0; n < used; ++n) Random01(reference);
@@ -59,6 +59,31 @@ TEST_F(RandomAheadTest, CommitLeavesTheStateOfTheDrawsUsed) {
     draws.Commit(used);
     for (int k = 0; k < 300; ++k) ASSERT_EQ(Random01(state), next[k]) << used << " used, draw " << k << " after";
     EXPECT_EQ(state, reference) << used << " used";
+  }
+}
+
+// Blocks of draws one after another, each started where the last one's used
+// draws end: the draws one by one, and the state of all those used.
+TEST_F(RandomAheadTest, RestartGoesOnFromTheDrawsUsed) {
+  const struct {
+    int64_t Reach, Used;
+  } blocks[] = {{100, 37}, {40000, 40000}, {20000, 0}, {20000, 16385}, {5, 1}, {50000, 33333}};
+  int64_t total = 0;
+  for (const auto& b : blocks) total += b.Used;
+  const std::vector<int32_t> expected = OneByOne(5, total + 50000);
+  for (int threads : {1, 3}) {
+    SetThreadCount(threads);
+    int32_t state = 5;
+    InitRandom(state);
+    DrawsAhead draws(state);
+    int64_t at = 0;
+    for (const auto& b : blocks) {
+      draws.Reach(b.Reach);
+      for (int64_t n = 0; n < b.Reach; ++n) ASSERT_EQ(draws.Bits()[n], expected[at + n]) << "draw " << at + n;
+      draws.Restart(b.Used);
+      at += b.Used;
+    }
+    EXPECT_EQ(static_cast<int32_t>(Random01(state) * 2147483648.0), expected[at]) << threads << " threads";
   }
 }
 
