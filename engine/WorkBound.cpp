@@ -12,6 +12,18 @@ const TWorkBound* TypeWorkBound[MaxModuleTypes + 1];
 
 void StoreTypeWorkBound(int32_t Type, const TWorkBound* Bound) { TypeWorkBound[Type] = Bound; }
 
+double MeanHeld(double A, double B, double Top) {
+  const double lo = std::min(A, B), hi = std::max(A, B);
+  // The integral of the held value from 0 to u.
+  auto integral = [Top](double u) {
+    if (u <= 0) return 0.0;
+    if (u <= Top) return u * u / 2;
+    return Top * Top / 2 + Top * (u - Top);
+  };
+  if (hi - lo < 1) return std::clamp(lo, 0.0, std::max(Top, 0.0));
+  return (integral(hi) - integral(lo)) / (hi - lo);
+}
+
 double WorkLimit(int32_t Type, int Width, int Height) {
   const TWorkBound* bound = ValidModuleType(Type) ? TypeWorkBound[Type] : nullptr;
   if (bound == nullptr) return std::numeric_limits<double>::infinity();

@@ -39,6 +39,12 @@ struct TWorkBound {
 // model's error.
 inline constexpr double WorkBoundFactor = 8;
 
+// For a count of work: the mean of U held inside 0..Top, for U drawn
+// uniformly between A and B (either may be the larger), as a size drawn from
+// a range and cut to the picture is. Taken as a continuous draw; monotone in
+// A, B and Top.
+double MeanHeld(double A, double B, double Top);
+
 // Per-type table, indexed by module type number; null: no bound.
 extern const TWorkBound* TypeWorkBound[MaxModuleTypes + 1];
 void StoreTypeWorkBound(int32_t Type, const TWorkBound* Bound);

@@ -6,6 +6,7 @@
 #include "engine/ImageStore.h"
 #include "engine/Pixels.h"
 #include "engine/Random.h"
+#include "engine/WorkBound.h"
 
 namespace quillon {
 
@@ -74,6 +75,16 @@ void SH01_Compute() {
     }
   }
   SyncCurrentColorSpace(SpaceHSL);
+}
+
+double SH01_WorkCount(const TSH01Work& w, int W, int H) {
+  // A rectangle's draws take as long as about 20 pixel writes and each of
+  // its columns about 10; a pixel of a column as long as the picture's
+  // height takes 2.25 times as long as one of a short column (the planes no
+  // longer stay in the cache).
+  const double columns = MeanHeld(w.WidthMin, w.WidthMax, W), rows = MeanHeld(w.HeightMin, w.HeightMax, H);
+  const double rectangle = 20 + columns * (10 + rows * (1 + 1.25 * rows / H));
+  return static_cast<double>(W) * H + std::max(0.0, static_cast<double>(w.Count)) * rectangle;
 }
 
 }  // namespace quillon

@@ -31,4 +31,9 @@ extern TSH01Work SH01Work;
 // then Count rectangles wrapped around the picture; RGB recomputed at the end.
 void SH01_Compute();
 
+// The work of SH01_Compute with these values on a W x H picture, in writes
+// of a pixel: the fill, and each rectangle its draws, a column's start and
+// a write for each pixel of its size held inside the picture.
+double SH01_WorkCount(const TSH01Work& Work, int W, int H);
+
 }  // namespace quillon

@@ -5,6 +5,7 @@
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Random.h"
+#include "engine/WorkBound.h"
 #include "modules/textures/NeuronChain.h"
 #include "modules/textures/PhaseChain.h"
 #include "modules/textures/Prm_T002.h"
@@ -16,6 +17,7 @@ TT002Work T002Work;
 
 void T002_RegisterProcs() {
   StoreTypeProcs(T002_Type, T002_SetDefaults, T002_SetRanges, T002_Execute);
+  StoreTypeWorkBound(T002_Type, &T002_WorkBound);
 }
 
 void T002_RegisterNames() {
@@ -40,21 +42,38 @@ void T002_SetRanges(int Instance) {
   SetParamRange(Instance, 14, 0, 1000);
 }
 
+namespace {
+
+TT002Work WorkOf(const ParamValues& p) {
+  return {p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[10], p[11], p[9], p[12], p[13], p[14]};
+}
+
+TNeuronSettings SettingsOf(const TT002Work& w) {
+  return {w.XFactor1, w.YFactor1, w.Density1, w.XFactor2, w.YFactor2, w.Density2, w.LumVariant1, w.LumVariant2,
+          HueWindow(w.HueVariant1, w.HueRange), HueWindow(w.HueVariant2, w.HueRange), w.XEffect, w.YEffect};
+}
+
+}  // namespace
+
 void T002_Execute() {
   ShowProgressText(RunningInstance, ") Neurone");
-  const auto& p = ModuleParams[RunningInstance].ParamValue;
-  T002Work = {p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[10], p[11], p[9], p[12], p[13], p[14]};
+  T002Work = WorkOf(ModuleParams[RunningInstance].ParamValue);
   T002_Compute();
 }
 
+// The work of a render: the rectangles of both passes, their count times
+// their size held inside the picture, and the passes over the picture.
+double T002_WorkCount(const ParamValues& p, int Width, int Height) {
+  return NeuronWorkCount(SettingsOf(WorkOf(p)), Width, Height);
+}
+const TWorkBound T002_WorkBound{T002_WorkCount, {{1, 500}, {2, 500}, {3, 500}, {4, 500}, {5, 5000}, {6, 5000}}};
+
 void T002_Compute() {
   const TT002Work& w = T002Work;
-  const THueWindow window1 = HueWindow(w.HueVariant1, w.HueRange);
-  const THueWindow window2 = HueWindow(w.HueVariant2, w.HueRange);
   RandomSeed = w.Seed;
-  RunPhaseChain(T002_Type, NeuronPhases({w.XFactor1, w.YFactor1, w.Density1, w.XFactor2, w.YFactor2, w.Density2,
-                                         w.LumVariant1, w.LumVariant2, window1, window2, w.XEffect, w.YEffect},
-                                        [](int k) { return ") Neurone [phase " + std::to_string(k) + "]"; }));
+  RunPhaseChain(T002_Type, NeuronPhases(SettingsOf(w), [](int k) {
+                  return ") Neurone [phase " + std::to_string(k) + "]";
+                }));
 }
 
 }  // namespace quillon

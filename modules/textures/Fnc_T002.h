@@ -37,4 +37,8 @@ void T002_SetRanges(int Instance);
 void T002_Execute();
 void T002_Compute();
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound T002_WorkBound;
+
 }  // namespace quillon

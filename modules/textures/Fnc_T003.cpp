@@ -3,6 +3,7 @@
 #include "engine/ImageStore.h"
 #include "engine/Instances.h"
 #include "engine/Random.h"
+#include "engine/WorkBound.h"
 #include "modules/filters/HueShift.h"
 #include "modules/filters/Levels.h"
 #include "modules/filters/MatrixFilter.h"
@@ -18,6 +19,7 @@ TT003Work T003Work;
 
 void T003_RegisterProcs() {
   StoreTypeProcs(T003_Type, T003_SetDefaults, T003_SetRanges, T003_Execute);
+  StoreTypeWorkBound(T003_Type, &T003_WorkBound);
 }
 
 void T003_RegisterNames() {
@@ -50,17 +52,33 @@ void T003_SetRanges(int Instance) {
   SetParamRange(Instance, 13, 0, 1050);
 }
 
+namespace {
+
+TT003Work WorkOf(const ParamValues& p) { return {p[1], p[2], p[3], p[9], p[10], p[5], p[6], p[11], p[7], p[13]}; }
+
+// Phase 1: the rectangles on purple.
+TSH01Work Cells(const TT003Work& w) {
+  return {SpaceHSL, 3, w.WidthFactor, 3, w.HeightFactor, 0, 359, 0, 255, 0, 255, w.Density, 0, 0, w.Seed, 16711808};
+}
+
+// Phase 3 when "Variant" is not 0: its status mark is shown, nothing is done.
+void Skipped() {}
+
+}  // namespace
+
 void T003_Execute() {
   ShowProgress(RunningInstance, T003_Type);
-  const auto& p = ModuleParams[RunningInstance].ParamValue;
-  T003Work = {p[1], p[2], p[3], p[9], p[10], p[5], p[6], p[11], p[7], p[13]};
+  T003Work = WorkOf(ModuleParams[RunningInstance].ParamValue);
   T003_Compute();
 }
 
-namespace {
-// Phase 3 when "Variant" is not 0: its status mark is shown, nothing is done.
-void Skipped() {}
-}  // namespace
+// The work of a render: the rectangles, their count times their size held
+// inside the picture, and the passes over the picture (phase 3 taken as
+// darkening), spread over the threads, about 4 pixel writes a pixel.
+double T003_WorkCount(const ParamValues& p, int Width, int Height) {
+  return SH01_WorkCount(Cells(WorkOf(p)), Width, Height) + 4.0 * Width * Height;
+}
+const TWorkBound T003_WorkBound{T003_WorkCount, {{1, 15}, {2, 15}, {3, 23050}}};
 
 void T003_Compute() {
   const TT003Work& w = T003Work;
@@ -73,9 +91,7 @@ void T003_Compute() {
   RunPhaseChain(
       T003_Type,
       {
-          {Fill(SH01Work, {SpaceHSL, 3, w.WidthFactor, 3, w.HeightFactor, 0, 359, 0, 255, 0, 255, w.Density, 0, 0,
-                           w.Seed, 16711808}),
-           SH01_Compute, {}, AfterPhase::Copy},
+          {[cells = Cells(w)] { SH01Work = cells; }, SH01_Compute, {}, AfterPhase::Copy},
           filter,
           w.Variant == 0 ? darken : Phase{nullptr, Skipped},
           filter,

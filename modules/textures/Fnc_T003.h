@@ -31,4 +31,8 @@ void T003_SetRanges(int Instance);
 void T003_Execute();
 void T003_Compute();
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound T003_WorkBound;
+
 }  // namespace quillon

@@ -18,11 +18,19 @@ THueWindow HueWindow(int32_t Start, int32_t Range) {
   return {Start, ClampToInt32(high)};
 }
 
+namespace {
+
+// Both rectangle passes shade saturation and luminosity (gradient modes 1)
+// on black; phase 3 continues the random sequence where phase 1 left it.
+TSH01Work Rectangles(int32_t WidthMax, int32_t HeightMax, int32_t Count) {
+  return {SpaceHSL, 3, WidthMax, 3, HeightMax, 0, 359, 0, 255, 0, 255, Count, 1, 1, 1, 0};
+}
+
+}  // namespace
+
 std::vector<Phase> NeuronPhases(const TNeuronSettings& S, std::string (*Status)(int k)) {
-  // Both rectangle passes shade saturation and luminosity (gradient modes 1)
-  // on black; phase 3 continues the random sequence where phase 1 left it.
   auto rectangles = [](int32_t widthMax, int32_t heightMax, int32_t count) {
-    return Fill(SH01Work, {SpaceHSL, 3, widthMax, 3, heightMax, 0, 359, 0, 255, 0, 255, count, 1, 1, 1, 0});
+    return [work = Rectangles(widthMax, heightMax, count)] { SH01Work = work; };
   };
   const auto filter = Fill(FMTCWork, {SpaceHSL, 3, 1, 3, 1, 3, 1});
   const TBlendParams difference = ComposeWith(0, 1.0, 1.0, 6, 6, 6, 0, 0);
@@ -46,6 +54,13 @@ std::vector<Phase> NeuronPhases(const TNeuronSettings& S, std::string (*Status)(
   if (Status)
     for (size_t k = 1; k <= phases.size(); ++k) phases[k - 1].Status = Status(static_cast<int>(k));
   return phases;
+}
+
+double NeuronWorkCount(const TNeuronSettings& S, int W, int H) {
+  // The ten passes after the rectangles, spread over the threads, take as
+  // long as about 4 pixel writes a pixel.
+  return SH01_WorkCount(Rectangles(S.WidthMax1, S.HeightMax1, S.Count1), W, H) +
+         SH01_WorkCount(Rectangles(S.WidthMax2, S.HeightMax2, S.Count2), W, H) + 4.0 * W * H;
 }
 
 }  // namespace quillon

@@ -41,4 +41,9 @@ struct TNeuronSettings {
 // "(" + instance; an empty text shows the type's display name and the phase.
 std::vector<Phase> NeuronPhases(const TNeuronSettings& S, std::string (*Status)(int k));
 
+// The count of work of the twelve phases on a W x H picture, in writes of a
+// pixel (see engine/WorkBound.h): the rectangles and the passes over the
+// picture.
+double NeuronWorkCount(const TNeuronSettings& S, int W, int H);
+
 }  // namespace quillon

@@ -133,5 +133,26 @@ TEST_F(WorkBoundTest, TheChainShowsTheRefusalLeavesARefusedModuleBlackAndGoesOn)
   EXPECT_EQ(Pixel(ResultLayer, SpaceRGB, 1, 7, 9), 200);
 }
 
+TEST(MeanHeld, IsTheMeanOfADrawHeldInsideZeroToTop) {
+  struct Row {
+    double A, B, Top, Mean;
+  };
+  const Row rows[] = {
+      {3, 11, 100, 7},                   // inside: the middle
+      {11, 3, 100, 7},                   // either order
+      {5, 5, 100, 5},                    // one value
+      {500, 500, 100, 100},              // one value beyond the top
+      {-5, -5, 100, 0},                  // one value below 0
+      {-10, 10, 100, 2.5},               // half of it held at 0
+      {0, 200, 100, 75},                 // half of it held at the top
+      {-100, 300, 100, (50 * 100 + 200 * 100) / 400.0},
+  };
+  for (const Row& r : rows) EXPECT_DOUBLE_EQ(MeanHeld(r.A, r.B, r.Top), r.Mean) << r.A << ".." << r.B;
+  // A range out to the 32-bit ends comes close to the top without passing it.
+  const double wide = MeanHeld(3, 2147483647.0, 1024);
+  EXPECT_LT(wide, 1024);
+  EXPECT_GT(wide, 1023.99);
+}
+
 }  // namespace
 }  // namespace quillon::test
