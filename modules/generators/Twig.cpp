@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <type_traits>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "engine/Parallel.h"
 #include "engine/Pixels.h"
 #include "engine/Random.h"
+#include "engine/WorkBound.h"
 #include "modules/generators/WalkBand.h"
 #include "shell/ColorWalk.h"
 
@@ -228,6 +230,11 @@ void TWIG_Compute() {
     for (int32_t k = 0; k < lastKept; ++k) BounceStep();
   }
   SyncCurrentColorSpace(SpaceHSL);
+}
+
+double TWIG_WorkCount(const TTWIGWork& w) {
+  const double longest = std::numeric_limits<double>::infinity();
+  return std::max(0.0, static_cast<double>(w.Occurences)) * (2 + MeanHeld(w.MinLength, w.MaxLength, longest));
 }
 
 }  // namespace quillon

@@ -30,4 +30,9 @@ extern TTWIGWork TWIGWork;
 // twigs into it; then recomputes RGB from HSL.
 void TWIG_Compute();
 
+// The work of TWIG_Compute with these values, in steps of a twig: each twig
+// its draws, about 2 steps, and its length. The fill over the picture is
+// not counted.
+double TWIG_WorkCount(const TTWIGWork& Work);
+
 }  // namespace quillon

@@ -37,4 +37,8 @@ void T013_SetRanges(int Instance);
 void T013_Execute();
 void T013_Compute();
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound T013_WorkBound;
+
 }  // namespace quillon

@@ -48,6 +48,9 @@ TEST_F(TextureWorkBound, LongRendersAreRefusedAndShortOnesComputed) {
       {"Microbes, the density at the 32-bit end", 33, 512, 512, {{3, Max32}}, 3},
       {"Microbes, ten times the largest density", 33, 1024, 1024, {{3, 230500}}, 0},
       {"Microbes, cells as large as the picture", 33, 256, 256, {{1, Max32}, {2, Max32}}, 1},
+      {"Bark, a variant of 100000", 50, 512, 512, {{6, 100000}}, 6},
+      {"Bark, a variant of 100", 50, 1024, 1024, {{6, 100}}, 0},
+      {"Bark, no second twigs", 50, 128, 128, {{6, -Max32}}, 0},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.What);
