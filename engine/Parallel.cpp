@@ -174,13 +174,6 @@ int AvailableCpus() {
   return std::max(cpus, 1);
 }
 
-void SpinPause(int& Spins) {
-#if defined(__x86_64__) || defined(__i386__)
-  __builtin_ia32_pause();
-#endif
-  if (++Spins % 64 == 0) std::this_thread::yield();
-}
-
 void SetThreadCount(int count) { RequestedThreads = count < 0 ? 0 : count; }
 
 int ThreadCount() {

@@ -33,10 +33,6 @@ int AvailableCpus();
 // for none), rounded up to whole CPUs; 0 for none or for text it cannot read.
 int CpusOfQuota(const std::string& Text);
 
-// A short wait in a loop that polls another thread: the processor's pause,
-// and now and then the rest of the time slice. Spins counts the waits.
-void SpinPause(int& Spins);
-
 // Runs body(first, last) over [begin, end] split into contiguous ranges, one
 // per thread; the threads are started once and kept for the next pass. Small
 // ranges, a pass started inside another and a pass while another thread's

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
-#include <functional>
+#include <bit>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <span>
-#include <tuple>
+#include <thread>
 #include <vector>
 
 #include "engine/BitScan.h"
@@ -15,6 +16,7 @@
 #include "engine/Numeric.h"
 #include "engine/Parallel.h"
 #include "engine/Random.h"
+#include "engine/RandomAhead.h"
 #include "modules/filters/FilterSupport.h"
 
 namespace quillon {
@@ -126,6 +128,9 @@ template <typename Words>
 Sample ChannelOf(typename Words::Word w, int c) {
   return static_cast<Sample>(LaneOf(Words::Lanes(w), c) - Words::Offset);
 }
+
+// The positions before, at and after p on a wrapped line of n.
+std::array<int, 3> Around(int p, int n) { return {p > 1 ? p - 1 : n, p, p < n ? p + 1 : 1}; }
 
 template <typename Words>
 class Filler {
@@ -428,52 +433,24 @@ class Filler {
     return words;
   }
   size_t Index(int x, int y) const { return static_cast<size_t>(x - 1) * H_ + (y - 1); }
-  // The positions before, at and after p on a wrapped line of n.
-  static std::array<int, 3> Around(int p, int n) { return {p > 1 ? p - 1 : n, p, p < n ? p + 1 : 1}; }
   // The same for row y, counted from 0 as in the pixel words and the maps.
   std::array<int, 3> RowsFrom0(int y) const {
     const std::array<int, 3> rows = Around(y, H_);
     return {rows[0] - 1, rows[1] - 1, rows[2] - 1};
   }
 
-  // Mode 2's row map, the key map turned over 64 x 64 bits at a time, and
-  // the non-key pixels of each row and column.
+  // Mode 2's row map and the non-key pixels of each row and column.
   void MarkRows() {
-    const int columnWords = keyAt_.Words(), rowWords = keyInRow_.Words();
-    nonKeysInColumn_.assign(W_ + 1, 0);
-    nonKeysInRow_.assign(H_ + 1, 0);
-    for (int x = 1; x <= W_; ++x) {
-      int keys = 0;
-      for (int k = 0; k < columnWords; ++k) keys += __builtin_popcountll(keyAt_.Line(x)[k]);
-      nonKeysInColumn_[x] = H_ - keys;
-    }
-    for (int bx = 0; bx < rowWords; ++bx)
-      for (int by = 0; by < columnWords; ++by) {
-        uint64_t block[64];  // block[i] bit j: column 64 bx + i + 1, row 64 by + j + 1
-        for (int i = 0; i < 64; ++i) {
-          const int x = 64 * bx + i + 1;
-          block[i] = x <= W_ ? keyAt_.Line(x)[by] : 0;
+    nonKeysInColumn_.assign(W_ + 1, H_);
+    nonKeysInRow_.assign(H_ + 1, W_);
+    for (int x = 1; x <= W_; ++x)
+      for (int k = 0; k < keyAt_.Words(); ++k)
+        for (uint64_t bits = keyAt_.Line(x)[k]; bits != 0; bits &= bits - 1) {
+          const int y = k * 64 + std::countr_zero(bits) + 1;
+          keyInRow_.Set(y, x);
+          --nonKeysInRow_[y];
+          --nonKeysInColumn_[x];
         }
-        Transpose(block);  // now block[j] bit i
-        for (int j = 0; j < 64 && 64 * by + j < H_; ++j) keyInRow_.Line(64 * by + j + 1)[bx] = block[j];
-      }
-    for (int y = 1; y <= H_; ++y) {
-      int keys = 0;
-      for (int k = 0; k < rowWords; ++k) keys += __builtin_popcountll(keyInRow_.Line(y)[k]);
-      nonKeysInRow_[y] = W_ - keys;
-    }
-  }
-
-  // Turns a 64 x 64 matrix of bits over, bit j of word i to bit i of word j,
-  // by swapping ever smaller blocks across the diagonal.
-  static void Transpose(uint64_t a[64]) {
-    uint64_t m = 0x00000000FFFFFFFFull;
-    for (int j = 32; j != 0; j >>= 1, m ^= m << j)
-      for (int k = 0; k < 64; k = ((k | j) + 1) & ~j) {
-        const uint64_t t = ((a[k] >> j) ^ a[k | j]) & m;
-        a[k] ^= t << j;
-        a[k | j] ^= t;
-      }
   }
 
   // The fillable map of mode 1: the key pixels that are not key pixels all
@@ -575,68 +552,73 @@ class Filler {
   int64_t keyCount_ = 0;
 };
 
-// The probes of the rounds, with their draws made ahead (on a thread of their
-// own where the pool has one to spare), each draw rounded as an x and as a y
-// as it is made. A probe takes two draws (x, then y) and, where it fills,
-// three more, so where the coming probes fall follows from the draws and from
-// which of them fill.
+// The probing rounds. A probe takes two draws (x, then y) and, where it
+// fills, three more, so where the coming probes fall follows from the draws
+// and from which of them fill.
 //
 // Whether a probe fills follows from the maps alone, and so does what a fill
 // changes in them, unless its colour comes out as the key colour: then the
-// pixel stays a key pixel. So the probes go on over the maps, each fill only
-// claimed (the maps updated, the place noted), and the claims are painted in
-// their order, by a thread of their own where the pool has one more, from the
-// pixel words as the fills before left them, every pixel they read known and
-// fetched ahead. A claim painted with the key colour undoes itself and every
-// claim after it, and the probes go on again from the probe after it. The
-// maps are small enough for the nearer caches and the pixel words are not:
-// this way the probes wait for neither.
+// pixel stays a key pixel. So the probes run over the maps, each fill only
+// claimed (the maps updated, the place and the draws noted), and the claims
+// are painted in their order, a chunk at a time, from the pixel words as the
+// fills before left them, every pixel they read known and fetched ahead. A
+// claim painted with the key colour undoes itself and every claim after it,
+// and the probes go on again from the probe after it. The maps are small
+// enough for the nearer caches and the pixel words are not: this way the
+// probes wait for neither.
+//
+// Where there is a CPU for it, a thread of its own paints the chunks while
+// the probes go on; either waits for the other blocked on a condition, the
+// probes only when the painter is a whole queue behind, or at the end of a
+// round or of a block of draws. The draws are computed ahead a block at a
+// time in passes of the pool (DrawsAhead), with where each falls as an x and
+// as a y.
 template <typename Words>
-class Prober {
+class Rounds {
  public:
-  explicit Prober(Filler<Words>& fill)
-      : fill_(fill), draws_(RandomSeed, ImageWidth - 1, ImageHeight - 1), mode_(fill.Mode()) {}
-
-  // Runs Rounds, which calls Round, with the draws made ahead and the claims
-  // painted beside.
-  void Run(const std::function<void()>& Rounds) {
-    draws_.Run(
-        [&](bool painter) {
-          painter_ = painter;
-          Rounds();
-        },
-        [&] { PaintBeside(); });
+  explicit Rounds(Filler<Words>& fill)
+      : fill_(fill), mode_(fill.Mode()), W_(ImageWidth), H_(ImageHeight), draws_(Kept().draws),
+        places_(Kept().places), chunks_(Kept().chunks) {
+    block_ = std::clamp<int64_t>(int64_t{2} * W_ * H_, 4096, BlockDraws);
+    if (ThreadCount() > 1) painter_ = std::thread([this] { PaintBeside(); });
+  }
+  // Leaves the generator as the draws taken left it.
+  ~Rounds() {
+    if (painter_.joinable()) {
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stop_ = true;
+      }
+      toPainter_.notify_one();
+      painter_.join();
+    }
+    draws_.Restart(p_);
   }
 
   // One round of Probes probes; sets changed when a fill changed a pixel,
   // possible as Filler::Fill does.
   void Round(int64_t Probes, bool& changed, bool& possible) {
-    changed_ = possible_ = false;  // the painter is idle between rounds
-    int64_t p = draws_.Taken();
-    Open(p);
-    for (int64_t i = 0;;) {
-      // A chunk is handed over when full, so that the window keeps the draws
-      // of every claim not yet painted, and at the end of the round.
-      if (i == Probes || p + 5 > chunk_->first + ChunkDraws || chunk_->count == ChunkClaims) {
-        HandOver();
-        if (!(i == Probes ? AllPainted() : Room())) {
-          std::tie(i, p) = Undo();
-        } else if (i == Probes) {
-          break;
-        }
-        Open(p);
-      }
-      // A run of probes over draws made and held, with no check between: a
-      // probe takes at most 5 draws, all within its chunk's.
-      const int64_t end = std::min(draws_.MadeTo(p + 5), chunk_->first + ChunkDraws) - 5;
-      if (now_)
-        i = FillRun(i, Probes, p, end, changed, possible);
-      else if (mode_ == 1)
-        i = ClaimRun(fill_.Mode1Maps(), i, Probes, p, end);
-      else
-        i = ClaimRun(fill_.Mode2Maps(), i, Probes, p, end);
-      draws_.Take(p - draws_.Taken());
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      changed_ = possible_ = false;
     }
+    for (int64_t i = 0;;) {
+      if (i == Probes || p_ + 5 > draws_.Size()) {
+        if (!Drain()) {
+          i = Undo();
+          continue;
+        }
+        if (i == Probes) break;
+        draws_.Restart(p_);
+        p_ = 0;
+        draws_.Reach(block_);
+        MakePlaces();
+      }
+      Chunk& chunk = chunks_[written_ % Chunks];
+      i = mode_ == 1 ? ClaimRun(fill_.Mode1Maps(), i, Probes, chunk) : ClaimRun(fill_.Mode2Maps(), i, Probes, chunk);
+      if (chunk.count > 0 && !HandOver(chunk)) i = Undo();
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
     changed = changed || changed_;
     possible = possible || possible_;
   }
@@ -647,209 +629,203 @@ class Prober {
     uint16_t x, y;
     uint16_t source[4];  // mode 2: where its searches found its sources
     int32_t probe;       // its probe's number in the round
-    int64_t draw;        // its probe's first draw
+    int32_t draw;        // its probe's first draw in the block
+    int32_t bits[3];     // the draws of its deviations
   };
-  // The claims of a stretch of draws, handed to the painter at once.
-  static constexpr int Chunks = 4, ChunkDraws = DrawWindow::MaxHeld / Chunks, ChunkClaims = 256;
+  static constexpr int Chunks = 16, ChunkClaims = 1024;
   struct Chunk {
-    int64_t first;  // the draw it starts at
     int count;
-    int kept;  // where the painter halted: the claim that kept the key colour
     Claim claims[ChunkClaims];
   };
-  // The pixels of the claim Ahead of the one painted are fetched into the
-  // outer caches, those of the claim Near ahead from there into the nearest.
-  static constexpr int Ahead = 16, Near = 4;
-  // Fills are made as found once, after the first two undos, there has been
-  // more than one undo in this many chunks.
+  // The most draws computed at a time. Once, after the first two undos,
+  // there has been more than one undo in UndoShare chunks, the chunks are
+  // painted by the probes' thread.
+  static constexpr int64_t BlockDraws = 1 << 20;
   static constexpr int UndoShare = 32;
+  // The pixels of the claim Ahead of the one painted are fetched early.
+  static constexpr int Ahead = 8;
 
-  // Starts chunk written_ at draw p; the window keeps the draws from the
-  // first chunk not painted on.
-  void Open(int64_t p) {
-    const int64_t w = written_.load(std::memory_order_relaxed);
-    chunk_ = &chunks_[w % Chunks];
-    chunk_->first = p;
-    chunk_->count = 0;
-    const int64_t oldest = painted_.load(std::memory_order_acquire);
-    draws_.Mark(oldest < w ? chunks_[oldest % Chunks].first : p);
+  // Where the block's draws fall as an x and as a y: Round(draw * (W - 1))
+  // | Round(draw * (H - 1)) << 16.
+  void MakePlaces() {
+    places_.resize(static_cast<size_t>(draws_.Size()));
+    const int32_t* bits = draws_.Bits();
+    uint32_t* places = places_.data();
+    const int32_t spanX = W_ - 1, spanY = H_ - 1;
+    ParallelColumns(0, static_cast<int>(draws_.Size()) - 1, [=](int a, int b) {
+      for (int k = a; k <= b; ++k)
+        places[k] = static_cast<uint32_t>(RoundDrawShort(bits[k], spanX)) |
+                    static_cast<uint32_t>(RoundDrawShort(bits[k], spanY)) << 16;
+    });
   }
 
-  // Hands the chunk over: to the painter, or paints it here.
-  void HandOver() {
-    const int64_t w = written_.load(std::memory_order_relaxed);
-    if (painter_) {
-      written_.store(w + 1, std::memory_order_release);
-      return;
-    }
-    written_.store(w + 1, std::memory_order_relaxed);
-    if (PaintChunk(*chunk_, changed_, possible_))
-      painted_.store(w + 1, std::memory_order_relaxed);
-    else
-      halted_.store(true, std::memory_order_relaxed);
-  }
-
-  // Waits until every chunk handed over is painted (true) or the painter
-  // halts (false).
-  bool AllPainted() { return WaitUntilPainted(written_.load(std::memory_order_relaxed)); }
-  // Waits until there is room for another chunk (true) or the painter halts.
-  bool Room() { return WaitUntilPainted(written_.load(std::memory_order_relaxed) - Chunks + 1); }
-  bool WaitUntilPainted(int64_t Count) {
-    for (int spins = 0; painted_.load(std::memory_order_acquire) < Count;) {
-      if (halted_.load(std::memory_order_acquire)) return false;
-      SpinPause(spins);
-    }
-    return !halted_.load(std::memory_order_acquire);
-  }
-
-  // After the painter halted at a claim that kept the key colour: undoes it
-  // and the claims after it, rewinds the draws to the probe after it and
-  // returns that probe and its first draw.
-  std::pair<int64_t, int64_t> Undo() {
-    const int64_t r = painted_.load(std::memory_order_relaxed), w = written_.load(std::memory_order_relaxed);
-    const Chunk& halted = chunks_[r % Chunks];
-    const Claim kept = halted.claims[halted.kept];
-    for (int64_t q = w - 1; q >= r; --q) {
-      const Chunk& c = chunks_[q % Chunks];
-      const int from = q == r ? c.kept : 0;
-      fill_.Rekey(std::span<const Claim>(c.claims + from, c.count - from));
-    }
-    draws_.Rewind(kept.draw + 5);
-    // Each undo wastes up to a few chunks of work. Where claims often keep
-    // the key colour, the fills are made as the probes find them instead.
-    now_ = now_ || (++undos_ > 2 && undos_ * UndoShare > w);
-    written_.store(r + 1, std::memory_order_relaxed);
-    painted_.store(r + 1, std::memory_order_relaxed);
-    halted_.store(false, std::memory_order_release);  // the painter goes on from chunk r + 1
-    return {kept.probe + 1, kept.draw + 5};
-  }
-
-  // Where the probe that starts with draw p falls (a draw for x, the next
-  // for y), the draws made.
-  std::pair<int, int> Place(int64_t p) const {
-    return {static_cast<int>(draws_.MadePlaces(p) & 0xFFFF) + 1, static_cast<int>(draws_.MadePlaces(p + 1) >> 16) + 1};
-  }
-
-  // Probes from probe i and draw p while the round, the draws up to End and
-  // the chunk last, claiming the fills; returns the next probe. On the maps
-  // alone, at hand in registers: the loop the fill waits for. A claim notes
-  // where its sources are when the maps tell (mode 2's searches), before it
-  // changes them.
+  // Probes from probe i while the round, the block's draws and the chunk
+  // last, claiming the fills; returns the next probe. On the maps alone, at
+  // hand in registers: the loop the fill waits for. A claim notes where its
+  // sources are when the maps tell (mode 2's searches), before it changes
+  // them.
   template <class Maps>
-  int64_t ClaimRun(const Maps& maps, int64_t i, int64_t Probes, int64_t& P, int64_t End) {
-    Claim* const claims = chunk_->claims;
-    const int before = chunk_->count;
-    int count = before;
-    int64_t p = P;
-    for (; i < Probes && p <= End && count < ChunkClaims; ++i) {
-      const auto [x, y] = Place(p);
+  int64_t ClaimRun(const Maps& maps, int64_t i, int64_t Probes, Chunk& C) {
+    const uint32_t* places = places_.data();
+    const int32_t* bits = draws_.Bits();
+    const int64_t last = draws_.Size() - 5;  // a probe takes at most 5 draws
+    int64_t p = p_;
+    int n = 0;
+    for (; i < Probes && p <= last && n < limit_; ++i) {
+      const int x = static_cast<int>(places[p] & 0xFFFF) + 1, y = static_cast<int>(places[p + 1] >> 16) + 1;
       if (!maps.Fillable(x, y)) {
         p += 2;
         continue;
       }
-      Claim& c = claims[count++];
-      c = Claim{static_cast<uint16_t>(x), static_cast<uint16_t>(y), {}, static_cast<int32_t>(i), p};
+      Claim& c = C.claims[n++];
+      c = Claim{static_cast<uint16_t>(x), static_cast<uint16_t>(y), {}, static_cast<int32_t>(i),
+                static_cast<int32_t>(p), {bits[p + 2], bits[p + 3], bits[p + 4]}};
       maps.SourcePlaces(x, y, c.source);
       maps.Unkey(x, y);
       p += 5;
     }
-    fill_.Unkeyed(count - before);
-    chunk_->count = count;
-    P = p;
-    return i;
-  }
-  // The same, each fill made whole as it is found, the way the sweeps make
-  // theirs.
-  int64_t FillRun(int64_t i, int64_t Probes, int64_t& p, int64_t End, bool& changed, bool& possible) {
-    for (; i < Probes && p <= End; ++i) {
-      const auto [x, y] = Place(p);
-      if (!fill_.Fillable(x, y)) {
-        p += 2;
-        continue;
-      }
-      const auto deviation = [&](int c, int64_t span) { return RoundDraw(draws_.MadeBits(p + 2 + c), span); };
-      if (fill_.Fill(mode_, x, y, possible, deviation) == FillResult::Changed) changed = true;
-      p += 5;
-    }
+    fill_.Unkeyed(n);
+    C.count = n;
+    p_ = p;
     return i;
   }
 
-  // Paints the claims of C in order. Stops at a claim that keeps the key
-  // colour, noting it in C, and returns false.
-  bool PaintChunk(Chunk& C, bool& changed, bool& possible) {
-    const Claim* claims = C.claims;
-    const int n = C.count;
-    for (int k = 0; k < n; ++k) {
-      // The claims come from the prober's thread, and the pixels they read
-      // from anywhere in the picture: both are fetched ahead.
-      if (k + 4 * Ahead < n) __builtin_prefetch(&claims[k + 4 * Ahead]);
-      if (k + Ahead < n) FetchPixels<2>(claims[k + Ahead]);
-      if (k + Near < n) FetchPixels<3>(claims[k + Near]);
-      const Claim& c = claims[k];
+  // Hands the chunk just claimed over to the painter, or paints it here
+  // once the painter is done; false when a claim kept the key colour.
+  bool HandOver(Chunk& C) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    ++handed_;
+    if (painter_.joinable() && !here_) {
+      ++written_;
+      toPainter_.notify_one();
+      toProber_.wait(lock, [&] { return kept_ >= 0 || written_ - painted_ < Chunks; });
+    } else {
+      toProber_.wait(lock, [&] { return kept_ >= 0 || painted_ == written_; });
+      if (kept_ < 0) {
+        lock.unlock();  // the painter, if any, waits for a chunk handed over
+        const int kept = PaintChunk(C, changed_, possible_);
+        lock.lock();
+        ++written_;
+        if (kept < 0) ++painted_;
+        kept_ = kept;
+      } else {
+        ++written_;  // undone with the chunks before it
+      }
+    }
+    if (kept_ < 0) limit_ = std::min(2 * limit_, ChunkClaims);
+    return kept_ < 0;
+  }
+
+  // Waits until every chunk handed over is painted (true) or the painter
+  // halts at a claim that kept the key colour (false).
+  bool Drain() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    toProber_.wait(lock, [&] { return kept_ >= 0 || painted_ == written_; });
+    return kept_ < 0;
+  }
+
+  // After a claim kept the key colour: undoes it and the claims after it,
+  // goes back to the draws after its probe and returns the probe after it.
+  // Each undo wastes the claims after it: where claims often keep the key
+  // colour, the chunks are painted here and shrink down to one fill at a
+  // time.
+  int64_t Undo() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const Claim kept = chunks_[painted_ % Chunks].claims[kept_];
+    for (int64_t q = written_ - 1; q >= painted_; --q) {
+      const Chunk& c = chunks_[q % Chunks];
+      const int from = q == painted_ ? kept_ : 0;
+      fill_.Rekey(std::span<const Claim>(c.claims + from, c.count - from));
+    }
+    written_ = painted_ = painted_ + 1;
+    kept_ = -1;
+    here_ = here_ || (++undos_ > 2 && undos_ * UndoShare > handed_);
+    if (here_) limit_ = std::max(limit_ / 2, 1);
+    p_ = kept.draw + 5;
+    return kept.probe + 1;
+  }
+
+  // Paints the claims of C in order up to the first that keeps the key
+  // colour, and returns that one, or -1; sets changed and possible as the
+  // fills painted do.
+  int PaintChunk(const Chunk& C, bool& changed, bool& possible) const {
+    for (int k = 0; k < C.count; ++k) {
+      if (k + Ahead < C.count) FetchPixels(C.claims[k + Ahead]);
+      const Claim& c = C.claims[k];
       int64_t avg[3] = {};
       fill_.ClaimedSources(c.x, c.y, c.source, avg);
-      const auto deviation = [&](int channel, int64_t span) {
-        return RoundDraw(draws_.MadeBits(c.draw + 2 + channel), span);
-      };
+      const auto deviation = [&](int channel, int64_t span) { return RoundDraw(c.bits[channel], span); };
       if (fill_.Paint(c.x, c.y, avg, possible, deviation) == FillResult::KeptKey) {
-        C.kept = k;
         changed = changed || k > 0;
-        return false;
+        return k;
       }
     }
-    changed = changed || n > 0;
-    return true;
+    changed = changed || C.count > 0;
+    return -1;
   }
 
-  // Fetches the pixels claim C will read, into the caches Locality says
-  // (3 the nearest, as __builtin_prefetch counts). Inline: as a call, the
-  // painting loop around it keeps its values in memory and takes twice as
-  // long.
-  template <int Locality>
+  // Fetches the pixels claim C will read into the caches. Inline: as a call,
+  // the painting loop around it keeps its values in memory.
   [[gnu::always_inline]] void FetchPixels(const Claim& C) const {
     const void* reads[6];
-    for (int r = fill_.PixelReads(C.x, C.y, C.source, reads) - 1; r >= 0; --r) __builtin_prefetch(reads[r], 0, Locality);
+    for (int r = fill_.PixelReads(C.x, C.y, C.source, reads) - 1; r >= 0; --r) __builtin_prefetch(reads[r]);
   }
 
-  // The painter's thread: paints the chunks as they are handed over, until
-  // the rounds are done. After a halt it waits for the prober to undo what
-  // followed, and goes on from the chunk after the halted one.
+  // The painter's thread: paints the chunks as they are handed over; after a
+  // claim kept the key colour, waits for the probes to undo what followed.
   void PaintBeside() {
-    for (int spins = 0; !draws_.Stopped();) {
-      if (halted_.load(std::memory_order_acquire)) {
-        SpinPause(spins);
-        continue;
-      }
-      // Read after the halt is seen lifted: Undo sets it before.
-      const int64_t r = painted_.load(std::memory_order_relaxed);
-      if (written_.load(std::memory_order_acquire) <= r) {
-        SpinPause(spins);
-        continue;
-      }
-      spins = 0;
-      if (PaintChunk(chunks_[r % Chunks], changed_, possible_))
-        painted_.store(r + 1, std::memory_order_release);
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      toPainter_.wait(lock, [&] { return stop_ || (kept_ < 0 && painted_ < written_); });
+      if (stop_) return;
+      const Chunk& c = chunks_[painted_ % Chunks];
+      bool changed = false, possible = false;
+      lock.unlock();
+      const int kept = PaintChunk(c, changed, possible);
+      lock.lock();
+      changed_ = changed_ || changed;
+      possible_ = possible_ || possible;
+      if (kept >= 0)
+        kept_ = kept;
       else
-        halted_.store(true, std::memory_order_release);
+        ++painted_;
+      // The probes wait for half a queue at a time.
+      if (kept >= 0 || written_ - painted_ <= Chunks / 2) toProber_.notify_one();
     }
+  }
+
+  // The memory of the draws, their places and the chunks, kept from call to
+  // call, so a fill does not ask the system for fresh pages every time.
+  struct Memory {
+    DrawsAhead draws{RandomSeed};
+    std::vector<uint32_t> places;
+    std::unique_ptr<Chunk[]> chunks{new Chunk[Chunks]};
+  };
+  static Memory& Kept() {
+    static Memory memory;
+    return memory;
   }
 
   Filler<Words>& fill_;
-  DrawWindow draws_;
-  const int mode_;
-  bool painter_ = false;       // whether a thread of its own paints
-  bool now_ = false;           // whether fills are made as found
-  int64_t undos_ = 0;
-  const std::unique_ptr<Chunk[]> chunks_{new Chunk[Chunks]};
-  Chunk* chunk_ = nullptr;  // the one being filled
-  // Chunks handed over and painted since the start; whether the painter
-  // halted at a claim that kept the key colour. Each on a cache line of its
-  // own: one thread writes, the other polls.
-  alignas(64) std::atomic<int64_t> written_{0};
-  alignas(64) std::atomic<int64_t> painted_{0};
-  alignas(64) std::atomic<bool> halted_{false};
-  // What the painting of the round found, as Round's changed and possible.
-  alignas(64) bool changed_ = false, possible_ = false;
+  const int mode_, W_, H_;
+  DrawsAhead& draws_;
+  std::vector<uint32_t>& places_;  // by draw of the block: MakePlaces
+  const std::unique_ptr<Chunk[]>& chunks_;
+  int64_t block_;           // draws computed at a time
+  int64_t p_ = 0;           // the next draw of the block
+  int limit_ = ChunkClaims;  // claims per chunk
+  int64_t handed_ = 0, undos_ = 0;
+  bool here_ = false;  // whether the chunks are painted by the probes' thread
+  std::thread painter_;
+  // Between the probes and the painter: chunks handed over and painted
+  // since the round began (chunk k at k % Chunks), the claim of the next one
+  // to paint that kept the key colour (or -1), and the round's changed and
+  // possible as the painting found them.
+  std::mutex mutex_;
+  std::condition_variable toPainter_, toProber_;
+  int64_t written_ = 0, painted_ = 0;
+  int kept_ = -1;
+  bool changed_ = false, possible_ = false, stop_ = false;
 };
 
 // The probing rounds repeat until fewer than a tenth of the pixels are key
@@ -865,20 +841,18 @@ void FillPicture(const TRNCCWork& work) {
   const int64_t enough = Round(static_cast<Real>(pixels) * 10 / 100);
 
   {
-    Prober<Words> probe(fill);
-    probe.Run([&] {
-      for (int idle = 0;;) {
-        bool changed = false, possible = false;
-        probe.Round(pixels, changed, possible);
-        if (fill.KeyCount() < enough) break;
-        if (changed) {
-          idle = 0;
-          continue;
-        }
-        if (!fill.AnyCanChange() || ++idle >= IdleRoundLimit) break;
+    Rounds<Words> rounds(fill);
+    for (int idle = 0;;) {
+      bool changed = false, possible = false;
+      rounds.Round(pixels, changed, possible);
+      if (fill.KeyCount() < enough) break;
+      if (changed) {
+        idle = 0;
+        continue;
       }
-    });
-  }  // the draws made ahead are undone here
+      if (!fill.AnyCanChange() || ++idle >= IdleRoundLimit) break;
+    }
+  }  // the draws taken are committed here
 
   const auto deviation = [](int, int64_t span) { return RandomRound(RandomSeed, span); };
   // A sweep visits the key pixels column by column, from the words of the key

@@ -1,12 +1,13 @@
 // The colour fill against a plain model of it: key pixels found by comparing
 // the planes, neighbours summed one by one, nearest pixels searched step by
 // step, draws rounded in 80 bits. The fill keeps a bit map of the key
-// pixels, the three channels in one word and sums of whole words, and makes
-// its draws ahead of the probes; on every picture below both must give the
-// same pictures and leave the generator and its shuffle table in the same
-// state: sizes across the 64-row words of the bit map, pictures of one row
-// or column, both modes, samples outside the channel ranges, and pictures
-// large enough for many rounds of draws made ahead.
+// pixels, the three channels in one word and sums of whole words, computes
+// its draws ahead and paints its claims beside the probes; on every picture
+// below both must give the same pictures and leave the generator and its
+// shuffle table in the same state, at 1, 2 and 3 threads: sizes across the
+// 64-row words of the bit map, pictures of one row or column, both modes,
+// samples outside the channel ranges, fills that keep the key colour, and
+// pictures large enough for many chunks of claims and blocks of draws.
 #include <gtest/gtest.h>
 
 #include <random>
