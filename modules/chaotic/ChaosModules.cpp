@@ -1,5 +1,8 @@
 #include "modules/chaotic/ChaosModules.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quillon {
 
 void RegisterChaosNames(int32_t Type, const char* Name, const char* Code, TForm* Form) {
@@ -72,5 +75,29 @@ ChaosWork2 ReadChaosWork2(int Instance) {
   // Width effects 1 and 2 first, then height effects 1 and 2.
   return ChaosWork2{r(1), r(4), r(2), r(5), r(11), r(12), r(13), r(14), p[7], p[8], p[10]};
 }
+
+double ChaosCarefulPhaseSteps(int32_t Variant, int64_t Iterations) {
+  const double step = std::fabs(ChaosScale(Variant));
+  if (step == 0) return 0;
+  // Step i's phase is 1 + i * step, up to the rounding of its additions:
+  // at most i half units in the last place of a phase below 2^29, a few
+  // units after 10^8 steps. The first step that may reach the careful range
+  // is counted with a margin of 64 on the phase.
+  const double first = std::ceil((trig::FastLimit - 64) / step);
+  return std::clamp(static_cast<double>(Iterations) - first, 0.0, static_cast<double>(Iterations));
+}
+
+namespace {
+double PassesAndSteps(int32_t Details, int Width, int Height) {
+  return static_cast<double>(Width) * Height + static_cast<double>(ChaosIterations(Details));
+}
+}  // namespace
+
+double Chaos1WorkCount(const ParamValues& p, int Width, int Height) {
+  return PassesAndSteps(p[7], Width, Height) +
+         ChaosCarefulStepCost * ChaosCarefulPhaseSteps(p[4], ChaosIterations(p[7]));
+}
+
+double Chaos2WorkCount(const ParamValues& p, int Width, int Height) { return PassesAndSteps(p[7], Width, Height); }
 
 }  // namespace quillon

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/Instances.h"
+#include "engine/WorkBound.h"
 #include "modules/chaotic/ChaosCloud.h"
 
 namespace quillon {
@@ -27,5 +28,29 @@ void SetChaos2Defaults(int Instance, int32_t WidthEffect1, int32_t HeightEffect1
                        int32_t HeightEffect2, int32_t Luminosity);
 void SetChaos2Ranges(int Instance);
 ChaosWork2 ReadChaosWork2(int Instance);
+
+// The count of work of a render (see engine/WorkBound.h), the same for every
+// member of a family: one unit a pixel for the passes over the picture
+// (clearing it and turning the counts to grey take together about as long
+// as one step), one unit an orbit step, and for a one-modifier member
+// ChaosCarefulStepCost units more for each step whose phase may have grown
+// into the sine's careful range. No other argument gets there: the orbit's
+// reals lie in [-1, 1] and an effect is at most 2^31 / 50. Far beyond the
+// ranges an effect sends more lanes out of the fast path (their quadrant
+// estimate misses more often), but that never makes a step more than about
+// 1.7 times as long: the count leaves it to the room WorkBoundFactor keeps.
+double Chaos1WorkCount(const ParamValues& Values, int Width, int Height);
+double Chaos2WorkCount(const ParamValues& Values, int Width, int Height);
+
+// A step whose two phase arguments take the careful path of the sine from
+// 2^29 on, each a call of the extended-precision library function, took 13
+// to 14 times as long as a step on the fast path (1024 x 1024, every step
+// careful against none); counted as 16.
+inline constexpr double ChaosCarefulStepCost = 15;
+
+// How many of the first Iterations steps may take the careful path for their
+// phase: the phase starts at 1 and grows by ChaosScale(Variant) a step, and
+// each phase argument adds an orbit real of magnitude at most 1 to it.
+double ChaosCarefulPhaseSteps(int32_t Variant, int64_t Iterations);
 
 }  // namespace quillon

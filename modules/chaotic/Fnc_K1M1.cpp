@@ -21,7 +21,14 @@ struct K1M1Map {
 };
 }  // namespace
 
-void K1M1_RegisterProcs() { StoreTypeProcs(K1M1_Type, K1M1_SetDefaults, K1M1_SetRanges, K1M1_Execute); }
+// Its work: the most steps, the phase growing by its largest step (still
+// short of the sine's careful range after the last).
+const TWorkBound K1M1_WorkBound{Chaos1WorkCount, {{4, 200}, {7, 10000}}};
+
+void K1M1_RegisterProcs() {
+  StoreTypeProcs(K1M1_Type, K1M1_SetDefaults, K1M1_SetRanges, K1M1_Execute);
+  StoreTypeWorkBound(K1M1_Type, &K1M1_WorkBound);
+}
 
 void K1M1_RegisterNames() { RegisterChaosNames(K1M1_Type, "Chaotic Fx 1 A", "K1M1", P_K1M1); }
 

@@ -21,7 +21,14 @@ struct K1M2Map {
 };
 }  // namespace
 
-void K1M2_RegisterProcs() { StoreTypeProcs(K1M2_Type, K1M2_SetDefaults, K1M2_SetRanges, K1M2_Execute); }
+// Its work: the most steps, the phase growing by its largest step (still
+// short of the sine's careful range after the last).
+const TWorkBound K1M2_WorkBound{Chaos1WorkCount, {{4, 200}, {7, 10000}}};
+
+void K1M2_RegisterProcs() {
+  StoreTypeProcs(K1M2_Type, K1M2_SetDefaults, K1M2_SetRanges, K1M2_Execute);
+  StoreTypeWorkBound(K1M2_Type, &K1M2_WorkBound);
+}
 
 void K1M2_RegisterNames() { RegisterChaosNames(K1M2_Type, "Chaotic Fx 1 B", "K1M2", P_K1M2); }
 

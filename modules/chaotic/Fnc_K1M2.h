@@ -10,6 +10,10 @@ namespace quillon {
 inline constexpr int32_t K1M2_Type = 93;
 extern ChaosWork1 K1M2Work;
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound K1M2_WorkBound;
+
 void K1M2_RegisterProcs();
 void K1M2_RegisterNames();
 void K1M2_SetDefaults(int Instance);

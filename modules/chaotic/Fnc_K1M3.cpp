@@ -21,7 +21,14 @@ struct K1M3Map {
 };
 }  // namespace
 
-void K1M3_RegisterProcs() { StoreTypeProcs(K1M3_Type, K1M3_SetDefaults, K1M3_SetRanges, K1M3_Execute); }
+// Its work: the most steps, the phase growing by its largest step (still
+// short of the sine's careful range after the last).
+const TWorkBound K1M3_WorkBound{Chaos1WorkCount, {{4, 200}, {7, 10000}}};
+
+void K1M3_RegisterProcs() {
+  StoreTypeProcs(K1M3_Type, K1M3_SetDefaults, K1M3_SetRanges, K1M3_Execute);
+  StoreTypeWorkBound(K1M3_Type, &K1M3_WorkBound);
+}
 
 void K1M3_RegisterNames() { RegisterChaosNames(K1M3_Type, "Chaotic Fx 1 C", "K1M3", P_K1M3); }
 

@@ -10,6 +10,10 @@ namespace quillon {
 inline constexpr int32_t K1M3_Type = 94;
 extern ChaosWork1 K1M3Work;
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound K1M3_WorkBound;
+
 void K1M3_RegisterProcs();
 void K1M3_RegisterNames();
 void K1M3_SetDefaults(int Instance);

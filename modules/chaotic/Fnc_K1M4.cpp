@@ -21,7 +21,14 @@ struct K1M4Map {
 };
 }  // namespace
 
-void K1M4_RegisterProcs() { StoreTypeProcs(K1M4_Type, K1M4_SetDefaults, K1M4_SetRanges, K1M4_Execute); }
+// Its work: the most steps, the phase growing by its largest step (still
+// short of the sine's careful range after the last).
+const TWorkBound K1M4_WorkBound{Chaos1WorkCount, {{4, 200}, {7, 10000}}};
+
+void K1M4_RegisterProcs() {
+  StoreTypeProcs(K1M4_Type, K1M4_SetDefaults, K1M4_SetRanges, K1M4_Execute);
+  StoreTypeWorkBound(K1M4_Type, &K1M4_WorkBound);
+}
 
 void K1M4_RegisterNames() { RegisterChaosNames(K1M4_Type, "Chaotic Fx 1 D", "K1M4", P_K1M4); }
 

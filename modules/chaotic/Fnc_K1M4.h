@@ -10,6 +10,10 @@ namespace quillon {
 inline constexpr int32_t K1M4_Type = 95;
 extern ChaosWork1 K1M4Work;
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound K1M4_WorkBound;
+
 void K1M4_RegisterProcs();
 void K1M4_RegisterNames();
 void K1M4_SetDefaults(int Instance);

@@ -21,7 +21,13 @@ struct K2M1Map {
 };
 }  // namespace
 
-void K2M1_RegisterProcs() { StoreTypeProcs(K2M1_Type, K2M1_SetDefaults, K2M1_SetRanges, K2M1_Execute); }
+// Its work: the most steps.
+const TWorkBound K2M1_WorkBound{Chaos2WorkCount, {{7, 10000}}};
+
+void K2M1_RegisterProcs() {
+  StoreTypeProcs(K2M1_Type, K2M1_SetDefaults, K2M1_SetRanges, K2M1_Execute);
+  StoreTypeWorkBound(K2M1_Type, &K2M1_WorkBound);
+}
 
 void K2M1_RegisterNames() { RegisterChaosNames(K2M1_Type, "Chaotic Fx 2 A", "K2M1", P_K2M1); }
 

@@ -21,7 +21,13 @@ struct K2M2Map {
 };
 }  // namespace
 
-void K2M2_RegisterProcs() { StoreTypeProcs(K2M2_Type, K2M2_SetDefaults, K2M2_SetRanges, K2M2_Execute); }
+// Its work: the most steps.
+const TWorkBound K2M2_WorkBound{Chaos2WorkCount, {{7, 10000}}};
+
+void K2M2_RegisterProcs() {
+  StoreTypeProcs(K2M2_Type, K2M2_SetDefaults, K2M2_SetRanges, K2M2_Execute);
+  StoreTypeWorkBound(K2M2_Type, &K2M2_WorkBound);
+}
 
 void K2M2_RegisterNames() { RegisterChaosNames(K2M2_Type, "Chaotic Fx 2 B", "K2M2", P_K2M2); }
 

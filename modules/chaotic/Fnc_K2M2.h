@@ -10,6 +10,10 @@ namespace quillon {
 inline constexpr int32_t K2M2_Type = 68;
 extern ChaosWork2 K2M2Work;
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound K2M2_WorkBound;
+
 void K2M2_RegisterProcs();
 void K2M2_RegisterNames();
 void K2M2_SetDefaults(int Instance);

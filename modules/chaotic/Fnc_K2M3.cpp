@@ -21,7 +21,13 @@ struct K2M3Map {
 };
 }  // namespace
 
-void K2M3_RegisterProcs() { StoreTypeProcs(K2M3_Type, K2M3_SetDefaults, K2M3_SetRanges, K2M3_Execute); }
+// Its work: the most steps.
+const TWorkBound K2M3_WorkBound{Chaos2WorkCount, {{7, 10000}}};
+
+void K2M3_RegisterProcs() {
+  StoreTypeProcs(K2M3_Type, K2M3_SetDefaults, K2M3_SetRanges, K2M3_Execute);
+  StoreTypeWorkBound(K2M3_Type, &K2M3_WorkBound);
+}
 
 void K2M3_RegisterNames() { RegisterChaosNames(K2M3_Type, "Chaotic Fx 2 C", "K2M3", P_K2M3); }
 

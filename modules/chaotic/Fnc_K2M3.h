@@ -10,6 +10,10 @@ namespace quillon {
 inline constexpr int32_t K2M3_Type = 69;
 extern ChaosWork2 K2M3Work;
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound K2M3_WorkBound;
+
 void K2M3_RegisterProcs();
 void K2M3_RegisterNames();
 void K2M3_SetDefaults(int Instance);

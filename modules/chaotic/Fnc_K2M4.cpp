@@ -21,7 +21,13 @@ struct K2M4Map {
 };
 }  // namespace
 
-void K2M4_RegisterProcs() { StoreTypeProcs(K2M4_Type, K2M4_SetDefaults, K2M4_SetRanges, K2M4_Execute); }
+// Its work: the most steps.
+const TWorkBound K2M4_WorkBound{Chaos2WorkCount, {{7, 10000}}};
+
+void K2M4_RegisterProcs() {
+  StoreTypeProcs(K2M4_Type, K2M4_SetDefaults, K2M4_SetRanges, K2M4_Execute);
+  StoreTypeWorkBound(K2M4_Type, &K2M4_WorkBound);
+}
 
 void K2M4_RegisterNames() { RegisterChaosNames(K2M4_Type, "Chaotic Fx 2 D", "K2M4", P_K2M4); }
 

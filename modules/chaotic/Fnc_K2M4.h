@@ -10,6 +10,10 @@ namespace quillon {
 inline constexpr int32_t K2M4_Type = 70;
 extern ChaosWork2 K2M4Work;
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound K2M4_WorkBound;
+
 void K2M4_RegisterProcs();
 void K2M4_RegisterNames();
 void K2M4_SetDefaults(int Instance);

@@ -22,7 +22,13 @@ struct K2M5Map {
 };
 }  // namespace
 
-void K2M5_RegisterProcs() { StoreTypeProcs(K2M5_Type, K2M5_SetDefaults, K2M5_SetRanges, K2M5_Execute); }
+// Its work: the most steps.
+const TWorkBound K2M5_WorkBound{Chaos2WorkCount, {{7, 10000}}};
+
+void K2M5_RegisterProcs() {
+  StoreTypeProcs(K2M5_Type, K2M5_SetDefaults, K2M5_SetRanges, K2M5_Execute);
+  StoreTypeWorkBound(K2M5_Type, &K2M5_WorkBound);
+}
 
 void K2M5_RegisterNames() { RegisterChaosNames(K2M5_Type, "Chaotic Fx 2 E", "K2M5", P_K2M5); }
 

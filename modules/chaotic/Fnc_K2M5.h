@@ -10,6 +10,10 @@ namespace quillon {
 inline constexpr int32_t K2M5_Type = 71;
 extern ChaosWork2 K2M5Work;
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound K2M5_WorkBound;
+
 void K2M5_RegisterProcs();
 void K2M5_RegisterNames();
 void K2M5_SetDefaults(int Instance);

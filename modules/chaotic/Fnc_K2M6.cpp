@@ -22,7 +22,13 @@ struct K2M6Map {
 };
 }  // namespace
 
-void K2M6_RegisterProcs() { StoreTypeProcs(K2M6_Type, K2M6_SetDefaults, K2M6_SetRanges, K2M6_Execute); }
+// Its work: the most steps.
+const TWorkBound K2M6_WorkBound{Chaos2WorkCount, {{7, 10000}}};
+
+void K2M6_RegisterProcs() {
+  StoreTypeProcs(K2M6_Type, K2M6_SetDefaults, K2M6_SetRanges, K2M6_Execute);
+  StoreTypeWorkBound(K2M6_Type, &K2M6_WorkBound);
+}
 
 void K2M6_RegisterNames() { RegisterChaosNames(K2M6_Type, "Chaotic Fx 2 F", "K2M6", P_K2M6); }
 
