@@ -78,12 +78,13 @@ void SH01_Compute() {
 }
 
 double SH01_WorkCount(const TSH01Work& w, int W, int H) {
-  // A rectangle's draws take as long as about 20 pixel writes and each of
-  // its columns about 10; a pixel of a column as long as the picture's
-  // height takes 2.25 times as long as one of a short column (the planes no
-  // longer stay in the cache).
+  // A rectangle's draws take as long as about 40 pixel writes; each of its
+  // columns 8, and up to 30 more on a picture 1024 wide (the columns lie on
+  // pages of their own); a pixel of a column as long as the picture's height
+  // 2.8 times as long as one of a short column (most of its rows are wrapped
+  // one by one).
   const double columns = MeanHeld(w.WidthMin, w.WidthMax, W), rows = MeanHeld(w.HeightMin, w.HeightMax, H);
-  const double rectangle = 20 + columns * (10 + rows * (1 + 1.25 * rows / H));
+  const double rectangle = 40 + columns * (8 + 30.0 * W / 1024 + rows * (1 + 1.8 * rows / H));
   return static_cast<double>(W) * H + std::max(0.0, static_cast<double>(w.Count)) * rectangle;
 }
 
