@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <limits>
 
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
@@ -10,6 +11,7 @@
 #include "engine/Numeric.h"
 #include "engine/Pixels.h"
 #include "engine/Random.h"
+#include "engine/WorkBound.h"
 #include "modules/filters/FilterSupport.h"
 #include "modules/textures/Prm_T017.h"
 #include "shell/ColorWalk.h"
@@ -24,6 +26,7 @@ TT017Work T017Work;
 
 void T017_RegisterProcs() {
   StoreTypeProcs(T017_Type, T017_SetDefaults, T017_SetRanges, T017_Execute);
+  StoreTypeWorkBound(T017_Type, &T017_WorkBound);
 }
 
 void T017_RegisterNames() {
@@ -404,6 +407,23 @@ void GrowRegion(int X, int Y, int64_t Target, int64_t Radius) {
 }
 
 }  // namespace
+
+// The work of a render, in pixels of a blur window read: each pixel painted,
+// about 44 with its bookkeeping, and blurred over its window, (2R + 1)^2 up
+// to radius 14 (the painted sums beyond cost less than two windows of radius
+// 14: taken as that, the most of any radius); and each region, of one pixel
+// more than its drawn size (ten times the size bounds) on average and one at
+// least, found by its probes, about 85, and its first window read from
+// memory afresh, 24 a column of it.
+double T017_WorkCount(const ParamValues& p, int Width, int Height) {
+  const double pixels = static_cast<double>(Width) * Height;
+  const int64_t radius = p[13];
+  const double side = radius <= 0 ? 0 : 2.0 * std::min<int64_t>(radius, DirectBlurRadius) + 1;
+  const double window = radius <= DirectBlurRadius ? side * side : 2 * side * side;
+  const double regionSize = 1 + MeanHeld(10.0 * p[11], 10.0 * p[12], std::numeric_limits<double>::infinity());
+  return pixels * (44 + window) + pixels / regionSize * (85 + 24 * side);
+}
+const TWorkBound T017_WorkBound{T017_WorkCount, {{11, 50}, {12, 50}, {13, 2}}};
 
 void T017_Compute() {
   const TT017Work& w = T017Work;

@@ -36,4 +36,8 @@ void T017_Execute();
 // ColorWalker, NeighbourList and RandomSeed.
 void T017_Compute();
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound T017_WorkBound;
+
 }  // namespace quillon

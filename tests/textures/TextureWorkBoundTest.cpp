@@ -51,6 +51,14 @@ TEST_F(TextureWorkBound, LongRendersAreRefusedAndShortOnesComputed) {
       {"Bark, a variant of 100000", 50, 512, 512, {{6, 100000}}, 6},
       {"Bark, a variant of 100", 50, 1024, 1024, {{6, 100}}, 0},
       {"Bark, no second twigs", 50, 128, 128, {{6, -Max32}}, 0},
+      {"Lozenge Distortion, a blur of radius 100000", 56, 1024, 1024, {{13, 100000}}, 13},
+      {"Lozenge Distortion, a blur of radius 10", 56, 1024, 1024, {{13, 10}}, 0},
+      {"Lozenge Distortion, a blur of radius 11", 56, 128, 128, {{13, 11}}, 13},
+      // Regions of one pixel each start afresh: a blur of radius 2 is
+      // computed, one of radius 10 only with regions of the smallest size in
+      // range, so the size is named.
+      {"Lozenge Distortion, one-pixel regions", 56, 512, 512, {{11, -Max32 - 1}, {12, 0}, {13, 2}}, 0},
+      {"Lozenge Distortion, one-pixel regions blurred", 56, 512, 512, {{11, 0}, {12, 0}, {13, 10}}, 11},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.What);
