@@ -20,21 +20,16 @@ inline constexpr Real TwoPi = 6.283185307L;
 // does it (nothing in the system changes the mode). Values beyond the 64-bit
 // range saturate and NaN gives 0, so no parameter value can make a conversion
 // undefined; a value from 2^63 - 0.5 up rounds to 2^63, which no longer fits.
-// The conversion is one x87 store in the current mode (llrint elsewhere): a
-// cast would switch the FPU to truncation and back for every value, and
-// nearbyint saves and restores the whole floating-point environment, both
-// many times slower in the per-pixel blend.
+// The conversion is llrint, which the build (maths functions set no errno)
+// lets the compiler make one x87 store in the current mode: a cast would
+// switch the FPU to truncation and back for every value, and nearbyint
+// saves and restores the whole floating-point environment, both many times
+// slower in the per-pixel blend.
 inline int64_t Round(Real v) {
   if (!(v == v)) return 0;
   if (v >= 0x1p63L - 0.5L) return std::numeric_limits<int64_t>::max();
   if (v <= -0x1p63L) return std::numeric_limits<int64_t>::min();
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-  int64_t r;
-  __asm__("fistpll %0" : "=m"(r) : "t"(v) : "st");
-  return r;
-#else
-  return static_cast<int64_t>(std::llrint(v));
-#endif
+  return std::llrint(v);
 }
 
 // Round's rule for a double below 2^51 in magnitude, in plain double
