@@ -23,7 +23,7 @@
 // x, and the result is the same.
 #pragma once
 
-#include <emmintrin.h>
+#include <immintrin.h>
 
 #include <bit>
 #include <cstdint>
@@ -125,15 +125,33 @@ template <double Limit, class V>
 [[gnu::always_inline]] inline Bits<V> NotBelow(V v) {
   return Constant<Bits<V>, std::bit_cast<uint64_t>(Limit) - 1> - As<Bits<V>>(Abs(v));
 }
-// The sign bits of the lanes, lane i as bit i. Four lanes are only ever
-// evaluated in AVX2 code, where one instruction gathers them (the compiler
-// has no generic form of it, and splitting the vector costs a cross-lane
-// move on the step's longest path).
+// Four lanes are only ever evaluated in AVX2 code, with AVX operations
+// that the compiler has no generic form for. They are the builtins behind
+// the <immintrin.h> functions named beside them: those functions are
+// compiled for AVX only, and the compiler refuses to inline one into the
+// kernel's helpers below, which are compiled for any processor and become
+// AVX2 code only once inlined into an AVX2 loop. A builtin is translated
+// where it ends up, in that loop.
+//
+// The sign bits of the lanes, lane i as bit i (four lanes: one instruction
+// gathers them, where splitting the vector would cost a cross-lane move on
+// the step's longest path).
 [[gnu::always_inline]] inline int SignBits(U2 v) { return _mm_movemask_pd(As<__m128d>(v)); }
 [[gnu::always_inline]] inline int SignBits(U4 v) {
-  int bits;
-  asm("vmovmskpd %1, %0" : "=r"(bits) : "x"(v));
-  return bits;
+  return __builtin_ia32_movmskpd256(As<V4>(v));  // _mm256_movemask_pd
+}
+// Lane i of Set where the sign bit of lane i of Mask is set, of Clear
+// elsewhere.
+[[gnu::always_inline]] inline V4 BlendOnSign(V4 Clear, V4 Set, U4 Mask) {
+  return __builtin_ia32_blendvpd256(Clear, Set, As<V4>(Mask));  // _mm256_blendv_pd
+}
+// The bits of v and Mask exclusive-ored, as an operation on reals.
+[[gnu::always_inline]] inline V4 FlipBits(V4 v, U4 Mask) {
+  return __builtin_ia32_xorpd256(v, As<V4>(Mask));  // _mm256_xor_pd
+}
+// Each lane rounded to the nearest integer, ties to even.
+[[gnu::always_inline]] inline V4 RoundLanes(V4 v) {
+  return __builtin_ia32_roundpd256(v, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);  // _mm256_round_pd
 }
 // Whether the sign bit of a lane is set.
 template <class U>
@@ -192,11 +210,7 @@ class LaneTerms {
   // halved with Halved).
   [[gnu::always_inline]] V Coefficient(int j) const {
     if constexpr (Four) {
-      V v;
-      asm("vmovapd %1, %0\n\tvblendvpd %3, %2, %0, %0"
-          : "=&x"(v)
-          : "m"(Table.Row[Table.AllSines][j]), "m"(Table.Row[Table.AllCosines][j]), "x"(cos_));
-      return v;
+      return BlendOnSign(Table.Row[Table.AllSines][j], Table.Row[Table.AllCosines][j], cos_);
     } else {
       return row_[j];
     }
@@ -204,9 +218,7 @@ class LaneTerms {
   // ifCos in a cosine lane, ifSin in a sine lane.
   [[gnu::always_inline]] V Choose(V ifCos, V ifSin) const {
     if constexpr (Four) {
-      V v;
-      asm("vblendvpd %3, %2, %1, %0" : "=x"(v) : "x"(ifSin), "x"(ifCos), "x"(cos_));
-      return v;
+      return BlendOnSign(ifSin, ifCos, cos_);
     } else {
       const U odd = As<U>(row_[7]);
       return As<V>((As<U>(ifCos) & odd) | (As<U>(ifSin) & ~odd));
@@ -215,9 +227,7 @@ class LaneTerms {
   // v, negated in the lanes whose bit 1 of n is set.
   [[gnu::always_inline]] V Turn(V v) const {
     if constexpr (Four) {
-      V w;
-      asm("vxorpd %2, %1, %0" : "=x"(w) : "x"(v), "x"(sign_));
-      return w;
+      return FlipBits(v, sign_);
     } else {
       return As<V>(As<U>(v) ^ sign_);
     }
@@ -300,7 +310,7 @@ template <bool Hinted, bool Halve, class V>
     // The nearest integer, ties to even, as q - RoundingShift gives it
     // (|Hint| < 2^51; a larger one is careful), one operation sooner on the
     // step's longest path.
-    asm("vroundpd $8, %1, %0" : "=x"(k) : "x"(Hint));
+    k = RoundLanes(Hint);
   else
     k = q - RoundingShift;
   // r = x - k P1 - k P2 - k P3: k P1 and k P2 are exact, and so is x - k P1.

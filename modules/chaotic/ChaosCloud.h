@@ -208,13 +208,10 @@ template <class Trig, unsigned First, unsigned Second>
 // The two halves of a four-lane vector in AVX2 code. The upper half is
 // taken with the instruction made for it: the compiler's own choice, a
 // general permutation, takes up to twice as long on some processors, on
-// the step's longest path.
+// the step's longest path. (The builtin behind _mm256_extractf128_pd, which
+// is compiled for AVX only and could not be inlined here: see FixedTrig.h.)
 [[gnu::always_inline]] inline Double2 Low(Double4 v) { return __builtin_shufflevector(v, v, 0, 1); }
-[[gnu::always_inline]] inline Double2 High(Double4 v) {
-  Double2 high;
-  asm("vextractf128 $1, %1, %0" : "=x"(high) : "x"(v));
-  return high;
-}
+[[gnu::always_inline]] inline Double2 High(Double4 v) { return __builtin_ia32_vextractf128_pd256(v, 1); }
 
 // Wide: both pairs in one four-lane evaluation, for AVX2 code; otherwise a
 // two-lane evaluation each (a four-lane vector in SSE2 code would be put
