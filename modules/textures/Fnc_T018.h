@@ -28,6 +28,10 @@ void T018_SetRanges(int Instance);
 void T018_Execute();
 void T018_Compute();
 
+// The count of work of a render and its bound (see engine/WorkBound.h).
+struct TWorkBound;
+extern const TWorkBound T018_WorkBound;
+
 // The number of grains on a picture of Area pixels for grain radii Low..High:
 // Round(Area / (m * m)) with m = Round((Low + High) / 2). A mean size of 0
 // counts as 1, so the count never exceeds what the picture holds, one grain

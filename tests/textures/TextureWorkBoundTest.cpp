@@ -59,6 +59,14 @@ TEST_F(TextureWorkBound, LongRendersAreRefusedAndShortOnesComputed) {
       // range, so the size is named.
       {"Lozenge Distortion, one-pixel regions", 56, 512, 512, {{11, -Max32 - 1}, {12, 0}, {13, 2}}, 0},
       {"Lozenge Distortion, one-pixel regions blurred", 56, 512, 512, {{11, 0}, {12, 0}, {13, 10}}, 11},
+      // A mean grain size of 0 gives a grain for every pixel; a negative size
+      // farther out gives fewer again but is refused with it.
+      {"Corn, a mean grain size of 0", 57, 512, 512, {{1, -100}, {2, 10}}, 1},
+      {"Corn, a negative size beyond", 57, 1024, 1024, {{1, -Max32 - 1}}, 1},
+      {"Corn, a negative size without variation", 57, 1024, 1024, {{1, -100}, {2, 0}}, 0},
+      {"Corn, grains larger than the picture", 57, 1024, 1024, {{1, Max32}}, 0},
+      {"Corn, a negative variation of 100000", 57, 512, 512, {{2, -100000}}, 2},
+      {"Corn, a variation of 100000", 57, 1024, 1024, {{2, 100000}}, 0},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.What);
