@@ -367,19 +367,48 @@ TEST(QuillonCommand, TooMuchWorkIsRefusedBeforeComputing) {
   EXPECT_EQ(ReadText(dir + "old.bmp"), "previous");
 }
 
+// Runs Script with /bin/sh in the folder Dir, $Q naming the built program;
+// returns its exit status, or -1 when it did not exit.
+int RunScript(const std::string& Dir, const std::string& Script) {
+  const std::string file = ::testing::TempDir() + "quillon-test-script.sh";
+  WriteText(file, "cd '" + Dir + "' || exit 99\nQ='" + std::string(QUILLON_BINARY_DIR) + "/quillon'\n" + Script + "\n");
+  const int status = std::system(("sh '" + file + "'").c_str());
+  std::remove(file.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 // The real program: a write beyond the file-size limit fails with status 1,
 // and the previous output is kept with no temporary file beside it.
 TEST(QuillonCommand, AFailedWriteKeepsThePreviousFile) {
-  const std::string binaryDir = QUILLON_BINARY_DIR;
   const std::string dir = FreshDir("limit");
   WriteText(dir + "big.bmp", "previous picture");
-  const std::string command = "ulimit -f 16; exec '" + binaryDir + "/quillon' render --size 256x256 -o '" +
-                              dir + "big.bmp' 29 2>/dev/null";
-  const int status = std::system(("sh -c \"" + command + "\"").c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), ExitFailed);
+  EXPECT_EQ(RunScript(dir, "ulimit -f 16; exec \"$Q\" render --size 256x256 -o big.bmp 29 2>/dev/null"), ExitFailed);
   EXPECT_EQ(ReadText(dir + "big.bmp"), "previous picture");
   EXPECT_EQ(Listing(dir), std::vector<std::string>{"big.bmp"});
+
+  // Standard output redirected to a file meets the same limit.
+  EXPECT_EQ(RunScript(dir, "ulimit -f 100; exec \"$Q\" render --size 1024x1024 -o - 29 >out.bmp 2>err.txt"),
+            ExitFailed);
+  EXPECT_NE(ReadText(dir + "err.txt").find("quillon: cannot write to standard output: File too large"),
+            std::string::npos)
+      << ReadText(dir + "err.txt");
+}
+
+// A name of up to 255 bytes is written: the temporary file beside it has a
+// short name of its own.
+TEST(QuillonCommand, WritesOutputsWithTheLongestNames) {
+  const std::string dir = FreshDir("long-names");
+  const std::string bmp248 = std::string(244, 'b') + ".bmp", bmp255 = std::string(251, 'b') + ".bmp";
+  const std::string mpr255 = std::string(251, 'p') + ".mpr";
+  for (const std::string& name : {bmp248, bmp255}) {
+    Outcome o = RunCommand({"render", "--size", "128x128", "-o", dir + name, "29"});
+    EXPECT_EQ(o.Status, ExitOk) << o.Err;
+    EXPECT_EQ(ReadAll(dir + name).size(), 54u + 128u * 3 * 128);
+  }
+  Outcome o = RunCommand({"preset", "save", "29", "p10=5", "-o", dir + mpr255});
+  EXPECT_EQ(o.Status, ExitOk) << o.Err;
+  EXPECT_EQ(ReadAll(dir + mpr255).size(), 140u);
+  EXPECT_EQ(Listing(dir), (std::vector<std::string>{bmp248, bmp255, mpr255}));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cctype>
 #include <ostream>
 
@@ -63,9 +65,11 @@ void WriteOutput(const OutputTarget& Target, const std::vector<unsigned char>& B
     WriteFileAtomically(Target.Path, Bytes);
     return;
   }
+  errno = 0;
   Stdout.write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
   Stdout.flush();
-  if (!Stdout) throw QuillonError("Cannot write to standard output");
+  if (!Stdout)
+    throw QuillonError(std::string("cannot write to standard output") + (errno ? ": " + std::string(std::strerror(errno)) : ""));
 }
 
 void CheckInputFile(const std::string& Path, long long MaxSize, const std::string& What) {
