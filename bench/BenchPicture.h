@@ -23,7 +23,7 @@ inline void FillBenchPicture() {
   SyncCurrentColorSpace(SpaceRGB);
   SyncColorSpace(SpaceRGB);
   for (int x = 1; x <= ImageWidth; ++x)
-    for (int y = 1; y <= ImageHeight; ++y) BlendMask.at(x, y) = static_cast<Sample>((x * 7 + y * 3) % 101);
+    for (int y = 1; y <= ImageHeight; ++y) ImageStore().BlendMask.at(x, y) = static_cast<Sample>((x * 7 + y * 3) % 101);
 }
 
 }  // namespace quillon::bench

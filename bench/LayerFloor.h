@@ -21,7 +21,7 @@ inline double LayerCopySeconds() {
     for (int s : {SpaceRGB, SpaceHSL})
       for (int c = 1; c <= 3; ++c)
         for (int x = 1; x <= ImageWidth; ++x)
-          std::memcpy(BackupLayer.plane(s, c).column(x), Layer(ResultLayer).plane(s, c).column(x), column);
+          std::memcpy(ImageStore().BackupLayer.plane(s, c).column(x), Layer(ResultLayer).plane(s, c).column(x), column);
   benchmark::ClobberMemory();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / Rounds;
 }

@@ -46,12 +46,12 @@ void MakeInput(Input input) {
   }
   SyncColorSpace(SpaceRGB);
   CopyPicture(Layer(ResultLayer), Layer(CurrentLayer));
-  CopyPicture(Layer(ResultLayer), Buffers[0]);
+  CopyPicture(Layer(ResultLayer), ImageStore().Buffers[0]);
 }
 
 void Run(benchmark::State& state, Input input, const std::function<void()>& filter) {
   MakeInput(input);
-  LayerData& saved = BackupLayer;
+  LayerData& saved = ImageStore().BackupLayer;
   CopyPicture(Layer(ResultLayer), saved);
   SetThreadCount(static_cast<int>(state.range(0)));
   for (auto _ : state) {

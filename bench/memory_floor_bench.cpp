@@ -40,7 +40,7 @@ double Seconds(const std::function<void()>& f) {
 }
 
 // Planes copied by the floor: buffers 1 and 2 serve as source and target.
-Plane& FloorPlane(int buffer, int k) { return Buffers[buffer].planes[k / 3][k % 3]; }
+Plane& FloorPlane(int buffer, int k) { return ImageStore().Buffers[buffer].planes[k / 3][k % 3]; }
 
 // The best of a few plain copies of Planes whole planes, column by column
 // over the threads the passes use.

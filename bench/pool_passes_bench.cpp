@@ -63,7 +63,7 @@ void Measure(benchmark::State& state, const std::function<void()>& pass) {
   double floor = 1e9;
   for (int r = 0; r < 7; ++r) {
     const auto start = Clock::now();
-    CopyPicture(BackupLayer, Buffers[0]);
+    CopyPicture(ImageStore().BackupLayer, ImageStore().Buffers[0]);
     floor = std::min(floor, std::chrono::duration<double>(Clock::now() - start).count());
   }
   state.counters["best_ms"] = best * 1e3;

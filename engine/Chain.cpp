@@ -106,7 +106,7 @@ void BlendCurrentIntoResult() {
       const Sample* cc[3] = {cur.plane(space, 1).column(x), cur.plane(space, 2).column(x),
                              cur.plane(space, 3).column(x)};
       Sample* rc[3] = {res.plane(space, 1).column(x), res.plane(space, 2).column(x), res.plane(space, 3).column(x)};
-      const Sample* mask = BlendMask.column(x);
+      const Sample* mask = ImageStore().BlendMask.column(x);
       for (int y = 0; y < h; ++y) {
         long double rw = bp.ResultWeight, cw = bp.CurrentWeight;
         if (maskWeights) {

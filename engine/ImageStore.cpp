@@ -1,10 +1,11 @@
 #include "engine/ImageStore.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cerrno>
 #include <cstdint>
-#include <iterator>
 #include <mutex>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -20,32 +21,53 @@ namespace quillon {
 int32_t ImageWidth = 256;
 int32_t ImageHeight = 256;
 
-// Every plane starts on a page and fills whole pages, so the clear below can
-// hand its pages back instead of writing them. The pages are the system's
-// huge ones where it has them (see AdviseHugePages): each plane starts on one
-// and fills whole ones, so no page holds parts of two planes.
+// Every plane starts on a huge page of the system's (see AdviseHugePages) and
+// fills whole ones, so no page holds parts of two planes, and the clear below
+// can hand pages back instead of writing them.
 constexpr size_t StorePage = 4096;
 constexpr size_t HugePage = size_t{2} << 20;
 static_assert(sizeof(Plane) % HugePage == 0 && sizeof(FloatPlane) % HugePage == 0);
+static_assert(sizeof(StorePlanes) % HugePage == 0);
 
-alignas(HugePage) LayerData Layers[2];
-alignas(HugePage) LayerData BackupLayer;
-alignas(HugePage) LayerData Buffers[3];
-alignas(HugePage) FloatPlane FloatMatrix;
-alignas(HugePage) FloatPlane FloatPlanes[3];
-alignas(HugePage) Plane BlendMask;
+std::atomic<StorePlanes*> MappedStore{nullptr};
 int32_t LineBuffer[MaxImageSide];
 
 namespace {
-// The store's objects of whole pages, each with its size.
-struct StoreObject {
-  void* At;
-  size_t Bytes;
-};
-const StoreObject StoreObjects[] = {
-    {Layers, sizeof(Layers)},           {&BackupLayer, sizeof(BackupLayer)}, {Buffers, sizeof(Buffers)},
-    {&FloatMatrix, sizeof(FloatMatrix)}, {FloatPlanes, sizeof(FloatPlanes)}, {&BlendMask, sizeof(BlendMask)},
-};
+std::mutex MapMutex;
+
+// Asks the system to back the store with huge pages where it can: a run
+// then takes one page fault per 2 MB it first writes instead of one per
+// 4 KB, which is a good share of a large picture's time. Only advice: the
+// contents and every picture are the same either way.
+void AdviseHugePages(void* p, size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  madvise(p, bytes, MADV_HUGEPAGE);
+#else
+  (void)p, (void)bytes;
+#endif
+}
+
+// Zero-filled memory of Bytes starting at a multiple of Alignment (a power
+// of two, a page at least); null when the system refuses it. On Linux the
+// pages are the system's own zero-filled ones, mapped when first touched, so
+// a small picture costs only the pages it writes.
+void* MapZeroed(size_t bytes, size_t alignment) {
+  const size_t whole = (bytes + alignment - 1) / alignment * alignment;
+#if defined(__linux__)
+  const size_t span = whole + alignment - StorePage;
+  void* const p = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (p == MAP_FAILED) return nullptr;
+  const uintptr_t at = reinterpret_cast<uintptr_t>(p);
+  const uintptr_t start = (at + alignment - 1) / alignment * alignment;
+  if (start > at) munmap(p, start - at);
+  if (at + span > start + whole) munmap(reinterpret_cast<void*>(start + whole), at + span - (start + whole));
+  return reinterpret_cast<void*>(start);
+#else
+  void* const p = std::aligned_alloc(alignment, whole);
+  if (p) std::memset(p, 0, whole);
+  return p;
+#endif
+}
 
 // Zeroes whole pages of the store. The store is zero-filled memory of the
 // program's own, so on Linux its pages go back to the system, which maps a
@@ -63,6 +85,27 @@ void ZeroPages(void* p, size_t bytes) {
 }
 }  // namespace
 
+StorePlanes& MapImageStore() {
+  std::lock_guard<std::mutex> lock(MapMutex);
+  if (StorePlanes* const s = MappedStore.load(std::memory_order_acquire)) return *s;
+  void* const block = MapZeroed(sizeof(StorePlanes), HugePage);
+  if (!block) throw std::bad_alloc();
+  AdviseHugePages(block, sizeof(StorePlanes));
+  // Zero-filled memory holds the store as at start-up: every plane is an
+  // array of integers or floats, all zero.
+  StorePlanes* const s = static_cast<StorePlanes*>(block);
+  MappedStore.store(s, std::memory_order_release);
+  return *s;
+}
+
+void* TableMemory(size_t Bytes) {
+  // Page-aligned, as a static table was: its rows start on the boundaries
+  // the vector loops over them expect.
+  void* const p = MapZeroed(Bytes, StorePage);
+  if (!p) throw std::bad_alloc();
+  return p;
+}
+
 void CopyPicture(const LayerData& from, LayerData& to) {
   if (&from == &to) return;
   PrepareToWrite(to);
@@ -74,33 +117,12 @@ void CopyPicture(const LayerData& from, LayerData& to) {
   });
 }
 
-void SaveResultToBackup() { CopyPicture(Layer(ResultLayer), BackupLayer); }
-void RestoreResultFromBackup() { CopyPicture(BackupLayer, Layer(ResultLayer)); }
+void SaveResultToBackup() { CopyPicture(Layer(ResultLayer), ImageStore().BackupLayer); }
+void RestoreResultFromBackup() { CopyPicture(ImageStore().BackupLayer, Layer(ResultLayer)); }
 void CopyCurrentToResult() { CopyPicture(Layer(CurrentLayer), Layer(ResultLayer)); }
 void CopyResultToCurrent() { CopyPicture(Layer(ResultLayer), Layer(CurrentLayer)); }
 
 namespace {
-// Asks the system to back the store with huge pages where it can: a run
-// then takes one page fault per 2 MB it first writes instead of one per
-// 4 KB, which is a good share of a large picture's time. Only advice: the
-// contents and every picture are the same either way.
-void AdviseHugePages(void* p, size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  madvise(p, bytes, MADV_HUGEPAGE);
-#else
-  (void)p, (void)bytes;
-#endif
-}
-
-// The advice for the whole store, given once, before the first clear or the
-// first preparation.
-void AdviseStoreOnce() {
-  static const bool advised = [] {
-    for (const StoreObject& o : StoreObjects) AdviseHugePages(o.At, o.Bytes);
-    return true;
-  }();
-  (void)advised;
-}
 
 // The bytes at the start of each plane made ready since the last clear.
 struct ReadyPart {
@@ -115,10 +137,8 @@ bool CanPopulate = true;
 // memory, a caller's copy of a picture say, is left to its writes.
 bool InStore(const void* p) {
   const uintptr_t at = reinterpret_cast<uintptr_t>(p);
-  return std::any_of(std::begin(StoreObjects), std::end(StoreObjects), [at](const StoreObject& o) {
-    const uintptr_t start = reinterpret_cast<uintptr_t>(o.At);
-    return at >= start && at - start < o.Bytes;
-  });
+  const uintptr_t start = reinterpret_cast<uintptr_t>(MappedStore.load(std::memory_order_acquire));
+  return start != 0 && at >= start && at - start < sizeof(StorePlanes);
 }
 
 // Maps the pages of the first Bytes of each plane of the store (at most the
@@ -126,7 +146,6 @@ bool InStore(const void* p) {
 // of work.
 void PrepareParts(const std::vector<ReadyPart>& parts) {
 #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-  AdviseStoreOnce();
   std::vector<std::pair<char*, size_t>> pages;
   {
     std::lock_guard<std::mutex> lock(ReadyMutex);
@@ -189,8 +208,7 @@ void PrepareToWrite(LayerData& Picture) {
 }
 
 void ClearImageStore() {
-  AdviseStoreOnce();
-  for (const StoreObject& o : StoreObjects) ZeroPages(o.At, o.Bytes);
+  if (StorePlanes* const s = MappedStore.load(std::memory_order_acquire)) ZeroPages(s, sizeof(StorePlanes));
   std::memset(LineBuffer, 0, sizeof(LineBuffer));
   std::lock_guard<std::mutex> lock(ReadyMutex);
   ReadyParts.clear();

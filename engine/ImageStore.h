@@ -1,14 +1,17 @@
-// The static image store: two layers of two colour spaces, the backup layer,
-// three buffers, the float planes, the blending mask and the line buffer.
+// The image store: two layers of two colour spaces, the backup layer, three
+// buffers, the float planes, the blending mask and the line buffer.
 //
 // A plane is 1024 x 1024 samples with x as the outer index and y contiguous,
 // so a loop with x outer and y inner runs at stride 1 and a column copy is one
 // memcpy. Pixels are addressed from 1 at every interface.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <cstddef>
 #include <cstring>
 #include <initializer_list>
+#include <new>
 
 namespace quillon {
 
@@ -48,17 +51,51 @@ struct LayerData {
 extern int32_t ImageWidth;
 extern int32_t ImageHeight;
 
-extern LayerData Layers[2];      // [CurrentLayer - 1], [ResultLayer - 1]
-extern LayerData BackupLayer;
-extern LayerData Buffers[3];     // buffers 1..3
-extern FloatPlane FloatMatrix;
-extern FloatPlane FloatPlanes[3];  // channels 1..3
-extern Plane BlendMask;            // percentages 0..100
+// The planes of the store, in one block of memory.
+struct StorePlanes {
+  LayerData Layers[2];  // [CurrentLayer - 1], [ResultLayer - 1]
+  LayerData BackupLayer;
+  LayerData Buffers[3];  // buffers 1..3
+  FloatPlane FloatMatrix;
+  FloatPlane FloatPlanes[3];  // channels 1..3
+  Plane BlendMask;            // percentages 0..100
+};
+
 extern int32_t LineBuffer[MaxImageSide];
+
+// The store's block once it is mapped; null before. Read through ImageStore().
+extern std::atomic<StorePlanes*> MappedStore;
+// Maps the block (once, whichever thread asks first) and returns it; raises
+// std::bad_alloc when the system refuses the memory.
+StorePlanes& MapImageStore();
+
+// The image store. Its block (about 90 MB of address space, zero-filled) is
+// taken from the system on first use and kept for the whole run, so a run
+// that computes no picture never asks for it. Raises std::bad_alloc when
+// the system refuses it; once mapped, it is always there.
+inline StorePlanes& ImageStore() {
+  StorePlanes* const s = MappedStore.load(std::memory_order_acquire);
+  return s ? *s : MapImageStore();
+}
+
+// Zero-filled memory of Bytes for a table of LargeTable's, kept for the
+// whole run; raises std::bad_alloc when the system refuses it.
+void* TableMemory(size_t Bytes);
+
+// A unit's scratch table of megabytes (a type of the unit's own), held like
+// the store: made on the first call for its type and kept for the whole run,
+// so a run that never computes the unit never pays for it. Its arrays start
+// as zero bytes. Raises std::bad_alloc when the system refuses the memory;
+// the next call tries again. Fetch it once per pass, not per pixel.
+template <typename T>
+T& LargeTable() {
+  static T* const table = ::new (TableMemory(sizeof(T))) T;
+  return *table;
+}
 
 // The layer a selector names: CurrentLayer gives the current layer, any other
 // value the result layer. A space selector other than SpaceRGB means HSL.
-inline LayerData& Layer(int layer) { return Layers[layer == CurrentLayer ? 0 : 1]; }
+inline LayerData& Layer(int layer) { return ImageStore().Layers[layer == CurrentLayer ? 0 : 1]; }
 inline Plane& LayerPlane(int layer, int space, int channel) { return Layer(layer).plane(space, channel); }
 inline Sample& Pixel(int layer, int space, int channel, int x, int y) {
   return Layer(layer).plane(space, channel).at(x, y);
@@ -88,7 +125,8 @@ void PrepareToWrite(LayerData& Picture, int Space);
 void PrepareToWrite(LayerData& Picture);
 
 // Zeroes the whole store, as at start-up. The cost follows the pages written
-// since the last clear: a store nothing wrote to costs nothing to clear.
+// since the last clear: a store nothing wrote to, or one not mapped yet,
+// costs nothing to clear.
 void ClearImageStore();
 
 }  // namespace quillon

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -43,7 +44,7 @@ class ThreadPool {
   }
 
   // Runs body over ranges[0..n-1]. Returns false, having run nothing, when
-  // another thread's pass holds the pool.
+  // another thread's pass holds the pool or its threads cannot be started.
   bool Run(const std::function<void(int, int)>& body, const std::vector<std::pair<int, int>>& ranges) {
     std::unique_lock<std::mutex> busy(run_, std::try_to_lock);
     if (!busy.owns_lock()) return false;
@@ -51,7 +52,14 @@ class ThreadPool {
     std::unique_lock<std::mutex> lock(mutex_);
     while (static_cast<int>(threads_.size()) < helpers) {
       const int index = static_cast<int>(threads_.size());
-      threads_.emplace_back([this, index] { Work(index + 1); });
+      try {
+        threads_.emplace_back([this, index] { Work(index + 1); });
+      } catch (const std::system_error&) {
+        // The system starts no more threads (a limit on memory or on
+        // processes): the caller runs the pass alone, as one range, since
+        // the ranges of a pass may count on running at the same time.
+        return false;
+      }
     }
     body_ = &body;
     ranges_ = &ranges;

@@ -36,8 +36,9 @@ int CpusOfQuota(const std::string& Text);
 // Runs body(first, last) over [begin, end] split into contiguous ranges, one
 // per thread; the threads are started once and kept for the next pass. Small
 // ranges, a pass started inside another and a pass while another thread's
-// pass runs all run on the calling thread. An error raised in any range is
-// raised again by the call once every range has ended.
+// pass runs and a pass whose threads the system refuses to start all run on
+// the calling thread. An error raised in any range is raised again by the
+// call once every range has ended.
 void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body);
 
 // The same for a few large items of work (pages of memory, say): the range

@@ -12,10 +12,11 @@ void CAV1_Compute() {
   const TCAV1Work work = CAV1Work;
   const int H = ImageHeight;
   if (ImageWidth < 1 || H < 1) return;
+  FloatPlane* const planes = ImageStore().FloatPlanes;
   for (int c = 1; c <= 3; ++c) {
     const TCAV1Channel& ch = work.Channel[c - 1];
     const Plane& p = LayerPlane(ResultLayer, SpaceHSL, c);
-    FloatPlane& out = FloatPlanes[c - 1];
+    FloatPlane& out = planes[c - 1];
     if (ch.Apply != 1) {
       CopyToFloat(p, out);
       continue;
@@ -35,7 +36,7 @@ void CAV1_Compute() {
     });
   }
   for (int c = 1; c <= 3; ++c)
-    if (work.Channel[c - 1].Apply == 1) WriteBackRounded(FloatPlanes[c - 1], LayerPlane(ResultLayer, SpaceHSL, c));
+    if (work.Channel[c - 1].Apply == 1) WriteBackRounded(planes[c - 1], LayerPlane(ResultLayer, SpaceHSL, c));
   SyncColorSpace(SpaceHSL);
 }
 

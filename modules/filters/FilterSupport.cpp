@@ -10,9 +10,15 @@ namespace {
 
 // Scratch of the window statistics and of the row rotation: the vertical
 // window results of every column, and a copy of the plane being rotated.
-int32_t ColumnSums[MaxImageSide][MaxImageSide];
-Sample ColumnExtremes[MaxImageSide][MaxImageSide];
-Plane RotationSource;
+struct ColumnSumsTable {
+  int32_t v[MaxImageSide][MaxImageSide];
+};
+struct ColumnExtremesTable {
+  Sample v[MaxImageSide][MaxImageSide];
+};
+struct RotationTable {
+  Plane Source;
+};
 
 // Rounds a float to nearest with ties to even, as Round does. Below 2^22 in
 // magnitude, adding 1.5 * 2^23 lands on a float grid of step 1, so the sum is
@@ -67,6 +73,7 @@ void ForEachWindowExtreme(const Plane& src, int32_t radius, const WindowSampleCo
   const int W = ImageWidth, H = ImageHeight;
   if (W < 1 || H < 1) return;
   const int64_t r = radius, L = 2 * r + 1;
+  auto& ColumnExtremes = LargeTable<ColumnExtremesTable>().v;
   // Vertical pass: the extreme of every column window.
   ParallelColumns(1, W, [&](int x0, int x1) {
     std::vector<Sample> h;
@@ -216,6 +223,7 @@ void ForEachWindowSum(const Plane& src, int32_t radius, const WindowSumColumn& e
   // Vertical pass. A window of L = q * H + m rows covers each row of the
   // column q times and then m consecutive rows more.
   const int64_t qv = L / H, mv = L % H, sv = WrapIndex(-r, H);
+  auto& ColumnSums = LargeTable<ColumnSumsTable>().v;
   ParallelColumns(1, W, [&](int x0, int x1) {
     std::vector<int32_t> pre(static_cast<size_t>(H + mv) + 1);
     for (int x = x0; x <= x1; ++x) ColumnWindowSums(src.column(x), H, qv, mv, sv, pre.data(), ColumnSums[x - 1]);
@@ -283,6 +291,7 @@ void RotateRows(Plane& p, const std::vector<int64_t>& shiftOfRow) {
     any = any || s[y] != 0;
   }
   if (!any) return;
+  Plane& RotationSource = LargeTable<RotationTable>().Source;
   ParallelColumns(1, W, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) std::memcpy(RotationSource.column(x), p.column(x), sizeof(Sample) * H);
   });

@@ -19,7 +19,10 @@ TSNDSWork SNDSWork;
 
 namespace {
 
-Plane ShiftSource;
+// The copy of the plane being shifted.
+struct ShiftTable {
+  Plane Source;
+};
 
 // The planes a channel selector of the offset and the mirror names: 0 all
 // three HSL channels, 1..3 one RGB channel, 4..6 one HSL channel. Returns the
@@ -47,6 +50,7 @@ void ShiftPlane(Plane& p, int64_t dx, int64_t dy) {
   const int W = ImageWidth, H = ImageHeight;
   const int64_t sx = WrapIndex(dx, W), sy = WrapIndex(dy, H);
   if (sx == 0 && sy == 0) return;
+  Plane& ShiftSource = LargeTable<ShiftTable>().Source;
   ParallelColumns(1, W, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) std::memcpy(ShiftSource.column(x), p.column(x), sizeof(Sample) * H);
   });

@@ -69,16 +69,17 @@ void MatrixFilter_Run() {
   const TFMTCWork work = FMTCWork;
   const int space = SpaceOf(work.Space);
   if (ImageWidth < 1 || ImageHeight < 1) return;
-  PrepareToWrite({&FloatPlanes[0], &FloatPlanes[1], &FloatPlanes[2]});
+  FloatPlane* const planes = ImageStore().FloatPlanes;
+  PrepareToWrite({&planes[0], &planes[1], &planes[2]});
   // A channel's windows read that channel alone, so each is filtered and
   // written back before the next is read.
   for (int c = 1; c <= 3; ++c) {
     const TMatrixChannel& ch = work.Channel[c - 1];
     Plane& p = LayerPlane(ResultLayer, space, c);
     if (ChangesChannel(ch.Filter))
-      FilterChannel(p, ch.Filter, WindowRadius(ch.Radius), FloatPlanes[c - 1]);
+      FilterChannel(p, ch.Filter, WindowRadius(ch.Radius), planes[c - 1]);
     else
-      CopyToFloat(p, FloatPlanes[c - 1]);
+      CopyToFloat(p, planes[c - 1]);
   }
   SyncColorSpace(space);
 }

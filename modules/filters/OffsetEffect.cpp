@@ -19,7 +19,9 @@ TCOL1Work COL1Work;
 namespace {
 
 // The effect's result planes, written before any sample of the layer changes.
-Plane EffectPlanes[3];
+struct EffectTable {
+  Plane Planes[3];
+};
 
 // Calls f(column x, results of channels 1..3 for y = 0..H-1) for every column
 // in the given range; the results are the unscaled effect values.
@@ -121,6 +123,7 @@ void COL1_Compute() {
                                                         static_cast<Real>(hi[c] - lo[c]) * MaxSatLum));
     };
     std::vector<Sample> table[3];
+    Plane* const EffectPlanes = LargeTable<EffectTable>().Planes;
     for (int c = 0; c < 3; ++c)
       if (hi[c] - lo[c] < 4 * static_cast<int64_t>(W) * H) {
         table[c].resize(static_cast<size_t>(hi[c] - lo[c]) + 1);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <span>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -66,7 +67,14 @@ class Rounds {
       : fill_(fill), mode_(fill.Mode()), W_(ImageWidth), H_(ImageHeight), draws_(Kept().draws),
         places_(Kept().places), chunks_(Kept().chunks) {
     block_ = std::clamp<int64_t>(int64_t{2} * W_ * H_, 4096, BlockDraws);
-    if (ThreadCount() > 1) painter_ = std::thread([this] { PaintBeside(); });
+    if (ThreadCount() > 1) {
+      try {
+        painter_ = std::thread([this] { PaintBeside(); });
+      } catch (const std::system_error&) {
+        // No thread to be had (a limit on memory or on processes): the
+        // chunks are painted here, as with one thread, to the same picture.
+      }
+    }
   }
   // Leaves the generator as the draws taken left it.
   ~Rounds() {

@@ -51,14 +51,15 @@ void FXC1_Compute() {
   const TFXC1Work work = FXC1Work;
   if (ImageWidth < 1 || ImageHeight < 1) return;
   const int space = work.Space == 1 ? SpaceHSL : SpaceRGB;
+  FloatPlane* const planes = ImageStore().FloatPlanes;
   for (int c = 1; c <= 3; ++c) {
     const TFXC1Channel& ch = work.Channel[c - 1];
     if (!Processed(ch)) continue;
-    SampleChannel(LayerPlane(ResultLayer, space, c), ch, FloatPlanes[c - 1]);
-    if (ch.Combination == 3) RescaleFloatPlane(FloatPlanes[c - 1], 0, ChannelTop(space, c));
+    SampleChannel(LayerPlane(ResultLayer, space, c), ch, planes[c - 1]);
+    if (ch.Combination == 3) RescaleFloatPlane(planes[c - 1], 0, ChannelTop(space, c));
   }
   for (int c = 1; c <= 3; ++c)
-    if (Processed(work.Channel[c - 1])) WriteBackRounded(FloatPlanes[c - 1], LayerPlane(ResultLayer, space, c));
+    if (Processed(work.Channel[c - 1])) WriteBackRounded(planes[c - 1], LayerPlane(ResultLayer, space, c));
   SyncColorSpace(space);
 }
 

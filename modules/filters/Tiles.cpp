@@ -27,11 +27,12 @@ void TB01_Compute() {
   const int W = ImageWidth, H = ImageHeight;
   if (W < 1 || H < 1) return;
   if (work.Buffer < 1 || work.Buffer > 3 || work.Combination < 1 || work.Combination > 6 || work.Channel > 3) return;
-  const LayerData& buffer = Buffers[work.Buffer - 1];
+  StorePlanes& store = ImageStore();
+  const LayerData& buffer = store.Buffers[work.Buffer - 1];
   const int bufferSpace = SpaceOf(work.BufferSpace);
-  for (int c = 1; c <= 3; ++c) CopyToFloat(buffer.plane(bufferSpace, c), FloatPlanes[c - 1]);
-  FloatPlane& direction = FloatPlanes[DirectionChannel[work.Combination - 1] - 1];
-  FloatPlane& distance = FloatPlanes[DistanceChannel[work.Combination - 1] - 1];
+  for (int c = 1; c <= 3; ++c) CopyToFloat(buffer.plane(bufferSpace, c), store.FloatPlanes[c - 1]);
+  FloatPlane& direction = store.FloatPlanes[DirectionChannel[work.Combination - 1] - 1];
+  FloatPlane& distance = store.FloatPlanes[DistanceChannel[work.Combination - 1] - 1];
   RescaleFloatPlane(direction, 1, 8);
   RescaleFloatPlane(distance, work.DistanceMin, work.DistanceMax);
 

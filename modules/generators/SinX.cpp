@@ -125,7 +125,7 @@ bool ComputeMap(const WaveSpec& s) {
     float lo = 0, hi = 0;
     bool any = false;
     for (int x = x0; x <= x1; ++x) {
-      float* col = FloatMatrix.column(x);
+      float* col = ImageStore().FloatMatrix.column(x);
       const Real a = u[x - 1];
       for (int y = 0; y < H; ++y) {
         const Real b = v[y];
@@ -148,7 +148,7 @@ bool ComputeMap(const WaveSpec& s) {
   const Real lo = s.Minimum, span = static_cast<Real>(s.Maximum) - s.Minimum, range = static_cast<Real>(mx) - mn;
   ParallelColumns(1, W, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) {
-      float* col = FloatMatrix.column(x);
+      float* col = ImageStore().FloatMatrix.column(x);
       for (int y = 0; y < H; ++y)
         col[y] = range == 0 ? static_cast<float>(lo) : static_cast<float>((col[y] - mn) / range * span + lo);
     }
@@ -166,7 +166,7 @@ void WriteMap(int Channel, int32_t OtherA, int32_t OtherB) {
     if (c != Channel) constant[c - 1] = k++ == 0 ? OtherA : OtherB;
   ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) {
-      const float* m = FloatMatrix.column(x);
+      const float* m = ImageStore().FloatMatrix.column(x);
       for (int c = 1; c <= 3; ++c) {
         Sample* col = d.plane(SpaceHSL, c).column(x);
         if (c == Channel)

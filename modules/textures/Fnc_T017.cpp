@@ -141,7 +141,8 @@ struct FreeMap {
   int CursorX = 1, CursorY = 1;       // every pixel before it in column order is painted
   int W = 0, H = 0;
 };
-FreeMap Map;
+// The map of the picture being computed, set by T017_Compute.
+FreeMap* Map = nullptr;
 
 void SetBits(uint64_t* bits, int count) {
   std::memset(bits, 0, sizeof(uint64_t) * Words);
@@ -149,35 +150,35 @@ void SetBits(uint64_t* bits, int count) {
 }
 
 void ResetMap() {
-  Map.W = ImageWidth;
-  Map.H = ImageHeight;
-  for (int x = 0; x < Map.W; ++x) {
-    std::memset(Map.Painted[x], 0, static_cast<size_t>(Map.H));
-    std::memset(Map.PaintedAround[x], 0, static_cast<size_t>(Map.H));
-    SetBits(Map.Column[x], Map.H);
+  Map->W = ImageWidth;
+  Map->H = ImageHeight;
+  for (int x = 0; x < Map->W; ++x) {
+    std::memset(Map->Painted[x], 0, static_cast<size_t>(Map->H));
+    std::memset(Map->PaintedAround[x], 0, static_cast<size_t>(Map->H));
+    SetBits(Map->Column[x], Map->H);
   }
-  for (int y = 0; y < Map.H; ++y) SetBits(Map.Row[y], Map.W);
-  Map.CursorX = 1;
-  Map.CursorY = 1;
+  for (int y = 0; y < Map->H; ++y) SetBits(Map->Row[y], Map->W);
+  Map->CursorX = 1;
+  Map->CursorY = 1;
 }
 
-inline bool IsFree(int x, int y) { return Map.Painted[x - 1][y - 1] == 0; }
-inline int PrevX(int x) { return x == 1 ? Map.W : x - 1; }
-inline int NextX(int x) { return x == Map.W ? 1 : x + 1; }
-inline int PrevY(int y) { return y == 1 ? Map.H : y - 1; }
-inline int NextY(int y) { return y == Map.H ? 1 : y + 1; }
+inline bool IsFree(int x, int y) { return Map->Painted[x - 1][y - 1] == 0; }
+inline int PrevX(int x) { return x == 1 ? Map->W : x - 1; }
+inline int NextX(int x) { return x == Map->W ? 1 : x + 1; }
+inline int PrevY(int y) { return y == 1 ? Map->H : y - 1; }
+inline int NextY(int y) { return y == Map->H ? 1 : y + 1; }
 
 void MarkPainted(int x, int y) {
-  Map.Painted[x - 1][y - 1] = 1;
-  Map.Row[y - 1][(x - 1) >> 6] &= ~(uint64_t{1} << ((x - 1) & 63));
-  Map.Column[x - 1][(y - 1) >> 6] &= ~(uint64_t{1} << ((y - 1) & 63));
+  Map->Painted[x - 1][y - 1] = 1;
+  Map->Row[y - 1][(x - 1) >> 6] &= ~(uint64_t{1} << ((x - 1) & 63));
+  Map->Column[x - 1][(y - 1) >> 6] &= ~(uint64_t{1} << ((y - 1) & 63));
   // (x, y) is the neighbour, in the opposite slot, of each of its own
   // neighbours; on a picture 1 or 2 pixels wide a pixel fills several slots.
   const int xs[3] = {PrevX(x), x, NextX(x)};
   const int ys[3] = {PrevY(y), y, NextY(y)};
   for (int a = 0; a < 3; ++a)
     for (int b = 0; b < 3; ++b)
-      if (a != 1 || b != 1) ++Map.PaintedAround[xs[a] - 1][ys[b] - 1];
+      if (a != 1 || b != 1) ++Map->PaintedAround[xs[a] - 1][ys[b] - 1];
 }
 
 // Index of the first set bit at index >= From, or -1.
@@ -216,22 +217,22 @@ bool FindFreePixel(int& X, int& Y) {
       X = x, Y = y;
       return true;
     }
-    const uint64_t* row = Map.Row[y - 1];
+    const uint64_t* row = Map->Row[y - 1];
     if ((i = NextBit(row, x)) >= 0 || (i = PrevBit(row, x - 2)) >= 0) {
       X = i + 1, Y = y;
       return true;
     }
-    const uint64_t* column = Map.Column[x - 1];
+    const uint64_t* column = Map->Column[x - 1];
     if ((i = NextBit(column, y)) >= 0 || (i = PrevBit(column, y - 2)) >= 0) {
       X = x, Y = i + 1;
       return true;
     }
   }
-  for (; Map.CursorX <= Map.W; ++Map.CursorX, Map.CursorY = 1) {
-    const int i = NextBit(Map.Column[Map.CursorX - 1], Map.CursorY - 1);
+  for (; Map->CursorX <= Map->W; ++Map->CursorX, Map->CursorY = 1) {
+    const int i = NextBit(Map->Column[Map->CursorX - 1], Map->CursorY - 1);
     if (i >= 0) {
-      Map.CursorY = i + 1;
-      X = Map.CursorX, Y = Map.CursorY;
+      Map->CursorY = i + 1;
+      X = Map->CursorX, Y = Map->CursorY;
       return true;
     }
   }
@@ -244,14 +245,13 @@ bool FindFreePixel(int& X, int& Y) {
 // and blurred. Only a blur wider than DirectBlurRadius uses it.
 struct PaintedSums {
   int64_t Tree[Side][Side][4];  // [x - 1][y - 1]
-  bool InUse = false;
 
   void Clear() {
-    for (int x = 0; x < Map.W; ++x) std::memset(Tree[x], 0, sizeof(Tree[x][0]) * static_cast<size_t>(Map.H));
+    for (int x = 0; x < Map->W; ++x) std::memset(Tree[x], 0, sizeof(Tree[x][0]) * static_cast<size_t>(Map->H));
   }
   void Add(int X, int Y, const int64_t Delta[4]) {
-    for (int x = X; x <= Map.W; x += x & -x)
-      for (int y = Y; y <= Map.H; y += y & -y)
+    for (int x = X; x <= Map->W; x += x & -x)
+      for (int y = Y; y <= Map->H; y += y & -y)
         for (int c = 0; c < 4; ++c) Tree[x - 1][y - 1][c] += Delta[c];
   }
   // Adds Weight times the sums of x 1..X, y 1..Y.
@@ -261,14 +261,16 @@ struct PaintedSums {
         for (int c = 0; c < 4; ++c) Sum[c] += Weight * Tree[x - 1][y - 1][c];
   }
 };
-PaintedSums Sums;
+// The sums while a blur wider than DirectBlurRadius is computed; null when
+// the blur reads the window pixel by pixel.
+PaintedSums* Sums = nullptr;
 
 // The painted pixel (X, Y) enters the sums with its values.
 void AddToSums(int X, int Y, int Sign) {
   const int64_t d[4] = {Sign * int64_t{LayerPlane(CurrentLayer, SpaceHSL, 1).at(X, Y)},
                         Sign * int64_t{LayerPlane(CurrentLayer, SpaceHSL, 2).at(X, Y)},
                         Sign * int64_t{LayerPlane(CurrentLayer, SpaceHSL, 3).at(X, Y)}, Sign};
-  Sums.Add(X, Y, d);
+  Sums->Add(X, Y, d);
 }
 
 // A window of 2R + 1 positions from Centre - R, wrapped into 1..N, as
@@ -308,7 +310,7 @@ void DirectBlur(int X, int Y, int64_t Radius) {
   int64_t hs = 0, ss = 0, ls = 0, count = 0;
   for (int k = 0; k <= 2 * R; ++k) {
     const int wx = WrapX(X - R + k);
-    const uint8_t* painted = Map.Painted[wx - 1];
+    const uint8_t* painted = Map->Painted[wx - 1];
     const Sample *hc = h.column(wx), *sc = s.column(wx), *lc = l.column(wx);
     for (int j = 0; j <= 2 * R; ++j) {
       // Without a branch: whether a pixel counts is hard to predict.
@@ -336,7 +338,7 @@ void DirectBlur(int X, int Y, int64_t Radius) {
 // mean reads only that channel, and which pixels count does not depend on
 // the channel, so the three sums are taken in one pass.
 void BlurPixel(int X, int Y, int64_t R) {
-  if (!Sums.InUse) {
+  if (!Sums) {
     if (R == 1)
       DirectBlur<1>(X, Y, R);
     else
@@ -347,14 +349,14 @@ void BlurPixel(int X, int Y, int64_t R) {
   Plane& s = LayerPlane(CurrentLayer, SpaceHSL, 2);
   Plane& l = LayerPlane(CurrentLayer, SpaceHSL, 3);
   __int128 sum[4] = {0, 0, 0, 0};  // hue, saturation, luminosity, count
-  const WindowCover xs = CoverOf(X, R, Map.W), ys = CoverOf(Y, R, Map.H);
+  const WindowCover xs = CoverOf(X, R, Map->W), ys = CoverOf(Y, R, Map->H);
   for (int i = 0; i < xs.Count; ++i)
     for (int j = 0; j < ys.Count; ++j) {
       const __int128 times = static_cast<__int128>(xs.Times[i]) * ys.Times[j];
-      Sums.AddPrefix(xs.Hi[i], ys.Hi[j], times, sum);
-      Sums.AddPrefix(xs.Lo[i] - 1, ys.Hi[j], -times, sum);
-      Sums.AddPrefix(xs.Hi[i], ys.Lo[j] - 1, -times, sum);
-      Sums.AddPrefix(xs.Lo[i] - 1, ys.Lo[j] - 1, times, sum);
+      Sums->AddPrefix(xs.Hi[i], ys.Hi[j], times, sum);
+      Sums->AddPrefix(xs.Lo[i] - 1, ys.Hi[j], -times, sum);
+      Sums->AddPrefix(xs.Hi[i], ys.Lo[j] - 1, -times, sum);
+      Sums->AddPrefix(xs.Lo[i] - 1, ys.Lo[j] - 1, times, sum);
     }
   AddToSums(X, Y, -1);
   h.at(X, Y) = static_cast<Sample>(RoundDiv(sum[0], sum[3]));
@@ -371,7 +373,7 @@ void GrowRegion(int X, int Y, int64_t Target, int64_t Radius) {
     ++count;
     SetLayerPixel3(CurrentLayer, SpaceHSL, X, Y, ColorWalker[1].Value, ColorWalker[2].Value, ColorWalker[3].Value);
     MarkPainted(X, Y);
-    if (Sums.InUse) AddToSums(X, Y, +1);
+    if (Sums) AddToSums(X, Y, +1);
     if (Radius > 0) BlurPixel(X, Y, Radius);
 
     // The free 8-neighbours, wrapped, in the order dx = -1, 0, +1 (outer),
@@ -390,7 +392,7 @@ void GrowRegion(int X, int Y, int64_t Target, int64_t Radius) {
       int best = -1, chosen = 0;
       for (int k = 1; k <= n; ++k) {
         NeighbourList[8 + k] = NeighbourList[k];
-        const int score = Map.PaintedAround[NeighbourList[k].X - 1][NeighbourList[k].Y - 1];
+        const int score = Map->PaintedAround[NeighbourList[k].X - 1][NeighbourList[k].Y - 1];
         if (score > best) {
           best = score;
           chosen = k;
@@ -438,6 +440,7 @@ void T017_Compute() {
   ColorWalker[3].Step = w.LumStep;
   RandomSeed = w.Seed;
   InitRandom(RandomSeed);
+  Map = &LargeTable<FreeMap>();
   FillLayer(CurrentLayer, SpaceHSL, 0, 0, 0);
   ResetMap();
 
@@ -447,8 +450,8 @@ void T017_Compute() {
   const int64_t lo = int64_t{10} * w.MinSize, hi = int64_t{10} * w.MaxSize;
   // The blur radius as stored; a negative one means no blur.
   const int64_t radius = w.BlurRadius;
-  Sums.InUse = radius > DirectBlurRadius;
-  if (Sums.InUse) Sums.Clear();
+  Sums = radius > DirectBlurRadius ? &LargeTable<PaintedSums>() : nullptr;
+  if (Sums) Sums->Clear();
   int X, Y;
   while (FindFreePixel(X, Y)) {
     BounceReset(0);

@@ -68,7 +68,7 @@ TEST_F(BlendTest, EveryFunctionAtTiesAndClampsInRGB) {
     for (int f = 0; f < BlendFunctionCount; ++f) {
       Fill(SpaceRGB, 0, 0, c.result, 0, 0, c.current);
       for (int x = 1; x <= ImageWidth; ++x)
-        for (int y = 1; y <= ImageHeight; ++y) BlendMask.at(x, y) = 50;
+        for (int y = 1; y <= ImageHeight; ++y) ImageStore().BlendMask.at(x, y) = 50;
       Blend(SpaceRGB, f, c.resultWeight, c.currentWeight);
       EXPECT_EQ(Result(SpaceRGB, 3), c.expected[f]) << c.name << ", function " << f << " " << BlendFunctionNames[f];
     }
@@ -80,7 +80,7 @@ TEST_F(BlendTest, EveryFunctionAtTiesAndClampsInHSL) {
     for (int f = 0; f < BlendFunctionCount; ++f) {
       Fill(SpaceHSL, c.result, 0, c.result, c.current, 0, c.current);
       for (int x = 1; x <= ImageWidth; ++x)
-        for (int y = 1; y <= ImageHeight; ++y) BlendMask.at(x, y) = 50;
+        for (int y = 1; y <= ImageHeight; ++y) ImageStore().BlendMask.at(x, y) = 50;
       Blend(SpaceHSL, f, c.resultWeight, c.currentWeight);
       const Sample hue = f == c.hueFunction ? c.hue : c.expected[f];
       EXPECT_EQ(Result(SpaceHSL, 1), hue) << c.name << ", function " << f << " " << BlendFunctionNames[f];
@@ -162,7 +162,7 @@ TEST_F(BlendTest, MaskWeightsWhenBothWeightsAreBelowOne) {
   const Sample mask[4] = {0, 25, 50, 100};
   for (int x = 1; x <= 4; ++x)
     for (int y = 1; y <= 3; ++y) {
-      BlendMask.at(x, y) = mask[x - 1];
+      ImageStore().BlendMask.at(x, y) = mask[x - 1];
       Pixel(ResultLayer, SpaceRGB, 1, x, y) = 6;
       Pixel(CurrentLayer, SpaceRGB, 1, x, y) = 2;
       Pixel(ResultLayer, SpaceRGB, 2, x, y) = 10;

@@ -287,7 +287,7 @@ TEST_F(ChainTest, ResetEngineGivesTheStartUpState) {
   ColorWalker[2].Step = 9;
   BlendFlag = 1;
   BlendParams.BlendSpace = 1;
-  BlendMask.at(1, 1) = 50;
+  ImageStore().BlendMask.at(1, 1) = 50;
   TypeNormalGlyphs[Painter] = 0;
   ResetEngine();
   EXPECT_EQ(NextInstance, 1);
@@ -303,7 +303,7 @@ TEST_F(ChainTest, ResetEngineGivesTheStartUpState) {
   EXPECT_EQ(ColorWalker[2].Step, 0);
   EXPECT_EQ(BlendFlag, 0);
   EXPECT_EQ(BlendParams.BlendSpace, 0);
-  EXPECT_EQ(BlendMask.at(1, 1), 0);
+  EXPECT_EQ(ImageStore().BlendMask.at(1, 1), 0);
   EXPECT_EQ(TypeNormalGlyphs[Painter], 1);
 }
 

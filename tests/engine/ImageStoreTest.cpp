@@ -36,13 +36,13 @@ std::vector<StorePart> Parts() {
     for (int s : {SpaceRGB, SpaceHSL})
       for (int c : {1, 3}) plane("layer " + std::to_string(l) + "/" + std::to_string(s) + "/" + std::to_string(c),
                                  LayerPlane(l, s, c));
-  plane("backup", BackupLayer.plane(SpaceHSL, 3));
-  for (int b = 0; b < 3; ++b) plane("buffer " + std::to_string(b + 1), Buffers[b].plane(SpaceRGB, 2));
-  plane("mask", BlendMask);
-  parts.push_back({"float matrix", [](int w) -> float& { return At(FloatMatrix, w); }, nullptr});
+  plane("backup", ImageStore().BackupLayer.plane(SpaceHSL, 3));
+  for (int b = 0; b < 3; ++b) plane("buffer " + std::to_string(b + 1), ImageStore().Buffers[b].plane(SpaceRGB, 2));
+  plane("mask", ImageStore().BlendMask);
+  parts.push_back({"float matrix", [](int w) -> float& { return At(ImageStore().FloatMatrix, w); }, nullptr});
   for (int c = 0; c < 3; ++c)
-    parts.push_back({"float plane " + std::to_string(c + 1), [c](int w) -> float& { return At(FloatPlanes[c], w); },
-                     nullptr});
+    parts.push_back({"float plane " + std::to_string(c + 1),
+                     [c](int w) -> float& { return At(ImageStore().FloatPlanes[c], w); }, nullptr});
   return parts;
 }
 
@@ -74,7 +74,7 @@ TEST_F(ImageStoreTest, ClearZeroesEveryPartAgainAndAgain) {
   ClearImageStore();
   ExpectZeroEverywhere("after the first clear");
   WriteEverywhere(1234);
-  EXPECT_EQ(At(Layers[1].plane(SpaceRGB, 1), 1), 1234) << "a cleared store takes new samples";
+  EXPECT_EQ(At(ImageStore().Layers[1].plane(SpaceRGB, 1), 1), 1234) << "a cleared store takes new samples";
   ClearImageStore();
   ExpectZeroEverywhere("after the second clear");
 }
@@ -88,9 +88,9 @@ TEST_F(ImageStoreTest, PreparingKeepsEveryPartAsItIs) {
     ClearImageStore();
     WriteEverywhere(-7);
     PrepareToWrite(Layer(CurrentLayer));
-    PrepareToWrite(BackupLayer, SpaceHSL);
-    PrepareToWrite({&Buffers[0].plane(SpaceRGB, 2), &BlendMask});
-    PrepareToWrite({&FloatMatrix, &FloatPlanes[0], &FloatPlanes[2]});
+    PrepareToWrite(ImageStore().BackupLayer, SpaceHSL);
+    PrepareToWrite({&ImageStore().Buffers[0].plane(SpaceRGB, 2), &ImageStore().BlendMask});
+    PrepareToWrite({&ImageStore().FloatMatrix, &ImageStore().FloatPlanes[0], &ImageStore().FloatPlanes[2]});
     for (const StorePart& p : Parts())
       for (int w = 0; w < 3; ++w) {
         const float v = p.SampleAt ? p.SampleAt(w) : p.FloatAt(w);
@@ -104,9 +104,9 @@ TEST_F(ImageStoreTest, PreparingKeepsEveryPartAsItIs) {
     ImageWidth = MaxImageSide;
     PrepareToWrite(Layer(ResultLayer));
     PrepareToWrite(Layer(CurrentLayer));
-    EXPECT_EQ(At(Layers[0].plane(SpaceRGB, 1), 0), 0) << "width " << width;
-    EXPECT_EQ(At(Layers[1].plane(SpaceHSL, 3), 1), 5) << "width " << width;
-    EXPECT_EQ(At(Layers[1].plane(SpaceHSL, 3), 2), 0) << "width " << width;
+    EXPECT_EQ(At(ImageStore().Layers[0].plane(SpaceRGB, 1), 0), 0) << "width " << width;
+    EXPECT_EQ(At(ImageStore().Layers[1].plane(SpaceHSL, 3), 1), 5) << "width " << width;
+    EXPECT_EQ(At(ImageStore().Layers[1].plane(SpaceHSL, 3), 2), 0) << "width " << width;
   }
 }
 
@@ -115,12 +115,12 @@ TEST_F(ImageStoreTest, PreparingKeepsEveryPartAsItIs) {
 TEST_F(ImageStoreTest, CopiesIntoAndOutOfAPictureOutsideTheStore) {
   ImageWidth = ImageHeight = MaxImageSide;
   auto copy = std::make_unique<LayerData>();
-  Layers[1].plane(SpaceRGB, 2).at(MaxImageSide, MaxImageSide) = 77;
-  CopyPicture(Layers[1], *copy);
+  ImageStore().Layers[1].plane(SpaceRGB, 2).at(MaxImageSide, MaxImageSide) = 77;
+  CopyPicture(ImageStore().Layers[1], *copy);
   EXPECT_EQ(copy->plane(SpaceRGB, 2).at(MaxImageSide, MaxImageSide), 77);
-  CopyPicture(*copy, BackupLayer);
-  EXPECT_EQ(BackupLayer.plane(SpaceRGB, 2).at(MaxImageSide, MaxImageSide), 77);
-  EXPECT_EQ(BackupLayer.plane(SpaceRGB, 1).at(1, 1), 0);
+  CopyPicture(*copy, ImageStore().BackupLayer);
+  EXPECT_EQ(ImageStore().BackupLayer.plane(SpaceRGB, 2).at(MaxImageSide, MaxImageSide), 77);
+  EXPECT_EQ(ImageStore().BackupLayer.plane(SpaceRGB, 1).at(1, 1), 0);
 }
 
 TEST_F(ImageStoreTest, ClearLeavesTheMemoryAroundTheStoreAlone) {

@@ -53,7 +53,7 @@ class IntegerBlendTest : public EngineTest {
           Pixel(ResultLayer, space, c, x, y) = static_cast<Sample>((x + 7 * (c - 1)) % span - 2);
           Pixel(CurrentLayer, space, c, x, y) = static_cast<Sample>((y + 11 * (c - 1)) % span - 2);
         }
-        BlendMask.at(x, y) = static_cast<Sample>((x * 3 + y) % 101);
+        ImageStore().BlendMask.at(x, y) = static_cast<Sample>((x * 3 + y) % 101);
       }
   }
 
@@ -65,7 +65,7 @@ class IntegerBlendTest : public EngineTest {
     if (bp.ApplyTransparency == 1 && PackRGB(*cc[0], *cc[1], *cc[2]) == bp.TransparencyColor) return before;
     long double rw = bp.ResultWeight, cw = bp.CurrentWeight;
     if (bp.ResultWeight < 1.0 && bp.CurrentWeight < 1.0) {
-      cw = static_cast<long double>(BlendMask.at(x, y)) / 100;
+      cw = static_cast<long double>(ImageStore().BlendMask.at(x, y)) / 100;
       rw = 1 - cw;
     }
     const long double v = BlendValue(bp.Function[c], before * rw, *cc[c] * cw);

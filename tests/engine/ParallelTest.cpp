@@ -32,7 +32,8 @@ class ParallelTest : public EngineTest {
             for (int y = 1; y <= ImageHeight; ++y)
               Pixel(layer, s, c, x, y) = static_cast<Sample>(RandomInt(seed, -2, s == SpaceHSL && c == 1 ? 361 : 257));
     for (int x = 1; x <= ImageWidth; ++x)
-      for (int y = 1; y <= ImageHeight; ++y) BlendMask.at(x, y) = static_cast<Sample>(RandomInt(seed, 0, 100));
+      for (int y = 1; y <= ImageHeight; ++y)
+        ImageStore().BlendMask.at(x, y) = static_cast<Sample>(RandomInt(seed, 0, 100));
   }
   // Runs the pass from the same start at 1 and at 7 threads.
   void ExpectSameAtEveryThreadCount(const char* name, const std::function<void()>& pass) {
@@ -40,16 +41,16 @@ class ParallelTest : public EngineTest {
     Scramble();
     SetThreadCount(1);
     pass();
-    single.layers[0] = Layers[0];
-    single.layers[1] = Layers[1];
-    single.backup = BackupLayer;
+    single.layers[0] = ImageStore().Layers[0];
+    single.layers[1] = ImageStore().Layers[1];
+    single.backup = ImageStore().BackupLayer;
     Scramble();
     SetThreadCount(7);
     ASSERT_EQ(ThreadCount(), 7);
     pass();
-    several.layers[0] = Layers[0];
-    several.layers[1] = Layers[1];
-    several.backup = BackupLayer;
+    several.layers[0] = ImageStore().Layers[0];
+    several.layers[1] = ImageStore().Layers[1];
+    several.backup = ImageStore().BackupLayer;
     SetThreadCount(0);
     EXPECT_TRUE(SamePictures(single.layers[0], several.layers[0])) << name << ": current layer";
     EXPECT_TRUE(SamePictures(single.layers[1], several.layers[1])) << name << ": result layer";
@@ -133,8 +134,8 @@ TEST_F(ParallelTest, CopiesCoverThePictureAreaOnly) {
   FillLayer(ResultLayer, SpaceHSL, 0, 0, 0);
   RestoreResultFromBackup();
   EXPECT_EQ(Pixel(ResultLayer, SpaceHSL, 3, 35, 3), 35 + 3 + 3 + 2);
-  EXPECT_EQ(BackupLayer.plane(SpaceHSL, 3).at(35, 3), 35 + 3 + 3 + 2);
-  EXPECT_EQ(BackupLayer.plane(SpaceHSL, 3).at(71, 3), 0);
+  EXPECT_EQ(ImageStore().BackupLayer.plane(SpaceHSL, 3).at(35, 3), 35 + 3 + 3 + 2);
+  EXPECT_EQ(ImageStore().BackupLayer.plane(SpaceHSL, 3).at(71, 3), 0);
   FillLayer(CurrentLayer, SpaceRGB, 1, 1, 1);
   CopyResultToCurrent();
   EXPECT_EQ(Pixel(CurrentLayer, SpaceRGB, 1, 10, 2), 10 + 2 + 1 + 1);

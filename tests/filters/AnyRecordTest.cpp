@@ -81,7 +81,7 @@ TEST(AnyRecord, EveryFilterEndsOnExtremeValues) {
       UsePicture(w, h);
       RandomPicture(i);
       RandomPicture(i + 1000, CurrentLayer);
-      CopyPicture(Layer(CurrentLayer), Buffers[0]);
+      CopyPicture(Layer(CurrentLayer), ImageStore().Buffers[0]);
       FillRecord(f, g);
       RandomSeed = static_cast<int32_t>(g());
       SCOPED_TRACE(f.name);
@@ -99,7 +99,7 @@ TEST(AnyRecord, EqualRecordsGiveEqualPictures) {
     for (auto& picture : pictures) {
       UsePicture(11, 6);
       RandomPicture(5);
-      CopyPicture(Layer(ResultLayer), Buffers[0]);
+      CopyPicture(Layer(ResultLayer), ImageStore().Buffers[0]);
       std::memcpy(f.record, record.data(), f.size);
       RandomSeed = 99;
       f.run();

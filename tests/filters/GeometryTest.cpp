@@ -174,14 +174,14 @@ TEST(TB01, SwapsInOrderSeeingEarlierSwaps) {
   UsePicture(6, 1);
   SetRows(ResultLayer, SpaceRGB, 1, {{1, 2, 3, 4, 5, 6}});
   SetRows(ResultLayer, SpaceRGB, 3, {{1, 2, 3, 4, 5, 6}});
-  for (int x = 1; x <= 6; ++x) Buffers[0].plane(SpaceRGB, 1).at(x, 1) = 50;
+  for (int x = 1; x <= 6; ++x) ImageStore().Buffers[0].plane(SpaceRGB, 1).at(x, 1) = 50;
   const int green[6] = {0, 10, 5, 0, 0, 0};
-  for (int x = 1; x <= 6; ++x) Buffers[0].plane(SpaceRGB, 2).at(x, 1) = static_cast<Sample>(green[x - 1]);
+  for (int x = 1; x <= 6; ++x) ImageStore().Buffers[0].plane(SpaceRGB, 2).at(x, 1) = static_cast<Sample>(green[x - 1]);
   TB01Work = {1, SpaceRGB, 1, 1, 3, SpaceRGB, 3};
   TB01_Compute();
   EXPECT_EQ(Get(SpaceRGB, 3), (Rows{{4, 5, 1, 3, 6, 2}}));
   EXPECT_EQ(Get(SpaceRGB, 1), (Rows{{1, 2, 3, 4, 5, 6}}));  // only channel 3 was asked for
-  EXPECT_FLOAT_EQ(FloatPlanes[1].at(3, 1), 2.0f);        // the rescaled distance plane
+  EXPECT_FLOAT_EQ(ImageStore().FloatPlanes[1].at(3, 1), 2.0f);        // the rescaled distance plane
   int32_t h, s, l;
   RGBToHSL(1, 0, 4, h, s, l);
   EXPECT_EQ(Pixel(ResultLayer, SpaceHSL, 1, 1, 1), h);
@@ -206,7 +206,7 @@ TEST(TB01, DirectionsFollowTheRescaledPlane) {
   UsePicture(1, 4);
   SetRows(ResultLayer, SpaceHSL, 3, {{1}, {2}, {3}, {4}});
   const int dir[4] = {0, 6, 6, 7};
-  for (int y = 1; y <= 4; ++y) Buffers[2].plane(SpaceHSL, 2).at(1, y) = static_cast<Sample>(dir[y - 1]);
+  for (int y = 1; y <= 4; ++y) ImageStore().Buffers[2].plane(SpaceHSL, 2).at(1, y) = static_cast<Sample>(dir[y - 1]);
   TB01Work = {3, SpaceHSL, 4, 1, 1, SpaceHSL, 3};  // direction from saturation, distance from hue
   TB01_Compute();
   // y=1: d 1, partner itself. y=2: d 7, swap with y=3 -> 1,3,2,4. y=3: d 7, swap
@@ -257,7 +257,7 @@ TEST(Geometry, SamePictureAtEveryThreadCount) {
       {"SNDS", [] { SNDSWork = {0, {0, 0, 0}, 4, 10, 0, 4, 10, 0, 0}; SNDS_Run(); }},
       {"TB01",
        [] {
-         CopyPicture(Layer(CurrentLayer), Buffers[0]);
+         CopyPicture(Layer(CurrentLayer), ImageStore().Buffers[0]);
          TB01Work = {1, 2, 4, 1, 3, 2, 0};
          TB01_Compute();
        }},

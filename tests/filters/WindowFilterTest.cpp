@@ -114,7 +114,7 @@ TEST(MatrixFilter, ChannelsAreIndependentAndRgbFollows) {
   EXPECT_EQ(Get(SpaceHSL, 1), h);
   EXPECT_EQ(Get(SpaceHSL, 3), l);
   EXPECT_EQ(Get(SpaceHSL, 2)[4][4], NaiveMatrix(s, 4, 4, 2, 2));
-  EXPECT_EQ(FloatPlanes[1].at(5, 5), Get(SpaceHSL, 2)[4][4]);
+  EXPECT_EQ(ImageStore().FloatPlanes[1].at(5, 5), Get(SpaceHSL, 2)[4][4]);
   int32_t r, g, b;
   HSLToRGB(h[2][3], Get(SpaceHSL, 2)[2][3], l[2][3], r, g, b);
   EXPECT_EQ(Pixel(ResultLayer, SpaceRGB, 2, 4, 3), g);

@@ -42,7 +42,7 @@ void ScrambleLayers(uint32_t Salt) {
             p.at(x, y) = static_cast<Sample>((x * 7 + y * 13 + c * 31 + layer * 3 + Salt * 101) % 256);
       }
   for (int x = 1; x <= ImageWidth; ++x)
-    for (int y = 1; y <= ImageHeight; ++y) BlendMask.at(x, y) = static_cast<Sample>((x + y + Salt) % 101);
+    for (int y = 1; y <= ImageHeight; ++y) ImageStore().BlendMask.at(x, y) = static_cast<Sample>((x + y + Salt) % 101);
 }
 
 std::vector<Sample> Snapshot(int layer) {

@@ -125,10 +125,10 @@ TEST_F(AlienSkins, TheFirstSkinStaysInBufferOneAndIsBlendedIntoTheSecond) {
   // channel: where the first skin is 0 both give the second skin's value.
   Execute({{1, 0}});
   const auto pluto = Snapshot(CurrentLayer);
-  const auto first = Snapshot(Buffers[0]);
+  const auto first = Snapshot(ImageStore().Buffers[0]);
   Execute({{1, 7}});
   const auto moon = Snapshot(CurrentLayer);
-  EXPECT_EQ(Snapshot(Buffers[0]), first);
+  EXPECT_EQ(Snapshot(ImageStore().Buffers[0]), first);
   const size_t rgb = static_cast<size_t>(ImageWidth) * ImageHeight * 3;
   size_t zeros = 0, differ = 0;
   for (size_t n = 0; n < rgb; ++n) {

@@ -135,12 +135,12 @@ TEST_F(Plank, LeavesTheReliefInBufferOneAndSplitsTheSeeds) {
     relief = Snapshot(*phase7.After);
     picture = Snapshot(CurrentLayer);
   }
-  EXPECT_EQ(Snapshot(Buffers[0]), relief);
+  EXPECT_EQ(Snapshot(ImageStore().Buffers[0]), relief);
   Run({{7, 9}});
-  EXPECT_EQ(Snapshot(Buffers[0]), relief);
+  EXPECT_EQ(Snapshot(ImageStore().Buffers[0]), relief);
   EXPECT_NE(Snapshot(CurrentLayer), picture);
   Run({{6, 9}});
-  EXPECT_NE(Snapshot(Buffers[0]), relief);
+  EXPECT_NE(Snapshot(ImageStore().Buffers[0]), relief);
 }
 
 // The hue stretch of phase 13 maps the lowest hue to p1 and the highest to

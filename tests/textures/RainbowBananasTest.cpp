@@ -195,7 +195,7 @@ TEST_F(HuePatternTextures, BlueGoldRingsLeavesItsFourthPhaseInBufferOne) {
   RunningInstance = CreateInstance(T011_Type);
   ModuleParams[RunningInstance].ParamValue[10] = 7;
   T011_Execute();
-  const auto buffer = Snapshot(Buffers[0]);
+  const auto buffer = Snapshot(ImageStore().Buffers[0]);
   const auto texture = Snapshot(CurrentLayer);
   RunPhaseChain(T011_Type, HuePatternPhases(T011Work, 1));
   EXPECT_EQ(Snapshot(CurrentLayer), buffer);

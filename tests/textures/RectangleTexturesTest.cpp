@@ -311,7 +311,7 @@ TEST_F(RectangleTextures, NeuroneWithOversizedRectanglesStaysInsideAndLeavesItsI
   ComputeChain();
   for (int x = 1; x <= ImageWidth; ++x)
     for (int y = 1; y <= ImageHeight; ++y) {
-      const int h = Pixel(CurrentLayer, SpaceHSL, 1, x, y), b = Buffers[0].plane(SpaceHSL, 1).at(x, y);
+      const int h = Pixel(CurrentLayer, SpaceHSL, 1, x, y), b = ImageStore().Buffers[0].plane(SpaceHSL, 1).at(x, y);
       ASSERT_TRUE(h >= 227 && h <= 232) << x << "," << y << ": " << h;
       ASSERT_TRUE(b >= 60 && b <= 65) << x << "," << y << ": " << b;
     }
@@ -349,7 +349,7 @@ TEST_F(RectangleTextures, OffsetInvertedCopyOnAHandMadePicture) {
       const int32_t expected[3] = {std::abs(ir - r[x][y]), std::abs(ig - g[x][y]), std::abs(ib - b[x][y])};
       for (int c = 1; c <= 3; ++c)
         EXPECT_EQ(Pixel(CurrentLayer, SpaceRGB, c, x, y), expected[c - 1]) << x << "," << y << " channel " << c;
-      EXPECT_EQ(Buffers[0].plane(SpaceHSL, 1).at(x, y), h[x][y]);
+      EXPECT_EQ(ImageStore().Buffers[0].plane(SpaceHSL, 1).at(x, y), h[x][y]);
     }
 }
 

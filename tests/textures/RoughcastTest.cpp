@@ -106,17 +106,17 @@ TEST_F(Roughcast, ReachAndRateFromTheVariants) {
 // changes the fill only.
 TEST_F(Roughcast, LeavesTheTwigFieldInBufferOneAndSplitsTheSeeds) {
   Run({{11, 5}});
-  const auto field = Snapshot(Buffers[0]);
+  const auto field = Snapshot(ImageStore().Buffers[0]);
   const auto picture = Snapshot(CurrentLayer);
   TWIG_Compute();  // the record phase 1 wrote, drawn again into the current layer
   EXPECT_EQ(Snapshot(CurrentLayer), field);
 
   Run({{11, 5}, {12, 9}});
-  EXPECT_EQ(Snapshot(Buffers[0]), field);
+  EXPECT_EQ(Snapshot(ImageStore().Buffers[0]), field);
   EXPECT_NE(Snapshot(CurrentLayer), picture);
 
   Run({{11, 6}});
-  EXPECT_NE(Snapshot(Buffers[0]), field);
+  EXPECT_NE(Snapshot(ImageStore().Buffers[0]), field);
 }
 
 // Sound behaviour: with all six noise bounds 0 every pixel is the key colour

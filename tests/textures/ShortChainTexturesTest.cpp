@@ -148,7 +148,7 @@ TEST_F(ShortChainTextures, GrassDrawsItsTwigsAndShiftsTheirHue) {
   TWIGWork = {20, 112, 112, 0, 0, 100, 4, 100, 16, 4, PackRGB(10, 20, 90), PackRGB(200, 120, 40), 42};
   TWIG_Compute();
   static LayerData twigs;  // a picture is too large for the stack
-  twigs = Layers[CurrentLayer - 1];
+  twigs = ImageStore().Layers[CurrentLayer - 1];
 
   RunningInstance = i;
   T004_Execute();
@@ -249,7 +249,7 @@ TEST_F(ShortChainTextures, SnakeSkinLeavesItsTwigsInBufferOneAndFillsEveryRecord
   const auto twigs = Snapshot(CurrentLayer);
 
   ComputeChain();
-  EXPECT_EQ(Snapshot(Buffers[0]), twigs);
+  EXPECT_EQ(Snapshot(ImageStore().Buffers[0]), twigs);
   EXPECT_EQ(Fields(T005Work), (std::vector<int32_t>{2, 45, 901, PackRGB(30, 160, 90)}));
   EXPECT_EQ(MVBFWork.Buffer, 1);
   EXPECT_EQ(RCBFWork.Buffer, 1);
@@ -367,7 +367,7 @@ TEST_F(ShortChainTextures, RoughPaperLaysTheSecondTwigsOverTheFirstWithBlackTran
   SyncCurrentColorSpace(SpaceRGB);
   // Weights below 1.0 would read the mask instead: make sure it plays no part.
   for (int x = 1; x <= 4; ++x)
-    for (int y = 1; y <= 2; ++y) BlendMask.at(x, y) = 50;
+    for (int y = 1; y <= 2; ++y) ImageStore().BlendMask.at(x, y) = 50;
   BlendParams = b;
   BlendCurrentIntoResult();
   for (int x = 1; x <= 4; ++x)

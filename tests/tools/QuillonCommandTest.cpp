@@ -411,4 +411,38 @@ TEST(QuillonCommand, WritesOutputsWithTheLongestNames) {
   EXPECT_EQ(Listing(dir), (std::vector<std::string>{bmp248, bmp255, mpr255}));
 }
 
+bool Sanitized() {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  return true;
+#else
+  return std::getenv("QUILLON_SANITIZED") != nullptr;
+#endif
+}
+
+// The commands that compute no picture run in 64 MB of address space; a
+// render that cannot get the memory of its picture says so and exits 1.
+TEST(QuillonCommand, RunsInASmallAddressSpace) {
+  if (Sanitized()) GTEST_SKIP() << "the sanitizers reserve far more address space than the limit";
+  const std::string dir = FreshDir("small-memory");
+  struct Case {
+    std::string Args;
+    int Status;
+    std::string Says;
+  };
+  const std::vector<Case> cases = {
+      {"--version", ExitOk, "quillon " QUILLON_TEST_VERSION "\n"},
+      {"help render", ExitOk, "usage: quillon render "},
+      {"list", ExitOk, "29\tT001\tRed Swimming Pool\n"},
+      {"params 29", ExitOk, "p10\t0\t0\t1000\tRandom Seed\n"},
+      {"blends", ExitOk, "23\tComplex 12\n"},
+      {"render --size 1024x1024 -o pic.bmp 29", ExitFailed, "quillon: not enough memory for a 1024 x 1024 picture\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Args);
+    EXPECT_EQ(RunScript(dir, "ulimit -v 65536; exec \"$Q\" " + c.Args + " >out.txt 2>&1"), c.Status);
+    EXPECT_NE(ReadText(dir + "out.txt").find(c.Says), std::string::npos) << ReadText(dir + "out.txt");
+  }
+  EXPECT_EQ(Listing(dir), std::vector<std::string>{"out.txt"});
+}
+
 }  // namespace

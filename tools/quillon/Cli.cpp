@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 #include <map>
+#include <new>
 #include <ostream>
 
 #include "engine/Bitmap.h"
@@ -402,6 +403,10 @@ int Render(const Invocation& inv) {
     SetPanelText(StatusPanelsItem(bar.Panels, 0), "Create Picture");
     ControlRefresh(bar);
     WriteOutput(target, EncodeResultBMP(), inv.Out);
+  } catch (const std::bad_alloc&) {
+    bar.OnPaint = nullptr;
+    err << "quillon: not enough memory for a " << ImageWidth << " x " << ImageHeight << " picture\n";
+    return ExitFailed;
   } catch (const std::exception& e) {
     bar.OnPaint = nullptr;
     err << "quillon: " << e.what() << '\n';
@@ -533,6 +538,9 @@ int RunQuillon(const std::vector<std::string>& Args, std::ostream& Out, std::ost
   } catch (const BadInput& bad) {
     Err << "quillon: " << bad.Message << '\n';
     status = ExitBadInput;
+  } catch (const std::bad_alloc&) {
+    Err << "quillon: not enough memory\n";
+    status = ExitFailed;
   }
   SetMessageSink(nullptr);
   SetUserInterface(shellUi);
