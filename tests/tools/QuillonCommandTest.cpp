@@ -261,6 +261,9 @@ TEST(QuillonCommand, RefusalsLeaveTheOutputAlone) {
   const std::string longPreset = dir + "long.mpr";
   WriteText(longPreset, std::string(141, 'x'));
   std::filesystem::create_directory(dir + "sub");
+  const std::string grass = dir + "grass.mpr";
+  ASSERT_EQ(RunCommand({"preset", "save", "Grass", "-o", grass}).Status, ExitOk);
+  const std::string savedPreset = dir + "saved.mpr";
 
   struct Case {
     std::vector<std::string> Args;
@@ -285,6 +288,20 @@ TEST(QuillonCommand, RefusalsLeaveTheOutputAlone) {
       {{"preset", "save", "29", "-o", dir + "p.txt"}, "module preset (.mpr) files"},
       {{"preset", "save", "29"}, "-o FILE.mpr"},
       {{"preset", "save", "29", "+", "29", "-o", dir + "p.mpr"}, "one module only"},
+      // A module preset holds p1..p33 only: nothing else is dropped unsaid.
+      {{"preset", "save", "Grass", "c1=#ff0000", "-o", savedPreset},
+       "c1 is not saved in a module preset, which holds p1..p33 only"},
+      {{"preset", "save", "Grass", "-o", savedPreset, "BLEND=2,2,2"}, "blend is not saved in a module preset"},
+      {{"preset", "save", "Grass", "-o", savedPreset, "space=hsl"}, "space is not saved in a module preset"},
+      {{"preset", "save", "Grass", "-o", savedPreset, "weights=50,50"}, "weights is not saved in a module preset"},
+      {{"preset", "save", "Grass", "-o", savedPreset, "active=1"}, "active is not saved in a module preset"},
+      // The colour parameters are those "quillon params" lists.
+      {{"render", "-o", out, "Red Swimming Pool", "c1=#112233"},
+       "c1 is not a colour parameter of \"Red Swimming Pool\""},
+      {{"render", "-o", out, "Grass", "c3=#112233"}, "c3 is not a colour parameter of \"Grass\""},
+      {{"render", "-o", out, "29", "preset=" + grass},
+       grass + ": The current module type doesn't match the module preset type (the module is \"Red Swimming "
+               "Pool\", the preset \"Grass\")"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Says);
@@ -295,7 +312,8 @@ TEST(QuillonCommand, RefusalsLeaveTheOutputAlone) {
   }
   EXPECT_EQ(ReadText(out), "previous picture");
   EXPECT_EQ(ReadText(readOnly), "read-only picture");
-  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"fifo.mpr", "keep.bmp", "long.mpr", "ro.bmp", "sub"}));
+  EXPECT_EQ(Listing(dir),
+            (std::vector<std::string>{"fifo.mpr", "grass.mpr", "keep.bmp", "long.mpr", "ro.bmp", "sub"}));
 }
 
 TEST(QuillonCommand, WritingTouchesNothingButTheOutput) {
@@ -329,6 +347,10 @@ TEST(QuillonCommand, SettingsAcceptRawValuesNamesAndBlanks) {
                 .Out,
             "");
   EXPECT_EQ(ReadAll(dir + "b.bmp"), ReadAll(dir + "c.bmp"));
+  // A colour parameter the module reads changes the picture.
+  ASSERT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "green.bmp", "Grass"}).Status, ExitOk);
+  ASSERT_EQ(RunCommand({"render", "--size", "128x128", "-o", dir + "red.bmp", "Grass", "c1=#FF0000"}).Status, ExitOk);
+  EXPECT_NE(ReadAll(dir + "green.bmp"), ReadAll(dir + "red.bmp"));
   Outcome idle = RunCommand({"render", "--size", "128x128", "-o", dir + "d.bmp", "29", "active=0"});
   EXPECT_EQ(idle.Status, ExitOk);
   EXPECT_NE(idle.Err.find("warning: no module of the chain is active"), std::string::npos) << idle.Err;

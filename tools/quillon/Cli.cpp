@@ -157,6 +157,29 @@ int32_t ParamSetting(const T_Prm_Module_Synthe& m, int k, int32_t v, bool raw) {
                  std::to_string(max) + " for " + name + " (--raw passes any 32-bit value)"};
 }
 
+// A scratch instance of Type with its defaults and ranges, as a new instance
+// of the chain would have them.
+T_Prm_Module_Synthe FreshInstance(int type) {
+  T_Prm_Module_Synthe saved = ModuleParams[0];
+  ModuleParams[0] = T_Prm_Module_Synthe{};
+  ModuleParams[0].ModuleType = type;
+  if (TypeDefaultsProc[type]) TypeDefaultsProc[type](0);
+  if (TypeRangesProc[type]) TypeRangesProc[type](0);
+  const T_Prm_Module_Synthe m = ModuleParams[0];
+  ModuleParams[0] = saved;
+  return m;
+}
+
+// A colour parameter is used when its default or its form says so; those
+// are the ones "quillon params" lists. Fresh is a new instance of the type.
+bool UsedColor(const T_Prm_Module_Synthe& fresh, int k) {
+  return fresh.ParamColor[k] != 0 || !FormCaption(fresh.ModuleType, k, true).empty();
+}
+
+std::string ModuleTypeName(int32_t type) {
+  return RegisteredType(type) ? "\"" + TypeName[type] + "\"" : "type " + std::to_string(type);
+}
+
 // The weights the module window offers, in percent.
 constexpr int32_t MinWeight = 0, MaxWeight = 100;
 
@@ -167,20 +190,31 @@ int32_t Weight(const std::string& text) {
 }
 
 // Applies one k=v setting to instance i. A parameter value must lie within
-// the parameter's range (what "quillon params" shows) unless Raw.
-void ApplySetting(int i, const std::string& arg, bool raw) {
+// the parameter's range (what "quillon params" shows) unless Raw. ForPreset
+// refuses what a module preset cannot hold: anything but p1..p33 (and a
+// preset to take them from).
+void ApplySetting(int i, const std::string& arg, bool raw, bool forPreset) {
   size_t eq = arg.find('=');
   if (eq == std::string::npos || eq == 0) throw BadInput{"expected key=value, got \"" + arg + "\""};
   const std::string key = Lower(arg.substr(0, eq)), value = arg.substr(eq + 1);
   T_Prm_Module_Synthe& m = ModuleParams[i];
-  if ((key[0] == 'p' || key[0] == 'c') && key.size() > 1 &&
-      std::all_of(key.begin() + 1, key.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
+  const bool numbered =
+      (key[0] == 'p' || key[0] == 'c') && key.size() > 1 &&
+      std::all_of(key.begin() + 1, key.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+  if (forPreset && ((numbered && key[0] == 'c') || key == "blend" || key == "space" || key == "weights" ||
+                    key == "active"))
+    throw BadInput{key + " is not saved in a module preset, which holds p1..p33 only (give " + key +
+                   "= to quillon render instead)"};
+  if (numbered) {
     int64_t n;
     const bool color = key[0] == 'c';
     const int count = color ? ColorParamCount : ParamCount;
     if (!ParseInt(key.substr(1), n) || n < 1 || n > count)
       throw BadInput{std::string(color ? "colour parameter " : "parameter ") + key.substr(1) + " is outside 1.." +
                      std::to_string(count)};
+    if (color && !UsedColor(FreshInstance(m.ModuleType), static_cast<int>(n)))
+      throw BadInput{key + " is not a colour parameter of " + ModuleTypeName(m.ModuleType) +
+                     " (see: quillon params)"};
     if (color)
       m.ParamColor[static_cast<int>(n)] = ParseColor(key, value);
     else
@@ -212,7 +246,9 @@ void ApplySetting(int i, const std::string& arg, bool raw) {
     } catch (const QuillonError& e) {
       throw BadInput{e.what()};
     }
-    if (preset.ModuleType != m.ModuleType) throw BadInput{"The current module type doesn't match the module preset type"};
+    if (preset.ModuleType != m.ModuleType)
+      throw BadInput{value + ": The current module type doesn't match the module preset type (the module is " +
+                     ModuleTypeName(m.ModuleType) + ", the preset " + ModuleTypeName(preset.ModuleType) + ")"};
     ApplyPresetValues(i, preset);
   } else {
     throw BadInput{"unknown setting \"" + key + "\" (p1..p33, c1..c5, blend, space, weights, active, preset)"};
@@ -228,19 +264,6 @@ void ParseSize(const std::string& text) {
     throw BadInput{"size " + text + " is outside 128..1024 on a side"};
   ImageWidth = static_cast<int32_t>(w);
   ImageHeight = static_cast<int32_t>(h);
-}
-
-// A scratch instance of Type with its defaults and ranges, as a new instance
-// of the chain would have them.
-T_Prm_Module_Synthe FreshInstance(int type) {
-  T_Prm_Module_Synthe saved = ModuleParams[0];
-  ModuleParams[0] = T_Prm_Module_Synthe{};
-  ModuleParams[0].ModuleType = type;
-  if (TypeDefaultsProc[type]) TypeDefaultsProc[type](0);
-  if (TypeRangesProc[type]) TypeRangesProc[type](0);
-  const T_Prm_Module_Synthe m = ModuleParams[0];
-  ModuleParams[0] = saved;
-  return m;
 }
 
 std::string Hex(int32_t color) {
@@ -275,16 +298,17 @@ const Command* FindCommand(const std::string& name) {
   return nullptr;
 }
 
-const char* const SettingsHelp =
-    "settings of the module just named:\n"
+const char* const ParamSettingHelp =
     "  pN=INT          parameter N (see: quillon params MODULE); a value outside the\n"
-    "                  range shown there is refused unless --raw is given\n"
-    "  cN=#RRGGBB      colour parameter N (1..5)\n"
+    "                  range shown there is refused unless --raw is given\n";
+const char* const PresetSettingHelp =
+    "  preset=FILE.mpr a module preset of the same type (its values are used as stored)\n";
+const char* const InstanceSettingsHelp =
+    "  cN=#RRGGBB      colour parameter N, one of those quillon params MODULE lists\n"
     "  blend=F1,F2,F3  blend function of each channel, by number or name (see: quillon blends)\n"
     "  space=rgb|hsl   the space the blend works in\n"
     "  weights=R,C     result- and current-layer weights in percent, 0..100\n"
-    "  active=0|1      whether the module is computed\n"
-    "  preset=FILE.mpr a module preset of the same type (its values are used as stored)\n";
+    "  active=0|1      whether the module is computed\n";
 
 int Render(const Invocation& inv);
 int Preset(const Invocation& inv);
@@ -294,7 +318,12 @@ int Preset(const Invocation& inv);
 std::string CommandUsage(const Command& c) {
   std::string text = std::string("usage: quillon ") + c.Synopsis + "\n" + c.Summary + "\n";
   if (!c.Options.empty()) text += "options:\n" + DescribeOptions(c.Options);
-  if (c.Run == Render || c.Run == Preset) text += SettingsHelp;
+  if (c.Run == Render)
+    text += std::string("settings of the module just named:\n") + ParamSettingHelp + InstanceSettingsHelp +
+            PresetSettingHelp;
+  if (c.Run == Preset)
+    text += std::string("settings of the module (a module preset holds p1..p33 only):\n") + ParamSettingHelp +
+            PresetSettingHelp;
   return text;
 }
 
@@ -344,23 +373,23 @@ int Params(const Invocation& inv) {
     }
   bool heading = false;
   for (int k = 1; k <= ColorParamCount; ++k) {
-    const std::string label = FormCaption(type, k, true);
-    if (m.ParamColor[k] == 0 && label.empty()) continue;
+    if (!UsedColor(m, k)) continue;
     if (!heading) inv.Out << "colour\tdefault\tlabel\n";
     heading = true;
-    inv.Out << 'c' << k << '\t' << Hex(m.ParamColor[k]) << '\t' << label << '\n';
+    inv.Out << 'c' << k << '\t' << Hex(m.ParamColor[k]) << '\t' << FormCaption(type, k, true) << '\n';
   }
   return ExitOk;
 }
 
 // The chain of the operands: MODULE [k=v ...] [+ MODULE [k=v ...] ...].
-// Parameter values are checked against the ranges unless Raw.
-void BuildChain(const std::vector<std::string>& operands, bool raw, bool single, const char* usage) {
+// Parameter values are checked against the ranges unless Raw. ForPreset
+// takes one module and the settings a module preset holds.
+void BuildChain(const std::vector<std::string>& operands, bool raw, bool forPreset, const char* usage) {
   if (operands.empty()) throw BadInput{std::string("no module given; usage: quillon ") + usage};
   bool expectModule = true;
   for (const std::string& arg : operands) {
     if (arg == "+") {
-      if (single) throw BadInput{"one module only: a preset holds one module's values"};
+      if (forPreset) throw BadInput{"one module only: a preset holds one module's values"};
       if (expectModule) throw BadInput{"\"+\" must be followed by a module"};
       expectModule = true;
     } else if (expectModule) {
@@ -368,7 +397,7 @@ void BuildChain(const std::vector<std::string>& operands, bool raw, bool single,
       if (CreateInstance(RequireModule(arg)) == 0) throw BadInput{"cannot add module \"" + arg + "\""};
       expectModule = false;
     } else {
-      ApplySetting(CurrentInstance, arg, raw);
+      ApplySetting(CurrentInstance, arg, raw, forPreset);
     }
   }
   if (expectModule) throw BadInput{"\"+\" must be followed by a module"};
