@@ -7,7 +7,6 @@
 #include <span>
 #include <system_error>
 #include <thread>
-#include <vector>
 
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
@@ -58,14 +57,13 @@ constexpr int IdleSweepLimit = 4096;
 // the probes go on; either waits for the other blocked on a condition, the
 // probes only when the painter is a whole queue behind, or at the end of a
 // round or of a block of draws. The draws are computed ahead a block at a
-// time in passes of the pool (DrawsAhead), with where each falls as an x and
-// as a y.
+// time in passes of the pool (DrawsAhead).
 template <typename Words>
 class Rounds {
  public:
   explicit Rounds(Filler<Words>& fill)
       : fill_(fill), mode_(fill.Mode()), W_(ImageWidth), H_(ImageHeight), draws_(Kept().draws),
-        places_(Kept().places), chunks_(Kept().chunks) {
+        chunks_(Kept().chunks) {
     block_ = std::clamp<int64_t>(int64_t{2} * W_ * H_, 4096, BlockDraws);
     if (ThreadCount() > 1) {
       try {
@@ -106,7 +104,6 @@ class Rounds {
         draws_.Restart(p_);
         p_ = 0;
         draws_.Reach(block_);
-        MakePlaces();
       }
       Chunk& chunk = chunks_[written_ % Chunks];
       i = mode_ == 1 ? ClaimRun(fill_.Mode1Maps(), i, Probes, chunk) : ClaimRun(fill_.Mode2Maps(), i, Probes, chunk);
@@ -139,20 +136,6 @@ class Rounds {
   // The pixels of the claim Ahead of the one painted are fetched early.
   static constexpr int Ahead = 8;
 
-  // Where the block's draws fall as an x and as a y: Round(draw * (W - 1))
-  // | Round(draw * (H - 1)) << 16.
-  void MakePlaces() {
-    places_.resize(static_cast<size_t>(draws_.Size()));
-    const int32_t* bits = draws_.Bits();
-    uint32_t* places = places_.data();
-    const int32_t spanX = W_ - 1, spanY = H_ - 1;
-    ParallelColumns(0, static_cast<int>(draws_.Size()) - 1, [=](int a, int b) {
-      for (int k = a; k <= b; ++k)
-        places[k] = static_cast<uint32_t>(RoundDrawShort(bits[k], spanX)) |
-                    static_cast<uint32_t>(RoundDrawShort(bits[k], spanY)) << 16;
-    });
-  }
-
   // Probes from probe i while the round, the block's draws and the chunk
   // last, claiming the fills; returns the next probe. On the maps alone, at
   // hand in registers: the loop the fill waits for. A claim notes where its
@@ -160,13 +143,13 @@ class Rounds {
   // them.
   template <class Maps>
   int64_t ClaimRun(const Maps& maps, int64_t i, int64_t Probes, Chunk& C) {
-    const uint32_t* places = places_.data();
     const int32_t* bits = draws_.Bits();
     const int64_t last = draws_.Size() - 5;  // a probe takes at most 5 draws
     int64_t p = p_;
     int n = 0;
     for (; i < Probes && p <= last && n < limit_; ++i) {
-      const int x = static_cast<int>(places[p] & 0xFFFF) + 1, y = static_cast<int>(places[p + 1] >> 16) + 1;
+      const int x = static_cast<int>(RoundDraw(bits[p], W_ - 1)) + 1;
+      const int y = static_cast<int>(RoundDraw(bits[p + 1], H_ - 1)) + 1;
       if (!maps.Fillable(x, y)) {
         p += 2;
         continue;
@@ -288,11 +271,10 @@ class Rounds {
     }
   }
 
-  // The memory of the draws, their places and the chunks, kept from call to
+  // The memory of the draws and the chunks, kept from call to
   // call, so a fill does not ask the system for fresh pages every time.
   struct Memory {
     DrawsAhead draws{RandomSeed};
-    std::vector<uint32_t> places;
     std::unique_ptr<Chunk[]> chunks{new Chunk[Chunks]};
   };
   static Memory& Kept() {
@@ -303,7 +285,6 @@ class Rounds {
   Filler<Words>& fill_;
   const int mode_, W_, H_;
   DrawsAhead& draws_;
-  std::vector<uint32_t>& places_;  // by draw of the block: MakePlaces
   const std::unique_ptr<Chunk[]>& chunks_;
   int64_t block_;           // draws computed at a time
   int64_t p_ = 0;           // the next draw of the block
