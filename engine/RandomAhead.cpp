@@ -52,13 +52,13 @@ void DrawsAhead::Reach(int64_t Count) {
     stretches_.push_back(s);
   }
   // Each stretch steps through its draws; a draw whose slot the stretch
-  // stored before gets that step, the others are marked with their slot
-  // (as -slot) until the table at the stretch's start is known. The steps
+  // stored before gets that step, the first draw of each slot is noted
+  // until the table at the stretch's start is known. The steps
   // come a run at a time, first as sixteen chains sixteen steps apart
   // (sixteen steps make again a step of the same form) and their slots
   // rounded in doubles, so that both run in vectors.
   std::vector<int32_t> stored((stretches_.size() - firstNew) * 98);
-  std::vector<int64_t> marked(stretches_.size() - firstNew);  // after the last draw marked
+  std::vector<int16_t> firstOf((stretches_.size() - firstNew) * 98);  // by slot, from the stretch's start
   ParallelItems(static_cast<int>(firstNew), static_cast<int>(stretches_.size()) - 1, [&](int a, int b) {
     constexpr int Chains = 16, Run = 256;
     constexpr detail::StepMap Leap = detail::Steps(Chains);
@@ -69,7 +69,7 @@ void DrawsAhead::Reach(int64_t Count) {
       const int64_t end = std::min(s.First + StretchSteps, Count);
       int32_t* slotStep = &stored[(k - firstNew) * 98];
       std::fill(slotStep, slotStep + 98, -1);
-      int64_t lastMarked = s.First;
+      int16_t* firstDraw = &firstOf[(k - firstNew) * 98];
       uint64_t state = static_cast<uint32_t>(s.StateBefore);
       for (int64_t first = s.First; first < end; first += Run) {
         const int n = static_cast<int>(std::min<int64_t>(Run, end - first));
@@ -79,33 +79,28 @@ void DrawsAhead::Reach(int64_t Count) {
           slots[i] = static_cast<uint8_t>(detail::SlotOfRounded(RoundDrawShort(steps[i], RandomTableSize)));
         for (int i = 0; i < n; ++i) {
           const int slot = slots[i];
-          if (slotStep[slot] >= 0) {
+          if (slotStep[slot] >= 0)
             bits_[first + i] = slotStep[slot];
-          } else {
-            bits_[first + i] = -slot;
-            lastMarked = first + i + 1;
-          }
+          else
+            firstDraw[slot] = static_cast<int16_t>(first + i - s.First);
           slotStep[slot] = steps[i];
         }
         state = static_cast<uint32_t>(steps[n - 1]);
       }
-      marked[k - firstNew] = lastMarked;
     }
   });
-  // The table before each stretch, from the one before the first.
+  // The table before each stretch, from the one before the first, and the
+  // first draw of each slot in the stretch from it.
   for (size_t k = firstNew; k < stretches_.size(); ++k) {
     std::memcpy(stretches_[k].Table, tableThen, sizeof(tableThen));
     const int32_t* slotStep = &stored[(k - firstNew) * 98];
+    const int16_t* firstDraw = &firstOf[(k - firstNew) * 98];
     for (int slot = 1; slot <= RandomTableSize; ++slot)
-      if (slotStep[slot] >= 0) tableThen[slot] = slotStep[slot];
+      if (slotStep[slot] >= 0) {
+        bits_[stretches_[k].First + firstDraw[slot]] = tableThen[slot];
+        tableThen[slot] = slotStep[slot];
+      }
   }
-  ParallelItems(static_cast<int>(firstNew), static_cast<int>(stretches_.size()) - 1, [&](int a, int b) {
-    for (int k = a; k <= b; ++k) {
-      const Stretch& s = stretches_[k];
-      for (int64_t n = s.First; n < marked[k - firstNew]; ++n)
-        if (bits_[n] < 0) bits_[n] = s.Table[-bits_[n]];
-    }
-  });
 }
 
 void DrawsAhead::Commit(int64_t Used) {
