@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -392,7 +393,9 @@ TEST(QuillonCommand, TooMuchWorkIsRefusedBeforeComputing) {
 // Runs Script with /bin/sh in the folder Dir, $Q naming the built program;
 // returns its exit status, or -1 when it did not exit.
 int RunScript(const std::string& Dir, const std::string& Script) {
-  const std::string file = ::testing::TempDir() + "quillon-test-script.sh";
+  // A name of this process's own: the tests run side by side in processes
+  // of their own, and one must not run another's script.
+  const std::string file = ::testing::TempDir() + "quillon-test-script." + std::to_string(getpid()) + ".sh";
   WriteText(file, "cd '" + Dir + "' || exit 99\nQ='" + std::string(QUILLON_BINARY_DIR) + "/quillon'\n" + Script + "\n");
   const int status = std::system(("sh '" + file + "'").c_str());
   std::remove(file.c_str());
