@@ -112,10 +112,7 @@ std::string Setting(int k, int64_t v) {
 
 void Sweep(int Type) {
   // A new instance's defaults and ranges, the ranges as the command checks them.
-  NextInstance = 1;
-  const int i = CreateInstance(Type);
-  const T_Prm_Module_Synthe m = ModuleParams[i];
-  NextInstance = 1;
+  const T_Prm_Module_Synthe m = FreshInstance(Type);
   std::vector<std::pair<int, std::pair<int64_t, int64_t>>> params;
   for (int k = 1; k <= ParamCount; ++k) {
     std::pair<int64_t, int64_t> range{m.ParamMin[k], m.ParamMax[k]};

@@ -60,6 +60,18 @@ int CreateInstance(int32_t Type) {
   return i;
 }
 
+T_Prm_Module_Synthe FreshInstance(int32_t Type) {
+  // Built in the scratch slot 0, which gets its contents back.
+  const T_Prm_Module_Synthe saved = ModuleParams[0];
+  ModuleParams[0] = T_Prm_Module_Synthe{};
+  ModuleParams[0].ModuleType = Type;
+  if (RegisteredType(Type) && TypeDefaultsProc[Type]) TypeDefaultsProc[Type](0);
+  if (RegisteredType(Type) && TypeRangesProc[Type]) TypeRangesProc[Type](0);
+  const T_Prm_Module_Synthe m = ModuleParams[0];
+  ModuleParams[0] = saved;
+  return m;
+}
+
 void ClearValues(int Instance) {
   T_Prm_Module_Synthe& m = ModuleParams[Instance];
   for (int k = 1; k <= ParamCount; ++k) m.ParamValue[k] = 0;

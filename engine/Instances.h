@@ -88,6 +88,10 @@ extern std::string TextureName;
 // way with its own message. Returns the new instance's position, or 0.
 int CreateInstance(int32_t Type);
 
+// A scratch instance of Type with its defaults and ranges, as a new instance
+// of the chain would have them; the chain is left as it is.
+T_Prm_Module_Synthe FreshInstance(int32_t Type);
+
 void ClearValues(int Instance);  // 33 values and 5 colours := 0
 void ClearRanges(int Instance);  // 33 minimums and maximums := 0
 void SetParamRange(int Instance, int Param, int32_t Min, int32_t Max);

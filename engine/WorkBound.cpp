@@ -27,12 +27,7 @@ double MeanHeld(double A, double B, double Top) {
 double WorkLimit(int32_t Type, int Width, int Height) {
   const TWorkBound* bound = ValidModuleType(Type) ? TypeWorkBound[Type] : nullptr;
   if (bound == nullptr) return std::numeric_limits<double>::infinity();
-  // The type's defaults, as a new instance gets them, in the scratch slot.
-  const T_Prm_Module_Synthe saved = ModuleParams[0];
-  ModuleParams[0] = T_Prm_Module_Synthe{};
-  if (TypeDefaultsProc[Type]) TypeDefaultsProc[Type](0);
-  ParamValues slowest = ModuleParams[0].ParamValue;
-  ModuleParams[0] = saved;
+  ParamValues slowest = FreshInstance(Type).ParamValue;
   for (const auto& [param, value] : bound->Slowest) slowest[param] = value;
   return WorkBoundFactor * bound->Count(slowest, Width, Height);
 }

@@ -45,7 +45,7 @@ double Chaos2WorkCount(const ParamValues& Values, int Width, int Height);
 // A step whose two phase arguments take the careful path of the sine from
 // 2^29 on, each a call of the extended-precision library function, took 13
 // to 14 times as long as a step on the fast path (1024 x 1024, every step
-// careful against none); counted as 16.
+// careful against none); counted as 16: its own unit and these 15 more.
 inline constexpr double ChaosCarefulStepCost = 15;
 
 // How many of the first Iterations steps may take the careful path for their

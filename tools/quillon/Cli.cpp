@@ -157,19 +157,6 @@ int32_t ParamSetting(const T_Prm_Module_Synthe& m, int k, int32_t v, bool raw) {
                  std::to_string(max) + " for " + name + " (--raw passes any 32-bit value)"};
 }
 
-// A scratch instance of Type with its defaults and ranges, as a new instance
-// of the chain would have them.
-T_Prm_Module_Synthe FreshInstance(int type) {
-  T_Prm_Module_Synthe saved = ModuleParams[0];
-  ModuleParams[0] = T_Prm_Module_Synthe{};
-  ModuleParams[0].ModuleType = type;
-  if (TypeDefaultsProc[type]) TypeDefaultsProc[type](0);
-  if (TypeRangesProc[type]) TypeRangesProc[type](0);
-  const T_Prm_Module_Synthe m = ModuleParams[0];
-  ModuleParams[0] = saved;
-  return m;
-}
-
 // A colour parameter is used when its default or its form says so; those
 // are the ones "quillon params" lists. Fresh is a new instance of the type.
 bool UsedColor(const T_Prm_Module_Synthe& fresh, int k) {
