@@ -27,11 +27,27 @@ constexpr int MaxThreads = 64, DefaultMaxThreads = 16;
 // started from inside another one runs on the thread that starts it.
 thread_local bool InsidePass = false;
 
-// Threads started once and kept: a pass wakes them, and the ranges of
-// columns go to whichever thread asks first, the calling thread among them,
-// so a pass never waits for a thread the system has not run yet: the
-// caller does the ranges nobody took. A small picture does not pay for
-// starting threads.
+}  // namespace
+
+// A pass: its body, its ranges, which of them a thread has taken, how many
+// have ended, and the first error raised in one.
+struct PoolPass {
+  const std::function<void(int, int)>* body = nullptr;
+  std::vector<std::pair<int, int>> ranges;
+  std::vector<bool> taken;
+  int left = 0, finished = 0;  // ranges not taken yet, and ended
+  bool started = false;        // whether the pool hands its ranges out
+  std::exception_ptr error;
+};
+
+namespace {
+
+// Threads started once and kept: a pass wakes them, and its ranges go to
+// whichever thread asks first, the thread that waits for the pass among
+// them, so a pass never waits for a thread the system has not run yet: the
+// waiting thread does the ranges nobody took. Passes started while others
+// still have ranges to hand out queue behind them. A small picture does not
+// pay for starting threads.
 class ThreadPool {
  public:
   ~ThreadPool() {
@@ -43,12 +59,10 @@ class ThreadPool {
     for (std::thread& t : threads_) t.join();
   }
 
-  // Runs body over ranges[0..n-1]. Returns false, having run nothing, when
-  // another thread's pass holds the pool or its threads cannot be started.
-  bool Run(const std::function<void(int, int)>& body, const std::vector<std::pair<int, int>>& ranges) {
-    std::unique_lock<std::mutex> busy(run_, std::try_to_lock);
-    if (!busy.owns_lock()) return false;
-    const int helpers = static_cast<int>(ranges.size()) - 1;
+  // Hands the ranges of P out to the pool's threads. Returns false, having
+  // handed nothing out, when the threads cannot be started.
+  bool Start(PoolPass& P) {
+    const int helpers = static_cast<int>(P.ranges.size()) - 1;
     std::unique_lock<std::mutex> lock(mutex_);
     while (static_cast<int>(threads_.size()) < helpers) {
       const int index = static_cast<int>(threads_.size());
@@ -56,28 +70,34 @@ class ThreadPool {
         threads_.emplace_back([this, index] { Work(index + 1); });
       } catch (const std::system_error&) {
         // The system starts no more threads (a limit on memory or on
-        // processes): the caller runs the pass alone, as one range, since
-        // the ranges of a pass may count on running at the same time.
+        // processes): the pass runs on the waiting thread alone, as one
+        // range, since the ranges of a pass may count on running at the
+        // same time.
         return false;
       }
     }
-    body_ = &body;
-    ranges_ = &ranges;
-    taken_.assign(ranges.size(), false);
-    left_ = static_cast<int>(ranges.size());
-    finished_ = 0;
-    error_ = nullptr;
+    P.taken.assign(P.ranges.size(), false);
+    P.left = static_cast<int>(P.ranges.size());
+    P.started = true;
+    open_.push_back(&P);
     lock.unlock();
     wake_.notify_all();
-    lock.lock();
-    InsidePass = true;
-    while (left_ > 0) RunNext(lock, 0);
-    InsidePass = false;
-    done_.wait(lock, [&] { return finished_ == static_cast<int>(ranges.size()); });
-    body_ = nullptr;
-    ranges_ = nullptr;  // a thread waking late finds no pass
-    if (error_) std::rethrow_exception(error_);
     return true;
+  }
+
+  // Runs the ranges of P no thread has taken on the calling thread, or
+  // drops them when Run is false, and waits until the others have ended.
+  void Finish(PoolPass& P, bool Run) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (Run) {
+      InsidePass = true;
+      while (P.left > 0) RunNext(lock, P, 0);
+      InsidePass = false;
+    } else if (P.left > 0) {
+      P.finished += P.left;
+      Taken(P, P.left);
+    }
+    done_.wait(lock, [&] { return P.finished == static_cast<int>(P.ranges.size()); });
   }
 
  private:
@@ -87,45 +107,44 @@ class ThreadPool {
     InsidePass = true;
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-      wake_.wait(lock, [&] { return stop_ || left_ > 0; });
+      wake_.wait(lock, [&] { return stop_ || !open_.empty(); });
       if (stop_) return;
-      RunNext(lock, Own);
+      RunNext(lock, *open_.front(), Own);
     }
+  }
+
+  // Notes N more ranges of P taken; once all are, P leaves the queue.
+  void Taken(PoolPass& P, int N) {
+    P.left -= N;
+    if (P.left == 0) open_.erase(std::find(open_.begin(), open_.end(), &P));
   }
 
   // Takes range Own of the pass, or the first one nobody has taken (so a
   // thread meets the same columns pass after pass, in the same cache, while
   // all run in time), and runs it with the lock released.
-  void RunNext(std::unique_lock<std::mutex>& lock, int Own) {
-    const std::function<void(int, int)>& body = *body_;
-    int k = Own < static_cast<int>(taken_.size()) && !taken_[Own] ? Own : 0;
-    while (taken_[k]) ++k;
-    taken_[k] = true;
-    --left_;
-    const std::pair<int, int> range = (*ranges_)[k];
-    const int count = static_cast<int>(ranges_->size());
+  void RunNext(std::unique_lock<std::mutex>& lock, PoolPass& P, int Own) {
+    int k = Own < static_cast<int>(P.taken.size()) && !P.taken[Own] ? Own : 0;
+    while (P.taken[k]) ++k;
+    P.taken[k] = true;
+    Taken(P, 1);
+    const std::pair<int, int> range = P.ranges[k];
     lock.unlock();
     std::exception_ptr error;
     try {
-      body(range.first, range.second);
+      (*P.body)(range.first, range.second);
     } catch (...) {
       error = std::current_exception();
     }
     lock.lock();
-    if (error && !error_) error_ = error;
-    if (++finished_ == count) done_.notify_all();
+    if (error && !P.error) P.error = error;
+    if (++P.finished == static_cast<int>(P.ranges.size())) done_.notify_all();
   }
 
-  std::mutex run_;    // held by the pass using the pool
-  std::mutex mutex_;  // guards everything below
+  std::mutex mutex_;  // guards everything below and the passes' counts
   std::condition_variable wake_, done_;
   std::vector<std::thread> threads_;
-  const std::function<void(int, int)>* body_ = nullptr;
-  const std::vector<std::pair<int, int>>* ranges_ = nullptr;
-  std::vector<bool> taken_;       // by range of the pass
-  int left_ = 0, finished_ = 0;  // ranges of the pass not taken yet, and ended
+  std::vector<PoolPass*> open_;  // passes with ranges to hand out, oldest first
   bool stop_ = false;
-  std::exception_ptr error_;
 };
 
 ThreadPool& Pool() {
@@ -194,16 +213,14 @@ int ThreadCount() {
 
 namespace {
 
-// Runs body over [begin, end] split into one contiguous range per thread,
-// each thread getting at least PerThread items.
-void RunSplit(int begin, int end, int PerThread, const std::function<void(int, int)>& body) {
-  int count = end - begin + 1;
-  if (count <= 0) return;
-  int threads = std::min(ThreadCount(), count / PerThread);
-  if (threads <= 1 || InsidePass) {
-    body(begin, end);
-    return;
-  }
+// [begin, end] split into one contiguous range per thread, each thread
+// getting at least PerThread items; one range where the split would leave
+// one, or inside a pass.
+std::vector<std::pair<int, int>> Split(int begin, int end, int PerThread) {
+  const int count = end - begin + 1;
+  if (count <= 0) return {};
+  const int threads = std::min(ThreadCount(), count / PerThread);
+  if (threads <= 1 || InsidePass) return {{begin, end}};
   std::vector<std::pair<int, int>> ranges;
   ranges.reserve(threads);
   int chunk = count / threads, extra = count % threads, first = begin;
@@ -212,7 +229,32 @@ void RunSplit(int begin, int end, int PerThread, const std::function<void(int, i
     ranges.emplace_back(first, last);
     first = last + 1;
   }
-  if (!Pool().Run(body, ranges)) body(begin, end);
+  return ranges;
+}
+
+// Starts P's ranges on the pool when there is more than one and the pool
+// takes them.
+void StartOnPool(PoolPass& P) {
+  if (P.ranges.size() > 1) Pool().Start(P);
+}
+
+// Runs the ranges of P: those the pool did not take on the calling thread,
+// and all of them as one range when the pool took none.
+void FinishPass(PoolPass& P) {
+  if (P.started) {
+    Pool().Finish(P, true);
+    if (P.error) std::rethrow_exception(P.error);
+  } else if (!P.ranges.empty()) {
+    (*P.body)(P.ranges.front().first, P.ranges.back().second);
+  }
+}
+
+void RunSplit(int begin, int end, int PerThread, const std::function<void(int, int)>& body) {
+  PoolPass pass;
+  pass.body = &body;
+  pass.ranges = Split(begin, end, PerThread);
+  StartOnPool(pass);
+  FinishPass(pass);
 }
 
 }  // namespace
@@ -220,5 +262,29 @@ void RunSplit(int begin, int end, int PerThread, const std::function<void(int, i
 void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body) { RunSplit(begin, end, 32, body); }
 
 void ParallelItems(int begin, int end, const std::function<void(int, int)>& body) { RunSplit(begin, end, 1, body); }
+
+BackgroundPass::BackgroundPass() = default;
+
+BackgroundPass::~BackgroundPass() { Drop(); }
+
+void BackgroundPass::Drop() {
+  if (pass_ && pass_->started) Pool().Finish(*pass_, false);
+  pass_.reset();
+}
+
+void BackgroundPass::Start(int begin, int end, std::function<void(int, int)> body) {
+  Wait();
+  body_ = std::move(body);
+  pass_ = std::make_unique<PoolPass>();
+  pass_->body = &body_;
+  pass_->ranges = Split(begin, end, 1);
+  StartOnPool(*pass_);
+}
+
+void BackgroundPass::Wait() {
+  if (!pass_) return;
+  const std::unique_ptr<PoolPass> pass = std::move(pass_);
+  FinishPass(*pass);
+}
 
 }  // namespace quillon

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 // Marks a per-column loop to be compiled twice, for the baseline processor
@@ -34,15 +35,43 @@ int AvailableCpus();
 int CpusOfQuota(const std::string& Text);
 
 // Runs body(first, last) over [begin, end] split into contiguous ranges, one
-// per thread; the threads are started once and kept for the next pass. Small
-// ranges, a pass started inside another and a pass while another thread's
-// pass runs and a pass whose threads the system refuses to start all run on
-// the calling thread. An error raised in any range is raised again by the
-// call once every range has ended.
+// per thread; the threads are started once and kept for the next pass, and
+// the calling thread runs the ranges they have not taken. Passes started
+// on several threads at once share the threads. Small ranges, a pass
+// started inside another and a pass whose threads the system refuses to
+// start run on the calling thread. An error raised in any range is raised
+// again by the call once every range has ended.
 void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body);
 
 // The same for a few large items of work (pages of memory, say): the range
 // is split down to one item per thread.
 void ParallelItems(int begin, int end, const std::function<void(int, int)>& body);
+
+struct PoolPass;
+
+// A pass of ParallelItems that runs while its caller goes on with other
+// work: Start hands its ranges to the pool's threads and returns, Wait runs
+// the ranges no thread has taken yet on the calling thread, waits for the
+// rest and raises an error any range raised. A pass not waited for is
+// dropped: the ranges not yet begun never run. Where ParallelItems would
+// run on the calling thread (one CPU, say), the whole pass runs in Wait.
+class BackgroundPass {
+ public:
+  BackgroundPass();
+  BackgroundPass(const BackgroundPass&) = delete;
+  BackgroundPass& operator=(const BackgroundPass&) = delete;
+  ~BackgroundPass();
+
+  // Waits for the pass started before, if any, then starts this one.
+  void Start(int begin, int end, std::function<void(int, int)> body);
+  // Returns at once when no pass was started since the last Wait.
+  void Wait();
+  // Drops the pass started, if any, as the destructor does.
+  void Drop();
+
+ private:
+  std::function<void(int, int)> body_;
+  std::unique_ptr<PoolPass> pass_;
+};
 
 }  // namespace quillon

@@ -1,7 +1,8 @@
 // The kept threads of the column passes: every column once at every thread
 // count, passes one after another on the same threads, a pass inside a pass,
-// passes from two threads at once, and an error raised in any range; the
-// pool's size from the CPUs the process may use.
+// passes from two threads at once, and an error raised in any range; passes
+// in the background, waited for or dropped; the pool's size from the CPUs
+// the process may use.
 #include <sched.h>
 
 #include <atomic>
@@ -96,6 +97,54 @@ TEST_F(ThreadPoolTest, AnErrorInAnyRangeIsRaisedByThePassAndThePoolGoesOn) {
     EXPECT_EQ(done.load(), 3) << "the other ranges ran to the end";
   }
   EXPECT_EQ(Visits(1024, 4), std::vector<int>(1024, 1));
+}
+
+// A pass in the background runs each item once by its Wait, also while its
+// caller runs passes of its own meanwhile, which queue behind it.
+TEST_F(ThreadPoolTest, ABackgroundPassRunsEveryItemOnceByItsWait) {
+  for (int threads : {1, 3, 8}) {
+    SetThreadCount(threads);
+    std::vector<std::atomic<int>> seen(100);
+    BackgroundPass pass;
+    pass.Start(0, 99, [&](int a, int b) {
+      for (int k = a; k <= b; ++k) seen[k].fetch_add(1);
+    });
+    EXPECT_EQ(Visits(512, threads), std::vector<int>(512, 1)) << threads << " threads";
+    pass.Wait();
+    for (int k = 0; k < 100; ++k) ASSERT_EQ(seen[k].load(), 1) << threads << " threads, item " << k;
+  }
+}
+
+// A pass not waited for runs no range after it is dropped; with one thread
+// it runs none at all.
+TEST_F(ThreadPoolTest, ADroppedBackgroundPassRunsNoMoreRanges) {
+  for (int threads : {1, 4}) {
+    SetThreadCount(threads);
+    std::atomic<int> ran{0};
+    {
+      BackgroundPass pass;
+      pass.Start(0, 63, [&](int, int) { ran.fetch_add(1); });
+    }
+    const int dropped = ran.load();
+    EXPECT_EQ(Visits(256, threads), std::vector<int>(256, 1));
+    EXPECT_EQ(ran.load(), dropped) << threads << " threads";
+    if (threads == 1) {
+      EXPECT_EQ(dropped, 0);
+    }
+  }
+}
+
+TEST_F(ThreadPoolTest, AnErrorInABackgroundPassIsRaisedByItsWait) {
+  for (int threads : {1, 4}) {
+    SetThreadCount(threads);
+    BackgroundPass pass;
+    pass.Start(0, 7, [&](int a, int b) {
+      if (a <= 5 && 5 <= b) throw std::runtime_error("item failed");
+    });
+    EXPECT_THROW(pass.Wait(), std::runtime_error) << threads << " threads";
+    pass.Wait();  // nothing left to wait for
+    EXPECT_EQ(Visits(256, threads), std::vector<int>(256, 1));
+  }
 }
 
 // The first N CPUs of Mask.
