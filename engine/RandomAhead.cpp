@@ -15,61 +15,76 @@ namespace {
 // stretch, few enough that the last stretch's replay at Commit stays short.
 constexpr int64_t StretchSteps = 4096;
 
+// Makes room for Count values in Values, keeping the first From.
+template <typename T>
+void Grow(std::unique_ptr<T[]>& Values, int64_t& Capacity, int64_t Count, int64_t From) {
+  if (Count <= Capacity) return;
+  std::unique_ptr<T[]> more(new T[static_cast<size_t>(Count)]);
+  if (From > 0) std::memcpy(more.get(), Values.get(), sizeof(T) * static_cast<size_t>(From));
+  Values = std::move(more);
+  Capacity = Count;
+}
+
 }  // namespace
 
 DrawsAhead::DrawsAhead(int32_t& State) : state_(State) {}
 
-void DrawsAhead::Reach(int64_t Count) {
+void DrawsAhead::SetPlaces(int XSpan, int YSpan) {
+  placed_ = true;
+  xSpan_ = XSpan;
+  ySpan_ = YSpan;
+}
+
+uint32_t DrawsAhead::PlaceOf(int32_t Bits) const {
+  return static_cast<uint32_t>(RoundDrawShort(Bits, xSpan_)) | static_cast<uint32_t>(RoundDrawShort(Bits, ySpan_)) << 16;
+}
+
+void DrawsAhead::ReachLater(int64_t Count) {
+  Wait();
   const int64_t from = Size();
   if (Count <= from) return;
   // Where the new stretches start: after the last draw computed so far, or
   // from the state and the table as they are.
   int32_t stateThen = state_;
-  int32_t tableThen[98];
-  std::memcpy(tableThen, detail::RandomTable, sizeof(tableThen));
+  std::memcpy(tableThen_, detail::RandomTable, sizeof(tableThen_));
   if (!stretches_.empty()) {
     const Stretch& last = stretches_.back();
     stateThen = last.StateBefore;
-    std::memcpy(tableThen, last.Table, sizeof(tableThen));
+    std::memcpy(tableThen_, last.Table, sizeof(tableThen_));
     for (int64_t n = last.First; n < from; ++n) {
       const int32_t step = detail::StepBits(stateThen);
-      tableThen[detail::SlotOf(step)] = step;
+      tableThen_[detail::SlotOf(step)] = step;
     }
   }
-  if (Count > capacity_) {
-    std::unique_ptr<int32_t[]> more(new int32_t[static_cast<size_t>(Count)]);
-    if (from > 0) std::memcpy(more.get(), bits_.get(), sizeof(int32_t) * static_cast<size_t>(from));
-    bits_ = std::move(more);
-    capacity_ = Count;
-  }
+  Grow(bits_, bitsCapacity_, Count, from);
+  if (placed_) Grow(places_, placesCapacity_, Count, from);
   size_ = Count;
-  const size_t firstNew = stretches_.size();
-  const int64_t start = static_cast<int64_t>(static_cast<uint32_t>(stateThen) & detail::StepMap::Mask);
-  for (int64_t first = from; first < Count; first += StretchSteps) {
-    Stretch s;
-    s.First = first;
-    s.StateBefore = static_cast<int32_t>(detail::Steps(first - from)(static_cast<uint64_t>(start)));
-    stretches_.push_back(s);
-  }
+  firstNew_ = stretches_.size();
+  stretches_.resize(firstNew_ + static_cast<size_t>((Count - from + StretchSteps - 1) / StretchSteps));
+  const uint64_t start = static_cast<uint32_t>(stateThen) & detail::StepMap::Mask;
   // Each stretch steps through its draws; a draw whose slot the stretch
   // stored before gets that step, the first draw of each slot is noted
-  // until the table at the stretch's start is known. The steps
+  // until the table at the stretch's start is known: the range that ends
+  // last chains the tables and fills those in (ChainTables). The steps
   // come a run at a time, first as sixteen chains sixteen steps apart
   // (sixteen steps make again a step of the same form) and their slots
   // rounded in doubles, so that both run in vectors.
-  std::vector<int32_t> stored((stretches_.size() - firstNew) * 98);
-  std::vector<int16_t> firstOf((stretches_.size() - firstNew) * 98);  // by slot, from the stretch's start
-  ParallelItems(static_cast<int>(firstNew), static_cast<int>(stretches_.size()) - 1, [&](int a, int b) {
+  stored_.resize((stretches_.size() - firstNew_) * 98);
+  firstOf_.resize((stretches_.size() - firstNew_) * 98);
+  stretchesLeft_ = static_cast<int64_t>(stretches_.size() - firstNew_);
+  pass_.Start(static_cast<int>(firstNew_), static_cast<int>(stretches_.size()) - 1, [this, Count, from, start](int a, int b) {
     constexpr int Chains = 16, Run = 256;
     constexpr detail::StepMap Leap = detail::Steps(Chains);
     int32_t steps[Run];
     uint8_t slots[Run];
     for (int k = a; k <= b; ++k) {
-      const Stretch& s = stretches_[k];
+      Stretch& s = stretches_[k];
+      s.First = from + static_cast<int64_t>(k - firstNew_) * StretchSteps;
+      s.StateBefore = static_cast<int32_t>(detail::Steps(s.First - from)(start));
       const int64_t end = std::min(s.First + StretchSteps, Count);
-      int32_t* slotStep = &stored[(k - firstNew) * 98];
+      int32_t* slotStep = &stored_[(k - firstNew_) * 98];
       std::fill(slotStep, slotStep + 98, -1);
-      int16_t* firstDraw = &firstOf[(k - firstNew) * 98];
+      int16_t* firstDraw = &firstOf_[(k - firstNew_) * 98];
       uint64_t state = static_cast<uint32_t>(s.StateBefore);
       for (int64_t first = s.First; first < end; first += Run) {
         const int n = static_cast<int>(std::min<int64_t>(Run, end - first));
@@ -79,31 +94,45 @@ void DrawsAhead::Reach(int64_t Count) {
           slots[i] = static_cast<uint8_t>(detail::SlotOfRounded(RoundDrawShort(steps[i], RandomTableSize)));
         for (int i = 0; i < n; ++i) {
           const int slot = slots[i];
-          if (slotStep[slot] >= 0)
+          if (slotStep[slot] >= 0) {
             bits_[first + i] = slotStep[slot];
-          else
+          } else {
+            bits_[first + i] = 0;  // until Wait
             firstDraw[slot] = static_cast<int16_t>(first + i - s.First);
+          }
           slotStep[slot] = steps[i];
         }
         state = static_cast<uint32_t>(steps[n - 1]);
       }
+      if (placed_)
+        for (int64_t n = s.First; n < end; ++n) places_[n] = PlaceOf(bits_[n]);
     }
+    if (stretchesLeft_.fetch_sub(b - a + 1) == b - a + 1) ChainTables();
   });
+}
+
+void DrawsAhead::Wait() { pass_.Wait(); }
+
+void DrawsAhead::ChainTables() {
   // The table before each stretch, from the one before the first, and the
   // first draw of each slot in the stretch from it.
-  for (size_t k = firstNew; k < stretches_.size(); ++k) {
-    std::memcpy(stretches_[k].Table, tableThen, sizeof(tableThen));
-    const int32_t* slotStep = &stored[(k - firstNew) * 98];
-    const int16_t* firstDraw = &firstOf[(k - firstNew) * 98];
+  for (size_t k = firstNew_; k < stretches_.size(); ++k) {
+    Stretch& s = stretches_[k];
+    std::memcpy(s.Table, tableThen_, sizeof(tableThen_));
+    const int32_t* slotStep = &stored_[(k - firstNew_) * 98];
+    const int16_t* firstDraw = &firstOf_[(k - firstNew_) * 98];
     for (int slot = 1; slot <= RandomTableSize; ++slot)
       if (slotStep[slot] >= 0) {
-        bits_[stretches_[k].First + firstDraw[slot]] = tableThen[slot];
-        tableThen[slot] = slotStep[slot];
+        const int64_t n = s.First + firstDraw[slot];
+        bits_[n] = tableThen_[slot];
+        if (placed_) places_[n] = PlaceOf(bits_[n]);
+        tableThen_[slot] = slotStep[slot];
       }
   }
 }
 
 void DrawsAhead::Commit(int64_t Used) {
+  Wait();
   if (Used <= 0) return;
   // The stretch holding the last draw used, replayed up to it.
   const auto s = std::prev(std::upper_bound(stretches_.begin(), stretches_.end(), Used - 1,
@@ -119,6 +148,11 @@ void DrawsAhead::Commit(int64_t Used) {
 
 void DrawsAhead::Restart(int64_t Used) {
   Commit(Used);
+  Clear();
+}
+
+void DrawsAhead::Clear() {
+  pass_.Drop();
   stretches_.clear();
   size_ = 0;
 }

@@ -9,11 +9,16 @@
 // the steps only, whichever draws a pass uses for what. Each thread takes a
 // stretch of steps, finds the draws whose slot was stored within its
 // stretch, and the table at the start of every stretch then gives the rest.
+// A pass that takes its draws in order can have the next ones computed in
+// the background while it uses these (ReachLater).
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+#include "engine/Parallel.h"
 
 namespace quillon {
 
@@ -22,14 +27,30 @@ class DrawsAhead {
   // Starts from State (RandomSeed, say) and the shuffle table as they are;
   // neither changes until Commit.
   explicit DrawsAhead(int32_t& State);
+  // From the next Reach on, computes the place of each draw as well:
+  // Round(draw * XSpan) and Round(draw * YSpan), for a pass that draws a
+  // point of the picture from two draws in a row (0 <= spans < 2^16). Set
+  // on no draws computed (after Clear, say).
+  void SetPlaces(int XSpan, int YSpan);
 
   // Makes sure draws 0 .. Count - 1 are computed.
-  void Reach(int64_t Count);
-  // Draws computed so far.
+  void Reach(int64_t Count) {
+    ReachLater(Count);
+    Wait();
+  }
+  // Reach computed in a background pass of the pool while the caller goes
+  // on: the draws are there after Wait. In between, the state and the
+  // shuffle table are free to change (Commit of another DrawsAhead, say).
+  void ReachLater(int64_t Count);
+  void Wait();
+  // Draws computed so far, or being computed until Wait.
   int64_t Size() const { return size_; }
   // The integer s of draw n (the draw is s / 2^31), n < Size(): what
   // detail::NextBits would return.
   const int32_t* Bits() const { return bits_.get(); }
+  // The place of draw n, n < Size(), when asked for: Round(draw * XSpan) in
+  // the low 16 bits, Round(draw * YSpan) in the high 16.
+  const uint32_t* Places() const { return places_.get(); }
 
   // Leaves the state and the shuffle table as Used calls of Random01 from the
   // start would have left them (Used <= Size()).
@@ -37,20 +58,44 @@ class DrawsAhead {
   // Commits Used draws and starts again after them: the draw after the ones
   // used becomes draw 0, none computed yet. The memory is kept for the next.
   void Restart(int64_t Used);
+  // Forgets the draws computed or being computed, none committed: the next
+  // Reach starts from the state and the table as they are then.
+  void Clear();
 
  private:
   // A stretch of steps computed by one item of work.
   struct Stretch {
+    Stretch() {}          // left unset: the work on it sets it
     int64_t First;        // index of its first draw
     int32_t StateBefore;  // the generator's state before that draw
     int32_t Table[98];    // the shuffle table before that draw (slots 1..97)
   };
+  // The place of a draw's integer.
+  uint32_t PlaceOf(int32_t Bits) const;
+  // After the new stretches are stepped through: their tables, and their
+  // first draws of each slot from them.
+  void ChainTables();
+
   int32_t& state_;
+  bool placed_ = false;
+  int xSpan_ = 0, ySpan_ = 0;
   // Left unset until computed: each item of work is the first to write its
   // part, on its own thread.
   std::unique_ptr<int32_t[]> bits_;
-  int64_t size_ = 0, capacity_ = 0;
+  std::unique_ptr<uint32_t[]> places_;
+  int64_t size_ = 0, bitsCapacity_ = 0, placesCapacity_ = 0;
   std::vector<Stretch> stretches_;
+  // The work of a Reach: the stretches it computes from, the table before
+  // the first, what each of them stored in each slot and where each slot
+  // was first drawn from (by slot, from the stretch's start), for
+  // ChainTables, and the stretches not yet stepped through; and its pass,
+  // last, so that it is dropped before what it works on.
+  size_t firstNew_ = 0;
+  int32_t tableThen_[98];
+  std::vector<int32_t> stored_;
+  std::vector<int16_t> firstOf_;
+  std::atomic<int64_t> stretchesLeft_{0};
+  BackgroundPass pass_;
 };
 
 }  // namespace quillon

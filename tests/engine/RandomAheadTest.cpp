@@ -1,7 +1,8 @@
 // The draws computed ahead over the threads: the same integers as the draws
 // taken one by one, in one go or reached in several steps across the
 // stretches the threads take, and after Commit the state and the shuffle
-// table of the draws used, whichever stretch the last one falls in.
+// table of the draws used, whichever stretch the last one falls in; windows
+// of draws computed in the background one after another, with their places.
 #include <vector>
 
 #include "EngineTest.h"
@@ -84,6 +85,49 @@ TEST_F(RandomAheadTest, RestartGoesOnFromTheDrawsUsed) {
       at += b.Used;
     }
     EXPECT_EQ(static_cast<int32_t>(Random01(state) * 2147483648.0), expected[at]) << threads << " threads";
+  }
+}
+
+// Two windows taking turns, as a pass that takes its draws in order does:
+// each next window is computed in the background from where the one in use
+// ends but for the last Overlap draws, while the state and the table are
+// already put there for it. The windows give the draws one by one and their
+// places, a dropped window changes nothing, and the state at the end is
+// that of the draws used.
+TEST_F(RandomAheadTest, WindowsInTheBackgroundGiveTheDrawsAndPlacesInOrder) {
+  constexpr int64_t Overlap = 4;
+  const struct {
+    int64_t Window;
+    int XSpan, YSpan, Threads;
+  } cases[] = {{4096, 1023, 1023, 3}, {5000, 0, 65535, 8}, {40000, 63, 200, 1}};
+  for (const auto& c : cases) {
+    SetThreadCount(c.Threads);
+    const int64_t used = 3 * (c.Window - Overlap) + 17;
+    const std::vector<int32_t> expected = OneByOne(11, used + 1);
+    int32_t state = 11;
+    InitRandom(state);
+    DrawsAhead first(state), second(state);
+    DrawsAhead *draws = &first, *next = &second;
+    for (DrawsAhead* d : {draws, next}) d->SetPlaces(c.XSpan, c.YSpan);
+    draws->Reach(c.Window);
+    for (int64_t at = 0;; at += c.Window - Overlap) {
+      draws->Commit(c.Window - Overlap);
+      next->Clear();
+      next->ReachLater(c.Window);
+      for (int64_t n = 0; n < c.Window && at + n < used; ++n) {
+        const int32_t bits = draws->Bits()[n];
+        ASSERT_EQ(bits, expected[at + n]) << "draw " << at + n;
+        ASSERT_EQ(draws->Places()[n], RoundDraw(bits, c.XSpan) | RoundDraw(bits, c.YSpan) << 16) << "draw " << at + n;
+      }
+      if (at + c.Window >= used) {
+        next->Clear();
+        draws->Commit(used - at);
+        break;
+      }
+      std::swap(draws, next);
+      draws->Wait();
+    }
+    EXPECT_EQ(static_cast<int32_t>(Random01(state) * 2147483648.0), expected[used]) << "window " << c.Window;
   }
 }
 
