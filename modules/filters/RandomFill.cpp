@@ -56,15 +56,22 @@ constexpr int IdleSweepLimit = 4096;
 // Where there is a CPU for it, a thread of its own paints the chunks while
 // the probes go on; either waits for the other blocked on a condition, the
 // probes only when the painter is a whole queue behind, or at the end of a
-// round or of a block of draws. The draws are computed ahead a block at a
-// time in passes of the pool (DrawsAhead).
+// round or of a window of draws. The draws, and the places of the probes
+// from them, are computed ahead a window at a time by the pool (DrawsAhead),
+// the next window while the probes take the draws of this one.
 template <typename Words>
 class Rounds {
  public:
   explicit Rounds(Filler<Words>& fill)
-      : fill_(fill), mode_(fill.Mode()), W_(ImageWidth), H_(ImageHeight), draws_(Kept().draws),
-        chunks_(Kept().chunks) {
-    block_ = std::clamp<int64_t>(int64_t{2} * W_ * H_, 4096, BlockDraws);
+      : fill_(fill), mode_(fill.Mode()), W_(ImageWidth), H_(ImageHeight), draws_(&Kept().draws[0]),
+        next_(&Kept().draws[1]), chunks_(Kept().chunks) {
+    window_ = std::clamp<int64_t>(int64_t{2} * W_ * H_, 4096, WindowDraws);
+    for (DrawsAhead* d : {draws_, next_}) {
+      d->Clear();
+      d->SetPlaces(W_ - 1, H_ - 1);
+    }
+    draws_->Reach(window_);
+    StartNextWindow();
     if (ThreadCount() > 1) {
       try {
         painter_ = std::thread([this] { PaintBeside(); });
@@ -84,7 +91,8 @@ class Rounds {
       toPainter_.notify_one();
       painter_.join();
     }
-    draws_.Restart(p_);
+    next_->Clear();
+    draws_->Restart(p_);
   }
 
   // One round of Probes probes; sets changed when a fill changed a pixel,
@@ -95,15 +103,13 @@ class Rounds {
       changed_ = possible_ = false;
     }
     for (int64_t i = 0;;) {
-      if (i == Probes || p_ + 5 > draws_.Size()) {
+      if (i == Probes || p_ + 5 > draws_->Size()) {
         if (!Drain()) {
           i = Undo();
           continue;
         }
         if (i == Probes) break;
-        draws_.Restart(p_);
-        p_ = 0;
-        draws_.Reach(block_);
+        NextWindow();
       }
       Chunk& chunk = chunks_[written_ % Chunks];
       i = mode_ == 1 ? ClaimRun(fill_.Mode1Maps(), i, Probes, chunk) : ClaimRun(fill_.Mode2Maps(), i, Probes, chunk);
@@ -120,7 +126,7 @@ class Rounds {
     uint16_t x, y;
     uint16_t source[4];  // mode 2: where its searches found its sources
     int32_t probe;       // its probe's number in the round
-    int32_t draw;        // its probe's first draw in the block
+    int32_t draw;        // its probe's first draw in the window
     int32_t bits[3];     // the draws of its deviations
   };
   static constexpr int Chunks = 16, ChunkClaims = 1024;
@@ -128,28 +134,46 @@ class Rounds {
     int count;
     Claim claims[ChunkClaims];
   };
-  // The most draws computed at a time. Once, after the first two undos,
-  // there has been more than one undo in UndoShare chunks, the chunks are
-  // painted by the probes' thread.
-  static constexpr int64_t BlockDraws = 1 << 20;
+  // The most draws of a window, and the draws a window shares with the next:
+  // a probe that does not fit in one starts again in the next. Once, after
+  // the first two undos, there has been more than one undo in UndoShare
+  // chunks, the chunks are painted by the probes' thread.
+  static constexpr int64_t WindowDraws = 1 << 20, Overlap = 4;
   static constexpr int UndoShare = 32;
   // The pixels of the claim Ahead of the one painted are fetched early.
   static constexpr int Ahead = 8;
 
-  // Probes from probe i while the round, the block's draws and the chunk
+  // The window after this one is computed from where it starts on (the
+  // state and the table are put there for it) while the probes take the
+  // draws of this one.
+  void StartNextWindow() {
+    draws_->Commit(draws_->Size() - Overlap);
+    next_->Clear();
+    next_->ReachLater(window_);
+  }
+  // The probes go on in the next window, from the same draw.
+  void NextWindow() {
+    p_ -= draws_->Size() - Overlap;
+    std::swap(draws_, next_);
+    draws_->Wait();
+    StartNextWindow();
+  }
+
+  // Probes from probe i while the round, the window's draws and the chunk
   // last, claiming the fills; returns the next probe. On the maps alone, at
   // hand in registers: the loop the fill waits for. A claim notes where its
   // sources are when the maps tell (mode 2's searches), before it changes
   // them.
   template <class Maps>
   int64_t ClaimRun(const Maps& maps, int64_t i, int64_t Probes, Chunk& C) {
-    const int32_t* bits = draws_.Bits();
-    const int64_t last = draws_.Size() - 5;  // a probe takes at most 5 draws
+    const int32_t* bits = draws_->Bits();
+    const uint32_t* places = draws_->Places();
+    const int64_t last = draws_->Size() - 5;  // a probe takes at most 5 draws
     int64_t p = p_;
     int n = 0;
     for (; i < Probes && p <= last && n < limit_; ++i) {
-      const int x = static_cast<int>(RoundDraw(bits[p], W_ - 1)) + 1;
-      const int y = static_cast<int>(RoundDraw(bits[p + 1], H_ - 1)) + 1;
+      const int x = static_cast<int>(places[p] & 0xFFFF) + 1;
+      const int y = static_cast<int>(places[p + 1] >> 16) + 1;
       if (!maps.Fillable(x, y)) {
         p += 2;
         continue;
@@ -274,7 +298,7 @@ class Rounds {
   // The memory of the draws and the chunks, kept from call to
   // call, so a fill does not ask the system for fresh pages every time.
   struct Memory {
-    DrawsAhead draws{RandomSeed};
+    DrawsAhead draws[2]{DrawsAhead(RandomSeed), DrawsAhead(RandomSeed)};
     std::unique_ptr<Chunk[]> chunks{new Chunk[Chunks]};
   };
   static Memory& Kept() {
@@ -284,10 +308,10 @@ class Rounds {
 
   Filler<Words>& fill_;
   const int mode_, W_, H_;
-  DrawsAhead& draws_;
+  DrawsAhead *draws_, *next_;  // the window the probes take draws from, the next
   const std::unique_ptr<Chunk[]>& chunks_;
-  int64_t block_;           // draws computed at a time
-  int64_t p_ = 0;           // the next draw of the block
+  int64_t window_;             // draws of a window
+  int64_t p_ = 0;              // the next draw of the window
   int limit_ = ChunkClaims;  // claims per chunk
   int64_t handed_ = 0, undos_ = 0;
   bool here_ = false;  // whether the chunks are painted by the probes' thread
