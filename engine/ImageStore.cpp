@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/HugePages.h"
 #include "engine/Parallel.h"
 
 #if defined(__linux__)
@@ -25,7 +26,6 @@ int32_t ImageHeight = 256;
 // fills whole ones, so no page holds parts of two planes, and the clear below
 // can hand pages back instead of writing them.
 constexpr size_t StorePage = 4096;
-constexpr size_t HugePage = size_t{2} << 20;
 static_assert(sizeof(Plane) % HugePage == 0 && sizeof(FloatPlane) % HugePage == 0);
 static_assert(sizeof(StorePlanes) % HugePage == 0);
 
@@ -34,18 +34,6 @@ int32_t LineBuffer[MaxImageSide];
 
 namespace {
 std::mutex MapMutex;
-
-// Asks the system to back the store with huge pages where it can: a run
-// then takes one page fault per 2 MB it first writes instead of one per
-// 4 KB, which is a good share of a large picture's time. Only advice: the
-// contents and every picture are the same either way.
-void AdviseHugePages(void* p, size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  madvise(p, bytes, MADV_HUGEPAGE);
-#else
-  (void)p, (void)bytes;
-#endif
-}
 
 // Zero-filled memory of Bytes starting at a multiple of Alignment (a power
 // of two, a page at least); null when the system refuses it. On Linux the

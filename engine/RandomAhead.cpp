@@ -15,11 +15,12 @@ namespace {
 // stretch, few enough that the last stretch's replay at Commit stays short.
 constexpr int64_t StretchSteps = 4096;
 
-// Makes room for Count values in Values, keeping the first From.
+// Makes room for Count values in Values, keeping the first From. The draws
+// of a large picture take megabytes that a pass writes at once.
 template <typename T>
-void Grow(std::unique_ptr<T[]>& Values, int64_t& Capacity, int64_t Count, int64_t From) {
+void Grow(HugeArray<T>& Values, int64_t& Capacity, int64_t Count, int64_t From) {
   if (Count <= Capacity) return;
-  std::unique_ptr<T[]> more(new T[static_cast<size_t>(Count)]);
+  HugeArray<T> more = MakeHugeArray<T>(static_cast<size_t>(Count));
   if (From > 0) std::memcpy(more.get(), Values.get(), sizeof(T) * static_cast<size_t>(From));
   Values = std::move(more);
   Capacity = Count;

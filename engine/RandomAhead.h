@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/HugePages.h"
 #include "engine/Parallel.h"
 
 namespace quillon {
@@ -81,8 +82,8 @@ class DrawsAhead {
   int xSpan_ = 0, ySpan_ = 0;
   // Left unset until computed: each item of work is the first to write its
   // part, on its own thread.
-  std::unique_ptr<int32_t[]> bits_;
-  std::unique_ptr<uint32_t[]> places_;
+  HugeArray<int32_t> bits_;
+  HugeArray<uint32_t> places_;
   int64_t size_ = 0, bitsCapacity_ = 0, placesCapacity_ = 0;
   std::vector<Stretch> stretches_;
   // The work of a Reach: the stretches it computes from, the table before
