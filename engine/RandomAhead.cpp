@@ -36,8 +36,31 @@ void DrawsAhead::SetPlaces(int XSpan, int YSpan) {
   ySpan_ = YSpan;
 }
 
-uint32_t DrawsAhead::PlaceOf(int32_t Bits) const {
-  return static_cast<uint32_t>(RoundDrawShort(Bits, xSpan_)) | static_cast<uint32_t>(RoundDrawShort(Bits, ySpan_)) << 16;
+namespace {
+
+// A run of N steps from its first sixteen, as sixteen chains sixteen steps
+// apart (sixteen steps make again a step of the same form), and the slots
+// they pick, rounded in doubles: both in vectors. A step's low 31 bits
+// follow from the low 32 bits of its product, so 32-bit lanes do.
+constexpr int Chains = 16;
+QUILLON_VECTOR_CLONES void StepRun(int32_t* Steps, uint8_t* Slots, int N) {
+  constexpr detail::StepMap Leap = detail::Steps(Chains);
+  constexpr uint32_t a = Leap.a, c = Leap.c, mask = detail::StepMap::Mask;
+  for (int i = Chains; i < N; ++i) Steps[i] = static_cast<int32_t>((a * static_cast<uint32_t>(Steps[i - Chains]) + c) & mask);
+  for (int i = 0; i < N; ++i) Slots[i] = static_cast<uint8_t>(detail::SlotOfRounded(RoundDrawShort(Steps[i], RandomTableSize)));
+}
+
+// The places of Count draws from their integers, in vectors.
+QUILLON_VECTOR_CLONES void PlacesOf(const int32_t* Bits, uint32_t* Places, int64_t Count, int XSpan, int YSpan) {
+  for (int64_t n = 0; n < Count; ++n)
+    Places[n] =
+        static_cast<uint32_t>(RoundDrawShort(Bits[n], XSpan)) | static_cast<uint32_t>(RoundDrawShort(Bits[n], YSpan)) << 16;
+}
+
+}  // namespace
+
+void DrawsAhead::Place(int64_t First, int64_t End) {
+  PlacesOf(&bits_[First], &places_[First], End - First, xSpan_, ySpan_);
 }
 
 void DrawsAhead::ReachLater(int64_t Count) {
@@ -67,15 +90,12 @@ void DrawsAhead::ReachLater(int64_t Count) {
   // stored before gets that step, the first draw of each slot is noted
   // until the table at the stretch's start is known: the range that ends
   // last chains the tables and fills those in (ChainTables). The steps
-  // come a run at a time, first as sixteen chains sixteen steps apart
-  // (sixteen steps make again a step of the same form) and their slots
-  // rounded in doubles, so that both run in vectors.
+  // come a run at a time (StepRun).
   stored_.resize((stretches_.size() - firstNew_) * 98);
   firstOf_.resize((stretches_.size() - firstNew_) * 98);
   stretchesLeft_ = static_cast<int64_t>(stretches_.size() - firstNew_);
   pass_.Start(static_cast<int>(firstNew_), static_cast<int>(stretches_.size()) - 1, [this, Count, from, start](int a, int b) {
-    constexpr int Chains = 16, Run = 256;
-    constexpr detail::StepMap Leap = detail::Steps(Chains);
+    constexpr int Run = 256;
     int32_t steps[Run];
     uint8_t slots[Run];
     for (int k = a; k <= b; ++k) {
@@ -90,23 +110,20 @@ void DrawsAhead::ReachLater(int64_t Count) {
       for (int64_t first = s.First; first < end; first += Run) {
         const int n = static_cast<int>(std::min<int64_t>(Run, end - first));
         for (int i = 0; i < n && i < Chains; ++i) steps[i] = static_cast<int32_t>(state = detail::OneStep(state));
-        for (int i = Chains; i < n; ++i) steps[i] = static_cast<int32_t>(Leap(static_cast<uint64_t>(steps[i - Chains])));
-        for (int i = 0; i < n; ++i)
-          slots[i] = static_cast<uint8_t>(detail::SlotOfRounded(RoundDrawShort(steps[i], RandomTableSize)));
+        StepRun(steps, slots, n);
         for (int i = 0; i < n; ++i) {
           const int slot = slots[i];
           if (slotStep[slot] >= 0) {
             bits_[first + i] = slotStep[slot];
           } else {
-            bits_[first + i] = 0;  // until Wait
+            bits_[first + i] = 0;  // until ChainTables
             firstDraw[slot] = static_cast<int16_t>(first + i - s.First);
           }
           slotStep[slot] = steps[i];
         }
         state = static_cast<uint32_t>(steps[n - 1]);
       }
-      if (placed_)
-        for (int64_t n = s.First; n < end; ++n) places_[n] = PlaceOf(bits_[n]);
+      if (placed_) Place(s.First, end);
     }
     if (stretchesLeft_.fetch_sub(b - a + 1) == b - a + 1) ChainTables();
   });
@@ -126,7 +143,7 @@ void DrawsAhead::ChainTables() {
       if (slotStep[slot] >= 0) {
         const int64_t n = s.First + firstDraw[slot];
         bits_[n] = tableThen_[slot];
-        if (placed_) places_[n] = PlaceOf(bits_[n]);
+        if (placed_) Place(n, n + 1);
         tableThen_[slot] = slotStep[slot];
       }
   }

@@ -71,8 +71,8 @@ class DrawsAhead {
     int32_t StateBefore;  // the generator's state before that draw
     int32_t Table[98];    // the shuffle table before that draw (slots 1..97)
   };
-  // The place of a draw's integer.
-  uint32_t PlaceOf(int32_t Bits) const;
+  // The places of draws First .. End - 1 from their integers.
+  void Place(int64_t First, int64_t End);
   // After the new stretches are stepped through: their tables, and their
   // first draws of each slot from them.
   void ChainTables();
