@@ -26,18 +26,6 @@ void Grow(HugeArray<T>& Values, int64_t& Capacity, int64_t Count, int64_t From) 
   Capacity = Count;
 }
 
-}  // namespace
-
-DrawsAhead::DrawsAhead(int32_t& State) : state_(State) {}
-
-void DrawsAhead::SetPlaces(int XSpan, int YSpan) {
-  placed_ = true;
-  xSpan_ = XSpan;
-  ySpan_ = YSpan;
-}
-
-namespace {
-
 // A run of N steps from its first sixteen, as sixteen chains sixteen steps
 // apart (sixteen steps make again a step of the same form), and the slots
 // they pick, rounded in doubles: both in vectors. A step's low 31 bits
@@ -58,6 +46,14 @@ QUILLON_VECTOR_CLONES void PlacesOf(const int32_t* Bits, uint32_t* Places, int64
 }
 
 }  // namespace
+
+DrawsAhead::DrawsAhead(int32_t& State) : state_(State) {}
+
+void DrawsAhead::SetPlaces(int XSpan, int YSpan) {
+  placed_ = true;
+  xSpan_ = XSpan;
+  ySpan_ = YSpan;
+}
 
 void DrawsAhead::Place(int64_t First, int64_t End) {
   PlacesOf(&bits_[First], &places_[First], End - First, xSpan_, ySpan_);
