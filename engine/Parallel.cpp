@@ -36,6 +36,7 @@ struct PoolPass {
   std::vector<std::pair<int, int>> ranges;
   std::vector<bool> taken;
   int left = 0, finished = 0;  // ranges not taken yet, and ended
+  bool background = false;     // whether its caller goes on with other work
   bool started = false;        // whether the pool hands its ranges out
   std::exception_ptr error;
 };
@@ -80,8 +81,14 @@ class ThreadPool {
     P.left = static_cast<int>(P.ranges.size());
     P.started = true;
     open_.push_back(&P);
+    // As many threads as there are ranges for beside the caller's: each
+    // woken thread costs a call to the system and the waking of a CPU.
+    const int wake = std::min(P.background ? helpers + 1 : helpers, static_cast<int>(threads_.size()));
     lock.unlock();
-    wake_.notify_all();
+    if (wake == static_cast<int>(threads_.size()))
+      wake_.notify_all();
+    else
+      for (int k = 0; k < wake; ++k) wake_.notify_one();
     return true;
   }
 
@@ -213,13 +220,13 @@ int ThreadCount() {
 
 namespace {
 
-// [begin, end] split into one contiguous range per thread, each thread
-// getting at least PerThread items; one range where the split would leave
-// one, or inside a pass.
-std::vector<std::pair<int, int>> Split(int begin, int end, int PerThread) {
+// [begin, end] split into one contiguous range per thread, at most
+// MaxRanges, each thread getting at least PerThread items; one range where
+// the split would leave one, or inside a pass.
+std::vector<std::pair<int, int>> Split(int begin, int end, int PerThread, int MaxRanges = MaxThreads) {
   const int count = end - begin + 1;
   if (count <= 0) return {};
-  const int threads = std::min(ThreadCount(), count / PerThread);
+  const int threads = std::min({ThreadCount(), count / PerThread, MaxRanges});
   if (threads <= 1 || InsidePass) return {{begin, end}};
   std::vector<std::pair<int, int>> ranges;
   ranges.reserve(threads);
@@ -272,12 +279,13 @@ void BackgroundPass::Drop() {
   pass_.reset();
 }
 
-void BackgroundPass::Start(int begin, int end, std::function<void(int, int)> body) {
+void BackgroundPass::Start(int begin, int end, int Ranges, std::function<void(int, int)> body) {
   Wait();
   body_ = std::move(body);
   pass_ = std::make_unique<PoolPass>();
   pass_->body = &body_;
-  pass_->ranges = Split(begin, end, 1);
+  pass_->background = true;
+  pass_->ranges = Split(begin, end, 1, Ranges > 0 ? Ranges : MaxThreads);
   StartOnPool(*pass_);
 }
 

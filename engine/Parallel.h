@@ -62,8 +62,10 @@ class BackgroundPass {
   BackgroundPass& operator=(const BackgroundPass&) = delete;
   ~BackgroundPass();
 
-  // Waits for the pass started before, if any, then starts this one.
-  void Start(int begin, int end, std::function<void(int, int)> body);
+  // Waits for the pass started before, if any, then starts this one, in at
+  // most Ranges ranges (0: as many as ParallelItems makes), waking as many
+  // threads: a pass that has time enough need not take every CPU.
+  void Start(int begin, int end, int Ranges, std::function<void(int, int)> body);
   // Returns at once when no pass was started since the last Wait.
   void Wait();
   // Drops the pass started, if any, as the destructor does.

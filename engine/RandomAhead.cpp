@@ -59,7 +59,7 @@ void DrawsAhead::Place(int64_t First, int64_t End) {
   PlacesOf(&bits_[First], &places_[First], End - First, xSpan_, ySpan_);
 }
 
-void DrawsAhead::ReachLater(int64_t Count) {
+void DrawsAhead::ReachLater(int64_t Count, int Ranges) {
   Wait();
   const int64_t from = Size();
   if (Count <= from) return;
@@ -90,7 +90,7 @@ void DrawsAhead::ReachLater(int64_t Count) {
   stored_.resize((stretches_.size() - firstNew_) * 98);
   firstOf_.resize((stretches_.size() - firstNew_) * 98);
   stretchesLeft_ = static_cast<int64_t>(stretches_.size() - firstNew_);
-  pass_.Start(static_cast<int>(firstNew_), static_cast<int>(stretches_.size()) - 1, [this, Count, from, start](int a, int b) {
+  pass_.Start(static_cast<int>(firstNew_), static_cast<int>(stretches_.size()) - 1, Ranges, [this, Count, from, start](int a, int b) {
     constexpr int Run = 256;
     int32_t steps[Run];
     uint8_t slots[Run];

@@ -39,10 +39,11 @@ class DrawsAhead {
     ReachLater(Count);
     Wait();
   }
-  // Reach computed in a background pass of the pool while the caller goes
-  // on: the draws are there after Wait. In between, the state and the
-  // shuffle table are free to change (Commit of another DrawsAhead, say).
-  void ReachLater(int64_t Count);
+  // Reach computed in a background pass of the pool, in at most Ranges
+  // ranges (0: over every thread), while the caller goes on: the draws are
+  // there after Wait. In between, the state and the shuffle table are free
+  // to change (Commit of another DrawsAhead, say).
+  void ReachLater(int64_t Count, int Ranges = 0);
   void Wait();
   // Draws computed so far, or being computed until Wait.
   int64_t Size() const { return size_; }

@@ -139,6 +139,9 @@ class Rounds {
   // the first two undos, there has been more than one undo in UndoShare
   // chunks, the chunks are painted by the probes' thread.
   static constexpr int64_t WindowDraws = 1 << 20, Overlap = 4;
+  // Two threads compute the next window in a third of the time the probes
+  // take over one or less; more would only cost CPU.
+  static constexpr int BackgroundRanges = 2;
   static constexpr int UndoShare = 32;
   // The pixels of the claim Ahead of the one painted are fetched early.
   static constexpr int Ahead = 8;
@@ -149,7 +152,7 @@ class Rounds {
   void StartNextWindow() {
     draws_->Commit(draws_->Size() - Overlap);
     next_->Clear();
-    next_->ReachLater(window_);
+    next_->ReachLater(window_, BackgroundRanges);
   }
   // The probes go on in the next window, from the same draw.
   void NextWindow() {

@@ -99,19 +99,25 @@ TEST_F(ThreadPoolTest, AnErrorInAnyRangeIsRaisedByThePassAndThePoolGoesOn) {
   EXPECT_EQ(Visits(1024, 4), std::vector<int>(1024, 1));
 }
 
-// A pass in the background runs each item once by its Wait, also while its
-// caller runs passes of its own meanwhile, which queue behind it.
+// A pass in the background runs each item once by its Wait, split as asked,
+// also while its caller runs passes of its own meanwhile, which queue behind
+// it.
 TEST_F(ThreadPoolTest, ABackgroundPassRunsEveryItemOnceByItsWait) {
   for (int threads : {1, 3, 8}) {
     SetThreadCount(threads);
-    std::vector<std::atomic<int>> seen(100);
-    BackgroundPass pass;
-    pass.Start(0, 99, [&](int a, int b) {
-      for (int k = a; k <= b; ++k) seen[k].fetch_add(1);
-    });
-    EXPECT_EQ(Visits(512, threads), std::vector<int>(512, 1)) << threads << " threads";
-    pass.Wait();
-    for (int k = 0; k < 100; ++k) ASSERT_EQ(seen[k].load(), 1) << threads << " threads, item " << k;
+    for (int ranges : {0, 2}) {
+      std::vector<std::atomic<int>> seen(100);
+      std::atomic<int> split{0};
+      BackgroundPass pass;
+      pass.Start(0, 99, ranges, [&](int a, int b) {
+        split.fetch_add(1);
+        for (int k = a; k <= b; ++k) seen[k].fetch_add(1);
+      });
+      EXPECT_EQ(Visits(512, threads), std::vector<int>(512, 1)) << threads << " threads";
+      pass.Wait();
+      for (int k = 0; k < 100; ++k) ASSERT_EQ(seen[k].load(), 1) << threads << " threads, item " << k;
+      EXPECT_EQ(split.load(), std::min(threads, ranges > 0 ? ranges : threads)) << threads << " threads";
+    }
   }
 }
 
@@ -123,7 +129,7 @@ TEST_F(ThreadPoolTest, ADroppedBackgroundPassRunsNoMoreRanges) {
     std::atomic<int> ran{0};
     {
       BackgroundPass pass;
-      pass.Start(0, 63, [&](int, int) { ran.fetch_add(1); });
+      pass.Start(0, 63, 0, [&](int, int) { ran.fetch_add(1); });
     }
     const int dropped = ran.load();
     EXPECT_EQ(Visits(256, threads), std::vector<int>(256, 1));
@@ -138,7 +144,7 @@ TEST_F(ThreadPoolTest, AnErrorInABackgroundPassIsRaisedByItsWait) {
   for (int threads : {1, 4}) {
     SetThreadCount(threads);
     BackgroundPass pass;
-    pass.Start(0, 7, [&](int a, int b) {
+    pass.Start(0, 7, 0, [&](int a, int b) {
       if (a <= 5 && 5 <= b) throw std::runtime_error("item failed");
     });
     EXPECT_THROW(pass.Wait(), std::runtime_error) << threads << " threads";
