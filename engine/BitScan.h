@@ -6,6 +6,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <type_traits>
 
 namespace quillon {
 
@@ -39,6 +40,24 @@ inline int LastBitBelow(const uint64_t* Words, int Below) {
     bits = Words[w] ^ flip;
   }
   return (w << 6) + 63 - std::countl_zero(bits);
+}
+
+// Calls Visit(i) for each set bit i of the WordCount words at Words, lowest
+// first, reading each word once, when the visits reach it: a visit may clear
+// bits it has passed. A Visit that returns bool ends the visits by returning
+// true, and the call then returns true.
+template <typename Visitor>
+inline bool ForEachSetBit(const uint64_t* Words, int WordCount, Visitor&& Visit) {
+  for (int k = 0; k < WordCount; ++k)
+    for (uint64_t bits = Words[k]; bits != 0; bits &= bits - 1) {
+      const int i = (k << 6) + std::countr_zero(bits);
+      if constexpr (std::is_same_v<decltype(Visit(i)), bool>) {
+        if (Visit(i)) return true;
+      } else {
+        Visit(i);
+      }
+    }
+  return false;
 }
 
 }  // namespace quillon

@@ -8,6 +8,7 @@
 #include <system_error>
 #include <thread>
 
+#include "engine/BitScan.h"
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
 #include "engine/Numeric.h"
@@ -365,14 +366,10 @@ void FillPicture(const TRNCCWork& work) {
   // neither draw nor change anything.)
   for (int idle = 0; fill.KeyCount() > 0 && fill.KeyCount() < pixels;) {
     bool changed = false, possible = false;
-    for (int x = 1; x <= W; ++x) {
-      const uint64_t* column = fill.KeyColumn(x);
-      for (int k = 0; k < words; ++k)
-        for (uint64_t bits = column[k]; bits != 0; bits &= bits - 1) {
-          const int y = k * 64 + __builtin_ctzll(bits) + 1;
-          if (fill.Fill(1, x, y, possible, deviation) == FillResult::Changed) changed = true;
-        }
-    }
+    for (int x = 1; x <= W; ++x)
+      ForEachSetBit(fill.KeyColumn(x), words, [&](int i) {
+        if (fill.Fill(1, x, i + 1, possible, deviation) == FillResult::Changed) changed = true;
+      });
     if (changed) {
       idle = 0;
       continue;

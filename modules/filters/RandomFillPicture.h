@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -387,14 +386,12 @@ class Filler {
   // Whether any key pixel could still change under the rounds' mode.
   // Only a fillable key pixel has sources, and the maps tell which are.
   bool AnyCanChange() const {
-    const int words = keyAt_.Words();
     for (int x = 1; x <= W_; ++x)
-      for (int k = 0; k < words; ++k)
-        for (uint64_t bits = keyAt_.Line(x)[k]; bits != 0; bits &= bits - 1) {
-          const int y = k * 64 + __builtin_ctzll(bits) + 1;
-          int64_t avg[3];
-          if (Fillable(x, y) && Sources(mode_, x, y, avg) && CanChange(avg)) return true;
-        }
+      if (ForEachSetBit(keyAt_.Line(x), keyAt_.Words(), [&](int i) {
+            int64_t avg[3];
+            return Fillable(x, i + 1) && Sources(mode_, x, i + 1, avg) && CanChange(avg);
+          }))
+        return true;
     return false;
   }
 
@@ -430,13 +427,11 @@ class Filler {
     nonKeysInColumn_.assign(W_ + 1, H_);
     nonKeysInRow_.assign(H_ + 1, W_);
     for (int x = 1; x <= W_; ++x)
-      for (int k = 0; k < keyAt_.Words(); ++k)
-        for (uint64_t bits = keyAt_.Line(x)[k]; bits != 0; bits &= bits - 1) {
-          const int y = k * 64 + std::countr_zero(bits) + 1;
-          keyInRow_.Set(y, x);
-          --nonKeysInRow_[y];
-          --nonKeysInColumn_[x];
-        }
+      ForEachSetBit(keyAt_.Line(x), keyAt_.Words(), [&](int i) {
+        keyInRow_.Set(i + 1, x);
+        --nonKeysInRow_[i + 1];
+        --nonKeysInColumn_[x];
+      });
   }
 
   // The fillable map of mode 1: the key pixels that are not key pixels all
