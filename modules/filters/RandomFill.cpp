@@ -71,8 +71,8 @@ class Rounds {
       d->Clear();
       d->SetPlaces(W_ - 1, H_ - 1);
     }
-    draws_->Reach(window_);
-    StartNextWindow();
+    draws_->ReachLater(window_, BackgroundRanges);
+    StartNextWindow();  // from the end of the first, once it is there
     if (ThreadCount() > 1) {
       try {
         painter_ = std::thread([this] { PaintBeside(); });
@@ -141,7 +141,10 @@ class Rounds {
   // chunks, the chunks are painted by the probes' thread.
   static constexpr int64_t WindowDraws = 1 << 20, Overlap = 4;
   // Two threads compute the next window in a third of the time the probes
-  // take over one or less; more would only cost CPU.
+  // take over one or less; more would only cost CPU. The first window, which
+  // the probes wait for, as well: over every thread it took 1.4 ms instead
+  // of 2.1, for 6.2 ms of CPU instead of 3.4, on memory the process had not
+  // used yet.
   static constexpr int BackgroundRanges = 2;
   static constexpr int UndoShare = 32;
   // The pixels of the claim Ahead of the one painted are fetched early.
@@ -160,7 +163,7 @@ class Rounds {
     p_ -= draws_->Size() - Overlap;
     std::swap(draws_, next_);
     draws_->Wait();
-    StartNextWindow();
+    StartNextWindow();  // from the end of the first, once it is there
   }
 
   // Probes from probe i while the round, the window's draws and the chunk
