@@ -86,11 +86,28 @@ StorePlanes& MapImageStore() {
   return *s;
 }
 
+namespace {
+
+// The bytes at the start of each plane or table made ready: those of the
+// store's planes since the last clear, the tables' for good.
+struct ReadyPart {
+  const void* Plane;
+  size_t Bytes;
+};
+std::mutex ReadyMutex;  // guards the three below
+std::vector<ReadyPart> ReadyParts;
+std::vector<std::pair<uintptr_t, size_t>> TableSpans;  // the tables' memory
+bool CanPopulate = true;
+
+}  // namespace
+
 void* TableMemory(size_t Bytes) {
   // Page-aligned, as a static table was: its rows start on the boundaries
   // the vector loops over them expect.
   void* const p = MapZeroed(Bytes, StorePage);
   if (!p) throw std::bad_alloc();
+  std::lock_guard<std::mutex> lock(ReadyMutex);
+  TableSpans.emplace_back(reinterpret_cast<uintptr_t>(p), Bytes);
   return p;
 }
 
@@ -112,31 +129,31 @@ void CopyResultToCurrent() { CopyPicture(Layer(ResultLayer), Layer(CurrentLayer)
 
 namespace {
 
-// The bytes at the start of each plane made ready since the last clear.
-struct ReadyPart {
-  const void* Plane;
-  size_t Bytes;
-};
-std::mutex ReadyMutex;
-std::vector<ReadyPart> ReadyParts;
-bool CanPopulate = true;
-
-// Whether p lies in the store. Only the store's planes are made ready: other
-// memory, a caller's copy of a picture say, is left to its writes.
+// Whether p lies in the store.
 bool InStore(const void* p) {
   const uintptr_t at = reinterpret_cast<uintptr_t>(p);
   const uintptr_t start = reinterpret_cast<uintptr_t>(MappedStore.load(std::memory_order_acquire));
   return start != 0 && at >= start && at - start < sizeof(StorePlanes);
 }
 
-// Maps the pages of the first Bytes of each plane of the store (at most the
-// plane's size) not made ready since the last clear.
+// Whether p lies in the store or in a table of LargeTable's. Only their
+// parts are made ready: other memory, a caller's copy of a picture say, is
+// left to its writes.
+bool Kept(const void* p) {
+  const uintptr_t at = reinterpret_cast<uintptr_t>(p);
+  return InStore(p) || std::any_of(TableSpans.begin(), TableSpans.end(), [&](const std::pair<uintptr_t, size_t>& t) {
+           return at >= t.first && at - t.first < t.second;
+         });
+}
+
+// Maps the pages of the first Bytes of each plane of the store or table (at
+// most its size) not made ready yet.
 void PrepareParts(const std::vector<ReadyPart>& parts) {
 #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
   std::lock_guard<std::mutex> lock(ReadyMutex);
   for (const ReadyPart& part : parts) {
     if (!CanPopulate) return;
-    if (!InStore(part.Plane)) continue;
+    if (!Kept(part.Plane)) continue;
     auto known =
         std::find_if(ReadyParts.begin(), ReadyParts.end(), [&](const ReadyPart& r) { return r.Plane == part.Plane; });
     const size_t from = known == ReadyParts.end() ? 0 : known->Bytes;
@@ -158,15 +175,21 @@ void PrepareParts(const std::vector<ReadyPart>& parts) {
 #endif
 }
 
+// The bytes of the picture's columns of a table laid out column by column.
+size_t PictureColumns(size_t ColumnBytes) {
+  return static_cast<size_t>(std::clamp(ImageWidth, 0, MaxImageSide)) * ColumnBytes;
+}
+
 template <typename P>
 void PrepareEach(std::initializer_list<P*> planes) {
-  const size_t columns = static_cast<size_t>(std::clamp(ImageWidth, 0, MaxImageSide));
   std::vector<ReadyPart> parts;
-  for (P* p : planes) parts.push_back({p, columns * sizeof(p->v[0])});
+  for (P* p : planes) parts.push_back({p, PictureColumns(sizeof(p->v[0]))});
   PrepareParts(parts);
 }
 
 }  // namespace
+
+void PrepareColumnsToWrite(void* Table, size_t ColumnBytes) { PrepareParts({{Table, PictureColumns(ColumnBytes)}}); }
 
 void PrepareToWrite(std::initializer_list<Plane*> Planes) { PrepareEach(Planes); }
 void PrepareToWrite(std::initializer_list<FloatPlane*> Planes) { PrepareEach(Planes); }
@@ -184,7 +207,7 @@ void ClearImageStore() {
   if (StorePlanes* const s = MappedStore.load(std::memory_order_acquire)) ZeroPages(s, sizeof(StorePlanes));
   std::memset(LineBuffer, 0, sizeof(LineBuffer));
   std::lock_guard<std::mutex> lock(ReadyMutex);
-  ReadyParts.clear();
+  std::erase_if(ReadyParts, [](const ReadyPart& r) { return InStore(r.Plane); });
 }
 
 }  // namespace quillon

@@ -119,8 +119,12 @@ void CopyResultToCurrent();      // current layer := result layer
 // cost up to eight times the CPU: the threads queue for the system's
 // memory. Only a matter of speed: the contents stay as they are, and where
 // the system offers no way to do it nothing happens.
+// Planes of a table of LargeTable's as well, whose pages, once mapped, stay.
 void PrepareToWrite(std::initializer_list<Plane*> Planes);
 void PrepareToWrite(std::initializer_list<FloatPlane*> Planes);
+// The same for the picture's columns, ColumnBytes each, of a table of
+// LargeTable's laid out column by column as a plane is.
+void PrepareColumnsToWrite(void* Table, size_t ColumnBytes);
 // The three planes of one space of a picture, or of both spaces.
 void PrepareToWrite(LayerData& Picture, int Space);
 void PrepareToWrite(LayerData& Picture);

@@ -74,6 +74,7 @@ void ForEachWindowExtreme(const Plane& src, int32_t radius, const WindowSampleCo
   if (W < 1 || H < 1) return;
   const int64_t r = radius, L = 2 * r + 1;
   auto& ColumnExtremes = LargeTable<ColumnExtremesTable>().v;
+  PrepareColumnsToWrite(ColumnExtremes, sizeof(ColumnExtremes[0]));
   // Vertical pass: the extreme of every column window.
   ParallelColumns(1, W, [&](int x0, int x1) {
     std::vector<Sample> h;
@@ -224,6 +225,7 @@ void ForEachWindowSum(const Plane& src, int32_t radius, const WindowSumColumn& e
   // column q times and then m consecutive rows more.
   const int64_t qv = L / H, mv = L % H, sv = WrapIndex(-r, H);
   auto& ColumnSums = LargeTable<ColumnSumsTable>().v;
+  PrepareColumnsToWrite(ColumnSums, sizeof(ColumnSums[0]));
   ParallelColumns(1, W, [&](int x0, int x1) {
     std::vector<int32_t> pre(static_cast<size_t>(H + mv) + 1);
     for (int x = x0; x <= x1; ++x) ColumnWindowSums(src.column(x), H, qv, mv, sv, pre.data(), ColumnSums[x - 1]);
@@ -292,6 +294,7 @@ void RotateRows(Plane& p, const std::vector<int64_t>& shiftOfRow) {
   }
   if (!any) return;
   Plane& RotationSource = LargeTable<RotationTable>().Source;
+  PrepareToWrite({&RotationSource});
   ParallelColumns(1, W, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) std::memcpy(RotationSource.column(x), p.column(x), sizeof(Sample) * H);
   });

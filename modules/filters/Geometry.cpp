@@ -51,6 +51,7 @@ void ShiftPlane(Plane& p, int64_t dx, int64_t dy) {
   const int64_t sx = WrapIndex(dx, W), sy = WrapIndex(dy, H);
   if (sx == 0 && sy == 0) return;
   Plane& ShiftSource = LargeTable<ShiftTable>().Source;
+  PrepareToWrite({&ShiftSource});
   ParallelColumns(1, W, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) std::memcpy(ShiftSource.column(x), p.column(x), sizeof(Sample) * H);
   });

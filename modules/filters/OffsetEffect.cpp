@@ -124,6 +124,7 @@ void COL1_Compute() {
     };
     std::vector<Sample> table[3];
     Plane* const EffectPlanes = LargeTable<EffectTable>().Planes;
+    PrepareToWrite({&EffectPlanes[0], &EffectPlanes[1], &EffectPlanes[2]});
     for (int c = 0; c < 3; ++c)
       if (hi[c] - lo[c] < 4 * static_cast<int64_t>(W) * H) {
         table[c].resize(static_cast<size_t>(hi[c] - lo[c]) + 1);

@@ -110,6 +110,24 @@ TEST_F(ImageStoreTest, PreparingKeepsEveryPartAsItIs) {
   }
 }
 
+// A table of LargeTable's is readied as the store's planes are, at any
+// width, and keeps what it holds; clearing the store leaves it as it is.
+struct ReadiedTable {
+  Plane Columns;
+};
+TEST_F(ImageStoreTest, PreparingATableKeepsWhatItHolds) {
+  Plane& t = LargeTable<ReadiedTable>().Columns;
+  for (int width : {1, 517, MaxImageSide}) {
+    ImageWidth = width;
+    t.at(width, 1) = static_cast<Sample>(width);
+    PrepareToWrite({&t});
+    PrepareColumnsToWrite(t.v, sizeof(t.v[0]));
+    ClearImageStore();
+    EXPECT_EQ(t.at(width, 1), width);
+  }
+  EXPECT_EQ(t.at(1, 2), 0);
+}
+
 // A picture outside the store, a copy on the heap, is copied into and out of
 // as any other: only the store's own planes are readied for writing.
 TEST_F(ImageStoreTest, CopiesIntoAndOutOfAPictureOutsideTheStore) {
