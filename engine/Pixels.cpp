@@ -18,6 +18,7 @@ ColorWalkRecord ColorWalker;
 void FillLayer(int layer, int Space, int32_t C1, int32_t C2, int32_t C3) {
   LayerData& d = Layer(layer);
   const int32_t value[3] = {C1, C2, C3};
+  PrepareToWrite(d, Space);
   ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
     for (int c = 1; c <= 3; ++c) {
       const Sample v = static_cast<Sample>(value[c - 1]);

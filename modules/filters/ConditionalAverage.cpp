@@ -13,6 +13,7 @@ void CAV1_Compute() {
   const int H = ImageHeight;
   if (ImageWidth < 1 || H < 1) return;
   FloatPlane* const planes = ImageStore().FloatPlanes;
+  PrepareToWrite({&planes[0], &planes[1], &planes[2]});
   for (int c = 1; c <= 3; ++c) {
     const TCAV1Channel& ch = work.Channel[c - 1];
     const Plane& p = LayerPlane(ResultLayer, SpaceHSL, c);

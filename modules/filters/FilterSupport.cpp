@@ -173,6 +173,7 @@ void WriteBackRounded(const FloatPlane& from, Plane& to) {
 
 void CopyToFloat(const Plane& from, FloatPlane& to) {
   const int h = ImageHeight;
+  PrepareToWrite({&to});
   ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) {
       const Sample* c = from.column(x);
