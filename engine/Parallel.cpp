@@ -256,19 +256,16 @@ void FinishPass(PoolPass& P) {
   }
 }
 
-void RunSplit(int begin, int end, int PerThread, const std::function<void(int, int)>& body) {
+}  // namespace
+
+void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body) {
   PoolPass pass;
   pass.body = &body;
-  pass.ranges = Split(begin, end, PerThread);
+  pass.ranges = Split(begin, end, 32);
   StartOnPool(pass);
   FinishPass(pass);
 }
 
-}  // namespace
-
-void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body) { RunSplit(begin, end, 32, body); }
-
-void ParallelItems(int begin, int end, const std::function<void(int, int)>& body) { RunSplit(begin, end, 1, body); }
 
 BackgroundPass::BackgroundPass() = default;
 
