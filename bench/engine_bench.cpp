@@ -100,7 +100,7 @@ void BM_RestoreResultFromBackup(benchmark::State& state) { RunPass(state, [] { R
 // The cost of a pass itself, after every pool thread has been started: a
 // pass over Columns columns of almost no work per column.
 void BM_PassOverhead(benchmark::State& state) {
-  ParallelColumns(1, 32 * 64, [](int, int) {});
+  ParallelItems(1, 64, [](int, int) {});
   std::atomic<int64_t> sink{0};
   const int columns = static_cast<int>(state.range(0));
   for (auto _ : state) ParallelColumns(1, columns, [&](int a, int b) { sink += b - a; });

@@ -256,16 +256,19 @@ void FinishPass(PoolPass& P) {
   }
 }
 
-}  // namespace
-
-void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body) {
+void RunSplit(int begin, int end, int PerThread, const std::function<void(int, int)>& body) {
   PoolPass pass;
   pass.body = &body;
-  pass.ranges = Split(begin, end, 32);
+  pass.ranges = Split(begin, end, PerThread);
   StartOnPool(pass);
   FinishPass(pass);
 }
 
+}  // namespace
+
+void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body) { RunSplit(begin, end, 32, body); }
+
+void ParallelItems(int begin, int end, const std::function<void(int, int)>& body) { RunSplit(begin, end, 1, body); }
 
 BackgroundPass::BackgroundPass() = default;
 

@@ -43,15 +43,18 @@ int CpusOfQuota(const std::string& Text);
 // again by the call once every range has ended.
 void ParallelColumns(int begin, int end, const std::function<void(int, int)>& body);
 
+// The same for a few large items of work (pages of memory, say): the range
+// is split down to one item per thread.
+void ParallelItems(int begin, int end, const std::function<void(int, int)>& body);
+
 struct PoolPass;
 
-// A pass over a few large items of work, split down to one item per thread,
-// that runs while its caller goes on with other work: Start hands its ranges
-// to the pool's threads and returns, Wait runs the ranges no thread has
-// taken yet on the calling thread, waits for the rest and raises an error
-// any range raised. A pass not waited for is dropped: the ranges not yet
-// begun never run. Where a pass would run on the calling thread (one CPU, or
-// inside another pass, say), the whole pass runs in Wait.
+// A pass of ParallelItems that runs while its caller goes on with other
+// work: Start hands its ranges to the pool's threads and returns, Wait runs
+// the ranges no thread has taken yet on the calling thread, waits for the
+// rest and raises an error any range raised. A pass not waited for is
+// dropped: the ranges not yet begun never run. Where ParallelItems would
+// run on the calling thread (one CPU, say), the whole pass runs in Wait.
 class BackgroundPass {
  public:
   BackgroundPass();
@@ -60,7 +63,7 @@ class BackgroundPass {
   ~BackgroundPass();
 
   // Waits for the pass started before, if any, then starts this one, in at
-  // most Ranges ranges (0: one per thread), waking as many
+  // most Ranges ranges (0: as many as ParallelItems makes), waking as many
   // threads: a pass that has time enough need not take every CPU.
   void Start(int begin, int end, int Ranges, std::function<void(int, int)> body);
   // Returns at once when no pass was started since the last Wait.

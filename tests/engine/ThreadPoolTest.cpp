@@ -39,8 +39,7 @@ TEST_F(ThreadPoolTest, EveryColumnOnceAtEveryThreadCountPassAfterPass) {
           << c.Columns << " columns, " << c.Threads << " threads";
 }
 
-// A few large items in the background: each once, split down to one item
-// per thread.
+// A few large items: each once, split down to one item per thread.
 TEST_F(ThreadPoolTest, ItemsSplitDownToOnePerThread) {
   const struct {
     int Items, Threads, Ranges;
@@ -49,12 +48,10 @@ TEST_F(ThreadPoolTest, ItemsSplitDownToOnePerThread) {
     SetThreadCount(c.Threads);
     std::vector<std::atomic<int>> seen(c.Items);
     std::atomic<int> ranges{0};
-    BackgroundPass pass;
-    pass.Start(0, c.Items - 1, 0, [&](int a, int b) {
+    ParallelItems(0, c.Items - 1, [&](int a, int b) {
       ranges.fetch_add(1);
       for (int k = a; k <= b; ++k) seen[k].fetch_add(1);
     });
-    pass.Wait();
     for (int k = 0; k < c.Items; ++k) EXPECT_EQ(seen[k].load(), 1) << c.Items << " items, item " << k;
     EXPECT_EQ(ranges.load(), c.Ranges) << c.Items << " items on " << c.Threads << " threads";
   }
