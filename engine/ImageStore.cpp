@@ -147,29 +147,43 @@ bool Kept(const void* p) {
 }
 
 // Maps the pages of the first Bytes of each plane of the store or table (at
-// most its size) not made ready yet.
+// most its size) not made ready yet, one huge page to an item of work.
 void PrepareParts(const std::vector<ReadyPart>& parts) {
 #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-  std::lock_guard<std::mutex> lock(ReadyMutex);
-  for (const ReadyPart& part : parts) {
+  std::vector<std::pair<char*, size_t>> pages;
+  {
+    std::lock_guard<std::mutex> lock(ReadyMutex);
     if (!CanPopulate) return;
-    if (!Kept(part.Plane)) continue;
-    auto known =
-        std::find_if(ReadyParts.begin(), ReadyParts.end(), [&](const ReadyPart& r) { return r.Plane == part.Plane; });
-    const size_t from = known == ReadyParts.end() ? 0 : known->Bytes;
-    if (part.Bytes <= from) continue;
-    if (known == ReadyParts.end())
-      ReadyParts.push_back(part);
-    else
-      known->Bytes = part.Bytes;
-    // From the first page not yet ready.
-    const size_t start = from / StorePage * StorePage;
-    if (madvise(static_cast<char*>(const_cast<void*>(part.Plane)) + start, part.Bytes - start, MADV_POPULATE_WRITE) != 0 &&
-        errno == EINVAL)
-      // A system that does not know the request: the writes fault the pages
-      // in themselves, as they always did.
-      CanPopulate = false;
+    for (const ReadyPart& part : parts) {
+      if (!Kept(part.Plane)) continue;
+      auto known = std::find_if(ReadyParts.begin(), ReadyParts.end(),
+                                [&](const ReadyPart& r) { return r.Plane == part.Plane; });
+      const size_t from = known == ReadyParts.end() ? 0 : known->Bytes;
+      if (part.Bytes <= from) continue;
+      if (known == ReadyParts.end())
+        ReadyParts.push_back(part);
+      else
+        known->Bytes = part.Bytes;
+      // Whole pages from the first one not yet ready, cut at huge pages.
+      char* const base = static_cast<char*>(const_cast<void*>(part.Plane));
+      for (size_t at = from / StorePage * StorePage; at < part.Bytes;) {
+        const size_t next = std::min((at / HugePage + 1) * HugePage, part.Bytes);
+        pages.emplace_back(base + at, next - at);
+        at = next;
+      }
+    }
   }
+  if (pages.empty()) return;
+  ParallelItems(0, static_cast<int>(pages.size()) - 1, [&](int first, int last) {
+    for (int k = first; k <= last; ++k)
+      if (madvise(pages[k].first, pages[k].second, MADV_POPULATE_WRITE) != 0 && errno == EINVAL) {
+        // A system that does not know the request: the writes fault the
+        // pages in themselves, as they always did.
+        std::lock_guard<std::mutex> lock(ReadyMutex);
+        CanPopulate = false;
+        return;
+      }
+  });
 #else
   (void)parts;
 #endif
