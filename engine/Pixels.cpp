@@ -290,7 +290,7 @@ namespace {
 
 // In order, on one thread: a plane of the largest picture is read in some
 // 50 microseconds, less than waking the pool's threads costs (over eight
-// threads the pass took twice the time and five times the CPU). In order
+// threads the pass took 1.7 times the time and 5 times the CPU). In order
 // also because a NaN compares false both ways: with one in a float plane the
 // extremes depend on the order the samples are read in.
 template <typename P, typename T>
