@@ -65,8 +65,10 @@ T_Prm_Module_Synthe FreshInstance(int32_t Type) {
   const T_Prm_Module_Synthe saved = ModuleParams[0];
   ModuleParams[0] = T_Prm_Module_Synthe{};
   ModuleParams[0].ModuleType = Type;
-  if (RegisteredType(Type) && TypeDefaultsProc[Type]) TypeDefaultsProc[Type](0);
-  if (RegisteredType(Type) && TypeRangesProc[Type]) TypeRangesProc[Type](0);
+  if (RegisteredType(Type)) {
+    if (TypeDefaultsProc[Type]) TypeDefaultsProc[Type](0);
+    if (TypeRangesProc[Type]) TypeRangesProc[Type](0);
+  }
   const T_Prm_Module_Synthe m = ModuleParams[0];
   ModuleParams[0] = saved;
   return m;

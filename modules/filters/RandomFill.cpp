@@ -163,7 +163,7 @@ class Rounds {
     p_ -= draws_->Size() - Overlap;
     std::swap(draws_, next_);
     draws_->Wait();
-    StartNextWindow();  // from the end of the first, once it is there
+    StartNextWindow();
   }
 
   // Probes from probe i while the round, the window's draws and the chunk
