@@ -63,14 +63,15 @@ TEST(Noise, DrawsPixelsColumnByColumnWithTheRateRule) {
   ExpectSoundLayer(SpaceRGB);
 }
 
-// At every rate (none noisy, all noisy, between) and thread count, the
-// pixels, the state and the shuffle table are those of the draws taken one
-// by one, and every column is converted to HSL.
-TEST(Noise, EveryRateAtEveryThreadCount) {
+// The draws are computed ahead over the threads, in stretches, and more of
+// them when the first estimate falls short (many noisy pixels): the pixels,
+// the state and the shuffle table are those of the draws taken one by one,
+// at every rate and thread count, and every column converted to HSL.
+TEST(Noise, DrawsAheadGiveTheDrawsOneByOne) {
   FreshPicture(230, 190);
   RunningInstance = 3;
   ModuleParams[3].ParamColor[1] = PackRGB(9, 8, 7);
-  for (int threads : {1, 8})
+  for (int threads : {1, 3, 8})
     for (int32_t rate : {-1, 0, 6, 57, 99, 100}) {
       SetThreadCount(threads);
       Scribble();
