@@ -1,11 +1,8 @@
 #include "modules/filters/ChannelMove.h"
 
-#include <cstring>
-
 #include "engine/Color.h"
 #include "engine/ImageStore.h"
 #include "engine/Numeric.h"
-#include "engine/Parallel.h"
 #include "modules/filters/FilterSupport.h"
 
 namespace quillon {
@@ -14,15 +11,12 @@ TMVLHWork MVLHWork;
 
 void MVLH_Compute() {
   const TMVLHWork work = MVLHWork;
-  const int H = ImageHeight;
-  if (ImageWidth < 1 || H < 1) return;
+  if (ImageWidth < 1 || ImageHeight < 1) return;
   const int32_t from = work.Source, to = work.Destination;
   if (from != to && from >= 1 && from <= 3 && to >= 1 && to <= 3) {
     const Plane& src = LayerPlane(ResultLayer, SpaceHSL, from);
     Plane& dst = LayerPlane(ResultLayer, SpaceHSL, to);
-    ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
-      for (int x = x0; x <= x1; ++x) std::memcpy(dst.column(x), src.column(x), sizeof(Sample) * H);
-    });
+    CopyPlane(src, dst);
     if (from == 1) MapPlane(dst, [](int32_t h) -> int64_t { return Round(static_cast<Real>(h) / MaxHue * MaxSatLum); });
     if (to == 1) MapPlane(dst, [](int32_t v) -> int64_t { return Round(static_cast<Real>(v) / MaxSatLum * MaxHue); });
   }

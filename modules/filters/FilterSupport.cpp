@@ -183,6 +183,14 @@ void CopyToFloat(const Plane& from, FloatPlane& to) {
   });
 }
 
+void CopyPlane(const Plane& from, Plane& to) {
+  const int h = ImageHeight;
+  PrepareToWrite({&to});
+  ParallelColumns(1, ImageWidth, [&](int x0, int x1) {
+    for (int x = x0; x <= x1; ++x) std::memcpy(to.column(x), from.column(x), sizeof(Sample) * h);
+  });
+}
+
 namespace {
 
 // The sums of every window of L = Q * H + M rows down one wrapped column c
@@ -295,10 +303,7 @@ void RotateRows(Plane& p, const std::vector<int64_t>& shiftOfRow) {
   }
   if (!any) return;
   Plane& RotationSource = LargeTable<RotationTable>().Source;
-  PrepareToWrite({&RotationSource});
-  ParallelColumns(1, W, [&](int x0, int x1) {
-    for (int x = x0; x <= x1; ++x) std::memcpy(RotationSource.column(x), p.column(x), sizeof(Sample) * H);
-  });
+  CopyPlane(p, RotationSource);
   ParallelColumns(1, W, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) {
       Sample* c = p.column(x);

@@ -54,8 +54,9 @@ void MapPlane(Plane& p, const std::function<int64_t(int32_t)>& f);
 
 // Writes every sample of a float plane back into a sample plane, rounded.
 void WriteBackRounded(const FloatPlane& from, Plane& to);
-// Copies a sample plane into a float plane.
+// Copies a sample plane into a float plane, or into another sample plane.
 void CopyToFloat(const Plane& from, FloatPlane& to);
+void CopyPlane(const Plane& from, Plane& to);
 
 // Radius of a wrapped window as the window filters read it: a negative radius
 // is read as 0 (the pixel alone) and a radius above MaxWindowRadius as that

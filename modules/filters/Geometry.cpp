@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 #include "engine/Color.h"
@@ -51,10 +50,7 @@ void ShiftPlane(Plane& p, int64_t dx, int64_t dy) {
   const int64_t sx = WrapIndex(dx, W), sy = WrapIndex(dy, H);
   if (sx == 0 && sy == 0) return;
   Plane& ShiftSource = LargeTable<ShiftTable>().Source;
-  PrepareToWrite({&ShiftSource});
-  ParallelColumns(1, W, [&](int x0, int x1) {
-    for (int x = x0; x <= x1; ++x) std::memcpy(ShiftSource.column(x), p.column(x), sizeof(Sample) * H);
-  });
+  CopyPlane(p, ShiftSource);
   ParallelColumns(1, W, [&](int x0, int x1) {
     for (int x = x0; x <= x1; ++x) ShiftedColumn(ShiftSource.v[WrapIndex(x - 1 - sx, W)], -sy, p.column(x));
   });
